@@ -3,6 +3,7 @@
 // a filter, an order and an optional master/detail link. Shared by every reader: the filter,
 // order, link and position one reader leaves stay until another changes them.
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>

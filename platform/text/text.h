@@ -8,12 +8,14 @@
 
 namespace expo::text {
 
-// Unicode code point of a code page 1250 byte (undefined bytes map to U+FFFD... see text.cpp).
+// Unicode code point of a code page 1250 byte (the five undefined bytes map to U+FFFD).
 char32_t cp1250ToUnicode(unsigned char byte);
 // Code page 1250 byte for a code point, or nullopt when the code page lacks it.
 std::optional<unsigned char> unicodeToCp1250(char32_t cp);
 
 std::string cp1250ToUtf8(std::string_view cp1250);
+// A literal written in UTF-8 source, as the program's 8-bit text: cp("Vše").
+std::string cp(std::string_view utf8);
 // Characters the code page lacks become '?'. Invalid UTF-8 sequences become '?'.
 std::string utf8ToCp1250(std::string_view utf8);
 std::string utf16ToCp1250(std::u16string_view utf16);
