@@ -1,0 +1,62 @@
+// GoogleTest main for the tests that need a QApplication. It makes Qt and WebEngine run headless
+// on a build machine: the offscreen platform, no GPU, no Chromium sandbox when running as root,
+// and a private runtime folder. Values already set in the environment are left alone.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+namespace {
+
+void setDefault(const char* name, const char* value) {
+    ::setenv(name, value, /*overwrite=*/0);
+}
+
+// A fresh folder that only this user may enter, as XDG_RUNTIME_DIR must be; empty when none was
+// made (an XDG_RUNTIME_DIR of the caller is kept).
+std::filesystem::path makeRuntimeDir() {
+    if (std::getenv("XDG_RUNTIME_DIR") != nullptr) {
+        return {};
+    }
+    std::error_code ec;
+    auto base = std::filesystem::temp_directory_path(ec);
+    if (ec) {
+        base = "/tmp";
+    }
+    std::string pattern = (base / "expo-xdg-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {  // mkdtemp creates the folder with mode 0700
+        return {};
+    }
+    ::setenv("XDG_RUNTIME_DIR", pattern.c_str(), 1);
+    return pattern;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+
+    setDefault("QT_QPA_PLATFORM", "offscreen");
+    setDefault("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+    if (::geteuid() == 0) {
+        setDefault("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    }
+    const std::filesystem::path runtimeDir = makeRuntimeDir();
+
+    // WebEngine needs contexts shared before the application object exists.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    int result = 0;
+    {
+        QApplication app(argc, argv);
+        result = RUN_ALL_TESTS();
+    }
+    if (!runtimeDir.empty()) {
+        std::error_code ec;
+        std::filesystem::remove_all(runtimeDir, ec);
+    }
+    return result;
+}
