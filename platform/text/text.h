@@ -8,12 +8,15 @@
 
 namespace expo::text {
 
-// Unicode code point of a code page 1250 byte (the five undefined bytes map to U+FFFD).
+// Unicode code point of a code page 1250 byte. The five bytes the code page leaves undefined
+// (0x81 0x83 0x88 0x90 0x98) map to the control characters of the same number, so every byte
+// survives a round trip through Unicode.
 char32_t cp1250ToUnicode(unsigned char byte);
 // Code page 1250 byte for a code point, or nullopt when the code page lacks it.
 std::optional<unsigned char> unicodeToCp1250(char32_t cp);
 
 std::string cp1250ToUtf8(std::string_view cp1250);
+std::u16string cp1250ToUtf16(std::string_view cp1250);
 // A literal written in UTF-8 source, as the program's 8-bit text: cp("Vše").
 std::string cp(std::string_view utf8);
 // Characters the code page lacks become '?'. Invalid UTF-8 sequences become '?'.
@@ -24,6 +27,9 @@ bool isValidUtf8(std::string_view bytes);
 // The Czech locale's upper case of 8-bit text (č -> Č, ř -> Ř, ů -> Ů, ...).
 std::string upper(std::string_view cp1250);
 unsigned char upperChar(unsigned char c);
+// The Czech locale's lower case (Č -> č, ...).
+std::string lower(std::string_view cp1250);
+unsigned char lowerChar(unsigned char c);
 // ASCII-only lower case, as link words are compared.
 std::string asciiLower(std::string_view s);
 // Removes every leading and trailing character whose code is at most that of the blank.
@@ -34,7 +40,12 @@ std::string trimRight(std::string_view s);
 // Case-insensitive equality by the locale upper case.
 bool equalsNoCase(std::string_view a, std::string_view b);
 // Czech collation of code page 1250 text (used for sorting lists and orders); <0, 0, >0.
+// Letters compare first by their base letter in Czech alphabetical order (c < č, h < ch < i,
+// r < ř, s < š, z < ž; digits before letters, other characters before digits), then by their
+// accents (a < á), then by case (lower before upper); text equal so far compares by its bytes,
+// so the order is total and 0 means equal bytes.
 int collate(std::string_view a, std::string_view b);
+// The same without the case level: 0 exactly when equalsNoCase(a, b).
 int collateNoCase(std::string_view a, std::string_view b);
 
 // Integer conversion: blanks skipped, optional sign, "$" "x" "X" "0x" "0X" hexadecimal,
