@@ -1,0 +1,45 @@
+#pragma once
+// A fresh folder of the test's own, removed with everything in it at the end of the test.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+namespace expo::testing {
+
+class TempFolder {
+  public:
+    TempFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "expo-core-test-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            ADD_FAILURE() << "cannot create a temporary folder";
+        }
+        path_ = pattern;
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    // Writes a file (creating its folders) and returns its path.
+    std::string write(const std::string& relative, std::string_view bytes) const {
+        const auto file = path_ / relative;
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream(file, std::ios::binary) << bytes;
+        return file.string();
+    }
+
+  private:
+    std::filesystem::path path_;
+};
+
+}  // namespace expo::testing
