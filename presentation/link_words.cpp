@@ -1,0 +1,227 @@
+#include "presentation/link_words.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "platform/text/text.h"
+
+namespace expo::presentation {
+
+namespace {
+
+constexpr std::string_view kBackWord = "zpet:";
+constexpr std::string_view kItemLinkWord = "go_polozka_polozka";
+constexpr std::string_view kSectionLinkWord = "go_polozka_sekce";
+constexpr size_t kNavigationPrefixLength = 11;  // "go_polozka_"
+constexpr std::string_view kLanguageWord = "nastav_jaz";
+
+bool isBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+bool contains(std::string_view text, std::string_view word) {
+    return text.find(word) != std::string_view::npos;
+}
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+// Decodes "%XX" escapes; a "%" not followed by two hexadecimal digits stays as it is.
+std::string percentDecoded(std::string_view text) {
+    std::string decoded;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
+            hexValue(text[i + 2]) >= 0) {
+            decoded += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
+            i += 2;
+        } else {
+            decoded += text[i];
+        }
+    }
+    return decoded;
+}
+
+// Folder separators compared as one.
+std::string withSlashes(std::string text) {
+    std::replace(text.begin(), text.end(), '\\', '/');
+    return text;
+}
+
+// The words of an argument list: blanks separate them, double quotes group blanks into a word
+// and are themselves left out.
+std::vector<std::string> splitArguments(std::string_view text) {
+    std::vector<std::string> words;
+    size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && isBlank(text[i])) {
+            ++i;
+        }
+        if (i == text.size()) {
+            break;
+        }
+        std::string word;
+        bool quoted = false;
+        for (; i < text.size() && (quoted || !isBlank(text[i])); ++i) {
+            if (text[i] == '"') {
+                quoted = !quoted;
+            } else {
+                word += text[i];
+            }
+        }
+        words.push_back(std::move(word));
+    }
+    return words;
+}
+
+}  // namespace
+
+std::string localPathFromUrl(std::string_view url) {
+    constexpr std::string_view kScheme = "file:";
+    if (text::asciiLower(url.substr(0, kScheme.size())) != kScheme) {
+        return std::string(url);
+    }
+    std::string_view rest = url.substr(kScheme.size());
+    rest = rest.substr(0, std::min(rest.find('?'), rest.find('#')));
+    if (rest.starts_with("//")) {
+        // "file://host/path": only an empty host or "localhost" names this machine's path.
+        const size_t pathStart = std::min(rest.find('/', 2), rest.size());
+        const std::string host = text::asciiLower(rest.substr(2, pathStart - 2));
+        if (host.empty() || host == "localhost") {
+            rest.remove_prefix(pathStart);
+        }
+    }
+    return percentDecoded(rest);
+}
+
+CommandLine splitCommandLine(std::string_view commandLine) {
+    const std::string line = text::trimLeft(commandLine);
+    CommandLine result;
+    size_t programEnd = 0;  // where the arguments begin
+    if (line.starts_with('"')) {
+        const size_t close = std::min(line.find('"', 1), line.size());
+        result.program = line.substr(1, close - 1);
+        programEnd = std::min(close + 1, line.size());
+    } else {
+        const std::string lower = text::asciiLower(line);
+        programEnd = std::find_if(line.begin(), line.end(), isBlank) - line.begin();
+        for (size_t at = lower.find(".exe"); at != std::string::npos;
+             at = lower.find(".exe", at + 1)) {
+            const size_t end = at + 4;
+            if (end == line.size() || isBlank(line[end])) {
+                programEnd = end;
+                break;
+            }
+        }
+        result.program = line.substr(0, programEnd);
+    }
+    result.arguments = splitArguments(std::string_view(line).substr(programEnd));
+    return result;
+}
+
+std::optional<std::string> navigationKeyOfLink(std::string_view url) {
+    const std::string lower = text::asciiLower(url);
+    size_t at = lower.find(kItemLinkWord);
+    if (at == std::string::npos) {
+        at = lower.find(kSectionLinkWord);
+    }
+    if (at == std::string::npos) {
+        return std::nullopt;
+    }
+    return text::trim(url.substr(at + kNavigationPrefixLength));
+}
+
+std::optional<LanguageLink> languageLinkOf(std::string_view url) {
+    const size_t at = text::asciiLower(url).find(kLanguageWord);
+    if (at == std::string::npos) {
+        return std::nullopt;
+    }
+    return LanguageLink{text::tryStrToInt(url.substr(at + kLanguageWord.size()))};
+}
+
+bool recordSubPage(std::string_view url, TNodeData& node) {
+    if (!node.SubPageFiles || !node.SubPageTitles) {
+        return false;
+    }
+    const std::string target = withSlashes(text::asciiLower(url));
+    const auto& files = *node.SubPageFiles;
+    const auto& titles = *node.SubPageTitles;
+    for (size_t i = 0; i < files.size(); ++i) {
+        if (!contains(target, withSlashes(text::asciiLower(files[i])))) {
+            continue;
+        }
+        if (i >= titles.size() || titles[i].empty()) {
+            return false;
+        }
+        node.CurrentSubPageFile = files[i];
+        node.CurrentSubPageTitle = titles[i];
+        return true;
+    }
+    return false;
+}
+
+std::string missingSourceMessage(std::string_view sourceFileText, std::string_view url,
+                                 std::string_view doesNotExistText) {
+    return std::string(sourceFileText) + " \"" + text::trim(url) + "\" " +
+           std::string(doesNotExistText) + ".";
+}
+
+void handlePageLink(std::string_view url, PageLinkHost& host, bool& cancel) {
+    const std::string lower = text::asciiLower(url);
+    const auto has = [&lower](std::string_view word) { return contains(lower, word); };
+
+    if (has(kBackWord) && host.showCurrentExhibitor()) {
+        cancel = true;
+    }
+    if (const auto key = navigationKeyOfLink(url)) {
+        if (NavNode* node = host.navigationTree().findByItemKey(*key)) {
+            host.selectNavigationNode(*node);
+            cancel = true;
+        }
+    }
+    // The selected node after the links above: selecting a node may have changed it.
+    if (NavNode* selected = host.selectedNavigationNode();
+        selected && recordSubPage(url, selected->data)) {
+        host.showSubPageInPathBar(*selected);
+    }
+    if (has(".exe")) {
+        cancel = true;
+        host.startProgram(splitCommandLine(localPathFromUrl(url)));
+    }
+    if (has(".mpg") || has(".mpeg") || has(".avi")) {
+        cancel = true;  // video files are not followed
+    }
+    if (has(".zip")) {
+        cancel = true;  // also when the copy fails
+        host.offerCopy(url);
+    }
+    if (followLanguageLink(url, [&host](int language) { host.switchLanguage(language); })) {
+        cancel = true;
+    }
+}
+
+bool followLanguageLink(std::string_view url, const std::function<void(int)>& switchLanguage) {
+    const std::optional<LanguageLink> link = languageLinkOf(url);
+    if (!link) {
+        return false;
+    }
+    if (link->language) {
+        try {
+            switchLanguage(*link->language);
+        } catch (const std::exception&) {
+            // A failed switch is not reported; the tree may stay empty or partly built.
+        }
+    }
+    return true;
+}
+
+}  // namespace expo::presentation

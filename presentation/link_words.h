@@ -1,0 +1,87 @@
+#pragma once
+// Link words of the shown pages. Every navigation of the page browser passes through
+// handlePageLink, which looks for the words as substrings of the URL after an ASCII lower-case
+// conversion, one after the other, acts on each through the window (PageLinkHost) and decides
+// whether the browser's own navigation is cancelled. Texts cut out of the URL (a navigation
+// key, a language number) are cut from the URL in its own case, without decoding.
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "presentation/navigation.h"
+
+namespace expo::presentation {
+
+// A program started from a link: never through a shell.
+struct CommandLine {
+    std::string program;
+    std::vector<std::string> arguments;
+    bool operator==(const CommandLine&) const = default;
+};
+
+// The local path that a "file:" URL names (its percent escapes decoded, a query or fragment
+// left out); any other text is taken as a path as it is.
+std::string localPathFromUrl(std::string_view url);
+
+// Splits a command line into program and arguments. The program is the text in double quotes
+// when the line begins with one; else the text up to the end of the first ".exe" that ends a
+// word; else the first word. The arguments are the remaining words, double quotes grouping.
+CommandLine splitCommandLine(std::string_view commandLine);
+
+// The navigation key of a "go_polozka_polozka..." or "go_polozka_sekce..." link: the text after
+// "go_polozka_", trimmed; none when the URL holds neither word.
+std::optional<std::string> navigationKeyOfLink(std::string_view url);
+
+// A "nastav_jaz" link: the text after the word, to the end of the URL, read as an integer.
+struct LanguageLink {
+    std::optional<int> language;  // any integer; none when the text is no integer
+};
+// None when the URL lacks the word.
+std::optional<LanguageLink> languageLinkOf(std::string_view url);
+
+// Records the sub-page of `node` that `url` opens: the first sub-page file whose lower-case
+// form occurs in the lower-cased URL (folder separators "/" and "\" compared as one). Returns
+// true when it has a title and became the node's current sub-page; false when no file matched
+// or the first match has no title.
+bool recordSubPage(std::string_view url, TNodeData& node);
+
+// The message of a ".zip" link whose file does not exist.
+std::string missingSourceMessage(std::string_view sourceFileText, std::string_view url,
+                                 std::string_view doesNotExistText);
+
+// What the window does for the link words.
+class PageLinkHost {
+  public:
+    virtual ~PageLinkHost() = default;
+    // "zpet:": selects and shows the exhibitor list's current entry; false when the list has no
+    // current entry or it carries no key.
+    virtual bool showCurrentExhibitor() = 0;
+    virtual const NavigationTree& navigationTree() const = 0;
+    // Selects `node` in the tree, which runs the tree's change handling.
+    virtual void selectNavigationNode(NavNode& node) = 0;
+    virtual NavNode* selectedNavigationNode() = 0;
+    // Rebuilds the path bar for `node` with its sub-page.
+    virtual void showSubPageInPathBar(NavNode& node) = 0;
+    // ".exe": starts the program; its outcome is ignored.
+    virtual void startProgram(const CommandLine& commandLine) = 0;
+    // ".zip": offers to save a copy of the file `url` names; throws expo::Error on failure.
+    virtual void offerCopy(std::string_view url) = 0;
+    // "nastav_jaz": switches to `language` (the tree is emptied and the language loaded again
+    // without data). Errors are swallowed by the caller.
+    virtual void switchLanguage(int language) = 0;
+};
+
+// Runs the page browser's link words on `url`, in this order, and sets `cancel` as each one
+// says: "zpet:", "go_polozka_", the selected node's sub-pages, ".exe", the video files, ".zip",
+// "nastav_jaz". A URL may hold several words and gets all their actions. An error of the first
+// six leaves the handler with `cancel` as set so far and the later words untried.
+void handlePageLink(std::string_view url, PageLinkHost& host, bool& cancel);
+
+// The language word alone, as the page browser and the header browser run it: true (cancel)
+// when the URL holds "nastav_jaz"; then switches the language when an integer follows, and
+// swallows any error of the switch.
+bool followLanguageLink(std::string_view url, const std::function<void(int)>& switchLanguage);
+
+}  // namespace expo::presentation
