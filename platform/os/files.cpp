@@ -1,0 +1,197 @@
+#include "platform/os/files.h"
+
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+extern char** environ;
+
+namespace expo::os {
+namespace {
+
+bool statOf(const std::string& path, struct stat& info) {
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+// Programs started earlier whose exit has not been collected yet.
+std::vector<pid_t>& runningChildren() {
+    static std::vector<pid_t> children;
+    return children;
+}
+
+void collectFinishedChildren() {
+    auto& children = runningChildren();
+    std::erase_if(children, [](pid_t pid) { return ::waitpid(pid, nullptr, WNOHANG) != 0; });
+}
+
+// Mount points escape blanks, tabs, line breaks and backslashes as three octal digits.
+std::string unescapeMountField(std::string_view field) {
+    std::string out;
+    for (size_t i = 0; i < field.size(); ++i) {
+        if (field[i] == '\\' && i + 3 < field.size() &&
+            std::all_of(field.begin() + i + 1, field.begin() + i + 4,
+                        [](char c) { return c >= '0' && c <= '7'; })) {
+            out += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 +
+                                     (field[i + 3] - '0'));
+            i += 3;
+        } else {
+            out += field[i];
+        }
+    }
+    return out;
+}
+
+bool isBelow(std::string_view path, std::string_view mountPoint) {
+    if (mountPoint == "/") {
+        return true;
+    }
+    return path.starts_with(mountPoint) &&
+           (path.size() == mountPoint.size() || path[mountPoint.size()] == '/');
+}
+
+std::optional<MountEntry> parseMountLine(const std::string& line) {
+    // id parent major:minor root mount-point options [optional fields...] - fstype source ...
+    std::istringstream in(line);
+    std::string id, parent, device, root, mountPoint;
+    if (!(in >> id >> parent >> device >> root >> mountPoint)) {
+        return std::nullopt;
+    }
+    std::string field;
+    while (in >> field && field != "-") {
+    }
+    std::string fsType;
+    if (!(in >> fsType)) {
+        return std::nullopt;
+    }
+    MountEntry entry{unescapeMountField(mountPoint), fsType, 0, 0};
+    const size_t colon = device.find(':');
+    if (colon != std::string::npos) {
+        entry.major = static_cast<unsigned>(std::strtoul(device.c_str(), nullptr, 10));
+        entry.minor = static_cast<unsigned>(std::strtoul(device.c_str() + colon + 1, nullptr, 10));
+    }
+    return entry;
+}
+
+bool readFlag(const std::string& path) {
+    std::ifstream in(path);
+    char flag = '0';
+    return in >> flag && flag == '1';
+}
+
+// The block device's "removable" flag, looked up for a partition at its disc.
+bool isRemovableDevice(unsigned major, unsigned minor) {
+    const std::string device =
+        "/sys/dev/block/" + std::to_string(major) + ":" + std::to_string(minor);
+    std::error_code ignored;
+    if (std::filesystem::exists(device + "/removable", ignored)) {
+        return readFlag(device + "/removable");
+    }
+    return readFlag(device + "/../removable");
+}
+
+}  // namespace
+
+bool fileExists(const std::string& path) {
+    struct stat info {};
+    return statOf(path, info) && !S_ISDIR(info.st_mode);
+}
+
+bool folderExists(const std::string& path) {
+    struct stat info {};
+    return statOf(path, info) && S_ISDIR(info.st_mode);
+}
+
+bool copyFile(const std::string& from, const std::string& to) {
+    std::error_code error;
+    std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
+    return !error;
+}
+
+bool startProgram(const std::vector<std::string>& argv) {
+    if (argv.empty()) {
+        return false;
+    }
+    collectFinishedChildren();
+    std::vector<char*> args;
+    for (const auto& a : argv) {
+        args.push_back(const_cast<char*>(a.c_str()));
+    }
+    args.push_back(nullptr);
+    pid_t pid = 0;
+    if (::posix_spawn(&pid, argv.front().c_str(), nullptr, nullptr, args.data(), environ) != 0) {
+        return false;
+    }
+    runningChildren().push_back(pid);
+    return true;
+}
+
+std::optional<MountEntry> mountOf(std::string_view mountInfo, std::string_view realPath) {
+    std::optional<MountEntry> best;
+    std::istringstream lines{std::string(mountInfo)};
+    std::string line;
+    while (std::getline(lines, line)) {
+        auto entry = parseMountLine(line);
+        if (entry && isBelow(realPath, entry->mountPoint) &&
+            (!best || entry->mountPoint.size() >= best->mountPoint.size())) {
+            best = std::move(entry);
+        }
+    }
+    return best;
+}
+
+DriveType driveTypeOf(const MountEntry& mount, bool removableDevice) {
+    static constexpr std::array<std::string_view, 2> kCdRom = {"iso9660", "udf"};
+    static constexpr std::array<std::string_view, 9> kRemote = {
+        "nfs", "nfs4", "cifs", "smb3", "smbfs", "fuse.sshfs", "sshfs", "9p", "afs"};
+    static constexpr std::array<std::string_view, 2> kRam = {"tmpfs", "ramfs"};
+    const auto isOneOf = [&](const auto& names) {
+        return std::find(names.begin(), names.end(), mount.fsType) != names.end();
+    };
+    if (isOneOf(kCdRom)) {
+        return DriveType::CdRom;
+    }
+    if (isOneOf(kRemote)) {
+        return DriveType::Remote;
+    }
+    if (isOneOf(kRam)) {
+        return DriveType::RamDisk;
+    }
+    return removableDevice ? DriveType::Removable : DriveType::Fixed;
+}
+
+DriveType driveType(const std::string& path) {
+    char resolved[PATH_MAX];
+    if (::realpath(path.c_str(), resolved) == nullptr) {
+        return DriveType::NoRootDir;
+    }
+    std::ifstream in("/proc/self/mountinfo");
+    const std::string mountInfo((std::istreambuf_iterator<char>(in)),
+                                std::istreambuf_iterator<char>());
+    const auto mount = mountOf(mountInfo, resolved);
+    if (!mount) {
+        return DriveType::Unknown;
+    }
+    return driveTypeOf(*mount, mount->major != 0 && isRemovableDevice(mount->major, mount->minor));
+}
+
+std::string currentDirectory() {
+    std::error_code error;
+    const auto path = std::filesystem::current_path(error);
+    return error ? std::string() : path.string();
+}
+
+bool setCurrentDirectory(const std::string& path) {
+    return ::chdir(path.c_str()) == 0;
+}
+
+}  // namespace expo::os

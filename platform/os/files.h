@@ -1,0 +1,65 @@
+#pragma once
+// File and process calls the program makes: existence, copying, starting programs, the type
+// of drive it runs from and the current directory.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace expo::os {
+
+// Something other than a folder exists at the path (symbolic links followed).
+bool fileExists(const std::string& path);
+// A folder exists at the path.
+bool folderExists(const std::string& path);
+
+// Copies a file, replacing an existing target. False when the copy failed.
+bool copyFile(const std::string& from, const std::string& to);
+
+// Starts a program directly, without a shell: argv[0] is the program's path, the rest its
+// arguments. False when it cannot be started. The program runs on its own; this process
+// collects its exit later.
+bool startProgram(const std::vector<std::string>& argv);
+
+// Kinds of drive, numbered as the Windows drive-type query numbers them.
+enum class DriveType {
+    Unknown = 0,
+    NoRootDir = 1,  // the path does not exist
+    Removable = 2,
+    Fixed = 3,
+    Remote = 4,
+    CdRom = 5,
+    RamDisk = 6,
+};
+
+// One line of /proc/self/mountinfo, as far as the drive type needs it.
+struct MountEntry {
+    std::string mountPoint;
+    std::string fsType;
+    unsigned major = 0;
+    unsigned minor = 0;
+};
+// The mount that holds `realPath` (an absolute path without symbolic links): the longest
+// mount point that contains it, the later line when two are equal.
+std::optional<MountEntry> mountOf(std::string_view mountInfo, std::string_view realPath);
+DriveType driveTypeOf(const MountEntry& mount, bool removableDevice);
+// The type of drive that holds the path.
+DriveType driveType(const std::string& path);
+
+std::string currentDirectory();
+// False when the folder cannot be made current.
+bool setCurrentDirectory(const std::string& path);
+
+// Restores the current directory it found when it goes out of scope.
+class CurrentDirectoryGuard {
+  public:
+    CurrentDirectoryGuard() : saved_(currentDirectory()) {}
+    ~CurrentDirectoryGuard() { setCurrentDirectory(saved_); }
+    CurrentDirectoryGuard(const CurrentDirectoryGuard&) = delete;
+    CurrentDirectoryGuard& operator=(const CurrentDirectoryGuard&) = delete;
+
+  private:
+    std::string saved_;
+};
+
+}  // namespace expo::os
