@@ -108,14 +108,15 @@ bool isBlankOrControl(char c) {
     return static_cast<unsigned char>(c) <= ' ';
 }
 
-int hexDigit(char c) {
+// The digit's value in the base (10 or 16), or -1.
+int digitValue(char c, int base) {
     if (c >= '0' && c <= '9') {
         return c - '0';
     }
-    if (c >= 'a' && c <= 'f') {
+    if (base == 16 && c >= 'a' && c <= 'f') {
         return c - 'a' + 10;
     }
-    if (c >= 'A' && c <= 'F') {
+    if (base == 16 && c >= 'A' && c <= 'F') {
         return c - 'A' + 10;
     }
     return -1;
@@ -317,9 +318,7 @@ std::optional<int32_t> tryStrToInt(std::string_view s) {
         base == 16 ? 0xFFFFFFFFu : uint64_t{std::numeric_limits<int32_t>::max()} + negative;
     uint64_t magnitude = 0;
     for (; pos < s.size(); ++pos) {
-        const int digit = base == 16                         ? hexDigit(s[pos])
-                          : (s[pos] >= '0' && s[pos] <= '9') ? s[pos] - '0'
-                                                             : -1;
+        const int digit = digitValue(s[pos], base);
         if (digit < 0) {
             return std::nullopt;
         }
