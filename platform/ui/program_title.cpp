@@ -1,0 +1,22 @@
+#include "platform/ui/program_title.h"
+
+#include <QCoreApplication>
+
+#include "platform/ui/qtext.h"
+
+namespace expo::ui {
+
+std::string programTitle(std::string_view programFile) {
+    std::string_view name = programFile.substr(programFile.find_last_of("/\\") + 1);
+    name = name.substr(0, name.find('.'));
+    if (name.empty()) {
+        return {};
+    }
+    return std::string(1, name.front()) + fromQ(toQ(name.substr(1)).toLower());
+}
+
+std::string programTitle() {
+    return programTitle(fromQ(QCoreApplication::applicationFilePath()));
+}
+
+}  // namespace expo::ui

@@ -1,0 +1,46 @@
+#include "platform/ui/pump.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QTimer>
+
+namespace expo::ui {
+
+void pumpMessages() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void pauseFor(std::chrono::milliseconds duration) {
+    QEventLoop loop;
+    QTimer::singleShot(duration, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool pumpUntil(const std::function<bool()>& done, std::optional<std::chrono::milliseconds> limit) {
+    const QDeadlineTimer deadline = limit ? QDeadlineTimer(*limit) : QDeadlineTimer::Forever;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done() || deadline.hasExpired()) {
+            loop.quit();
+        }
+    });
+    if (!done()) {
+        poll.start(std::chrono::milliseconds(10));
+        loop.exec();
+    }
+    return done();
+}
+
+BusyCursor::BusyCursor() {
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+}
+
+BusyCursor::~BusyCursor() {
+    QGuiApplication::restoreOverrideCursor();
+}
+
+}  // namespace expo::ui

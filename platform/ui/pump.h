@@ -1,0 +1,30 @@
+#pragma once
+// Message pumping on the GUI thread, the hourglass, and the short pauses of the button presses.
+#include <chrono>
+#include <functional>
+#include <optional>
+
+namespace expo::ui {
+
+// Handles every pending event, then returns.
+void pumpMessages();
+
+// Waits `duration` while windows keep painting and timers keep running; the user's clicks and
+// keys wait in the queue until the pause is over, as they would during a plain sleep.
+void pauseFor(std::chrono::milliseconds duration);
+
+// Handles events, user input included, until `done` returns true, or `limit` has passed when one
+// is given. Returns what `done` returns at the end. `done` is asked at least every 10 ms.
+bool pumpUntil(const std::function<bool()>& done,
+               std::optional<std::chrono::milliseconds> limit = std::nullopt);
+
+// Shows the hourglass for the scope's lifetime; scopes nest.
+class BusyCursor {
+  public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+}  // namespace expo::ui
