@@ -1,0 +1,198 @@
+#include "platform/browser/webbrowser.h"
+
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <QWebEngineLoadingInfo>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+#include <algorithm>
+
+#include "platform/browser/url_text.h"
+#include "platform/ui/guard.h"
+#include "platform/ui/qtext.h"
+
+namespace expo::browser {
+namespace {
+
+// Requests whose loads never start (a frame replaced before it loaded, say) must not pile up.
+constexpr size_t kRememberedRequests = 16;
+constexpr QSize kNewWindowSize(800, 600);
+
+}  // namespace
+
+class WebBrowser::Page final : public QWebEnginePage {
+  public:
+    Page(WebBrowser& owner, QObject* parent) : QWebEnginePage(parent), owner_(owner) {}
+
+  protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override {
+        return owner_.acceptNavigation(url, type, isMainFrame);
+    }
+
+    QWebEnginePage* createWindow(WebWindowType /*type*/) override {
+        return owner_.openWindow()->page_;
+    }
+
+  private:
+    WebBrowser& owner_;
+};
+
+WebBrowser::WebBrowser(QWidget* parent)
+    : QWidget(parent), view_(new QWebEngineView(this)), page_(new Page(*this, view_)) {
+    view_->setPage(page_);
+    // A right click over the page opens nothing; the rest of the window keeps its own menus.
+    view_->setContextMenuPolicy(Qt::NoContextMenu);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_);
+
+    connect(page_, &QWebEnginePage::loadingChanged, this, &WebBrowser::loadingChanged);
+
+    printDialog_ = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, this);
+        return dialog.exec() == QDialog::Accepted;
+    };
+    connect(view_, &QWebEngineView::printFinished, this, [this](bool ok) {
+        printer_.reset();
+        emit printFinished(ok);
+    });
+    connect(page_, &QWebEnginePage::pdfPrintingFinished, this,
+            [this](const QString& /*filePath*/, bool ok) { emit printFinished(ok); });
+    // window.print() arrives inside the engine's own callback; the modal dialog waits for the
+    // event loop.
+    connect(view_, &QWebEngineView::printRequested, this, &WebBrowser::print, Qt::QueuedConnection);
+    auto* printKey = new QShortcut(QKeySequence::Print, this);
+    printKey->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(printKey, &QShortcut::activated, this, &WebBrowser::print);
+}
+
+WebBrowser::~WebBrowser() {
+    // The view may still be printing through printer_, which goes with the members.
+    delete view_;
+}
+
+void WebBrowser::setBeforeNavigate(BeforeNavigate handler) {
+    beforeNavigate_ = std::move(handler);
+}
+
+void WebBrowser::navigate(const std::string& target) {
+    if (!beforeNavigate(target)) {
+        load(targetUrl(target));
+    }
+}
+
+void WebBrowser::setScrollBarsShown(bool shown) {
+    page_->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, shown);
+}
+
+void WebBrowser::print() {
+    if (printer_) {
+        return;  // the engine prints one page at a time
+    }
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!printDialog_(*printer)) {
+        return;
+    }
+    printer_ = std::move(printer);
+    view_->print(printer_.get());
+}
+
+void WebBrowser::printToPdf(const std::string& filePath) {
+    page_->printToPdf(ui::toQ(filePath));
+}
+
+void WebBrowser::setPrintDialog(PrintDialog dialog) {
+    printDialog_ = std::move(dialog);
+}
+
+bool WebBrowser::acceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type,
+                                  bool isMainFrame) {
+    if (isMainFrame) {
+        requests_.push_back(url);
+        if (requests_.size() > kRememberedRequests) {
+            requests_.pop_front();
+        }
+    }
+    // Typed navigations are the program's own loads: navigate() has asked the handler already.
+    if (type == QWebEnginePage::NavigationTypeTyped || !beforeNavigate_) {
+        return true;
+    }
+    // The engine waits for this answer and runs none of its own work meanwhile, so a handler
+    // that pumped messages here could wait for a page forever. The main frame's navigation is
+    // turned down and started again once the handler has let it go.
+    raiseLater(url, isMainFrame);
+    return !isMainFrame;
+}
+
+void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info) {
+    if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus) {
+        // Succeeded, failed or stopped (a turned-down navigation stops too).
+        if (!awaitingStart_) {
+            readyState_ = ReadyState::Complete;
+        }
+        return;
+    }
+    awaitingStart_ = false;
+    readyState_ = ReadyState::Loading;
+    // Links to schemes the engine does not know start and stop without being asked about; the
+    // program's own "about:" pages were announced by navigate().
+    if (!forgetRequest(info.url()) && info.url().scheme() != QLatin1String("about") &&
+        beforeNavigate_) {
+        raiseLater(info.url(), false);
+    }
+}
+
+bool WebBrowser::forgetRequest(const QUrl& url) {
+    const auto it = std::find(requests_.begin(), requests_.end(), url);
+    if (it == requests_.end()) {
+        return false;
+    }
+    requests_.erase(it);
+    return true;
+}
+
+bool WebBrowser::beforeNavigate(const std::string& url) {
+    bool cancel = false;
+    if (beforeNavigate_) {
+        // A copy: the handler may replace itself.
+        const BeforeNavigate handler = beforeNavigate_;
+        ui::guard([&] { handler(url, cancel); });
+    }
+    return cancel;
+}
+
+void WebBrowser::raiseLater(const QUrl& url, bool resumeUnlessCancelled) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, url, resumeUnlessCancelled] {
+            const QPointer<WebBrowser> alive(this);
+            const bool cancelled = beforeNavigate(urlText(url));
+            if (alive && resumeUnlessCancelled && !cancelled) {
+                load(url);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void WebBrowser::load(const QUrl& url) {
+    readyState_ = ReadyState::Loading;
+    awaitingStart_ = true;
+    page_->load(url);
+}
+
+WebBrowser* WebBrowser::openWindow() {
+    auto* window = new WebBrowser(this->window());
+    window->setWindowFlags(Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->resize(kNewWindowSize);
+    connect(window->page_, &QWebEnginePage::titleChanged, window, &QWidget::setWindowTitle);
+    connect(window->page_, &QWebEnginePage::windowCloseRequested, window, &QWidget::close);
+    window->show();
+    emit windowOpened(window);
+    return window;
+}
+
+}  // namespace expo::browser

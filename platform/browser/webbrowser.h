@@ -1,0 +1,95 @@
+#pragma once
+// The browser control of the program's windows: a QWebEngineView that shows local HTML pages and
+// lets the program see, and stop, every navigation before it happens.
+//
+// Every navigation of the control raises the before-navigate handler exactly once with the target
+// URL as text: the program's own navigate() calls (with the target as given), links, scripts,
+// frames. The handler always runs from the Qt event loop, never from inside the web engine's own
+// callbacks, so it may pump messages, show dialogs and navigate this or any other control:
+//  - a main-frame navigation is held back, the handler runs, and unless it set `cancel` the
+//    navigation is started again;
+//  - a frame inside the page cannot be held back: the handler is told, but `cancel` has no effect;
+//  - links to schemes the engine does not know ("zpet:", "mailto:") are dropped by the engine;
+//    the handler is told of them all the same.
+// Links that ask for a new window (target="_blank", window.open) open a new top-level window of
+// the program that shows the page; its own links are not watched.
+#include <QWebEnginePage>
+#include <QWidget>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+
+class QPrinter;
+class QUrl;
+class QWebEngineView;
+
+namespace expo::browser {
+
+// Complete once the last requested page has finished loading or failed to.
+enum class ReadyState { Uninitialized, Loading, Complete };
+
+class WebBrowser : public QWidget {
+    Q_OBJECT
+
+  public:
+    // url: the target in code page 1250, percent escapes decoded; set cancel to stop it.
+    using BeforeNavigate = std::function<void(const std::string& url, bool& cancel)>;
+    // Lets the user set up `printer`; false when the user cancels.
+    using PrintDialog = std::function<bool(QPrinter& printer)>;
+
+    explicit WebBrowser(QWidget* parent = nullptr);
+    ~WebBrowser() override;
+
+    // The handler runs inside the error guard: an exception is shown in the error box and leaves
+    // `cancel` as the handler had set it.
+    void setBeforeNavigate(BeforeNavigate handler);
+
+    // A file path (code page 1250; "\" or "/" between folders) or "about:blank".
+    void navigate(const std::string& target);
+    ReadyState readyState() const { return readyState_; }
+
+    // The intro window shows its page with no scroll bars; shown by default.
+    void setScrollBarsShown(bool shown);
+
+    // The print dialog for the page shown, then the page printed; Ctrl+P in the page and
+    // window.print() do the same. printFinished tells the outcome.
+    void print();
+    // The page shown printed into a PDF file; printFinished tells the outcome.
+    void printToPdf(const std::string& filePath);
+    // Replaces the print dialog (tests print into a PDF file without a dialog).
+    void setPrintDialog(PrintDialog dialog);
+
+    // The inner view, for tests.
+    QWebEngineView* view() const { return view_; }
+
+  signals:
+    void printFinished(bool ok);
+    void windowOpened(expo::browser::WebBrowser* window);
+
+  private:
+    class Page;
+
+    bool acceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame);
+    void loadingChanged(const QWebEngineLoadingInfo& info);
+    bool forgetRequest(const QUrl& url);
+    // Raises the before-navigate handler; returns the cancel flag.
+    bool beforeNavigate(const std::string& url);
+    void raiseLater(const QUrl& url, bool resumeUnlessCancelled);
+    void load(const QUrl& url);
+    WebBrowser* openWindow();
+
+    QWebEngineView* view_;
+    Page* page_;
+    BeforeNavigate beforeNavigate_;
+    PrintDialog printDialog_;
+    ReadyState readyState_ = ReadyState::Uninitialized;
+    // Set by load() until the engine reports the load started; whatever ends before that belongs
+    // to an earlier navigation.
+    bool awaitingStart_ = false;
+    // Main-frame URLs the engine asked about whose loads have not started yet.
+    std::deque<QUrl> requests_;
+    std::unique_ptr<QPrinter> printer_;
+};
+
+}  // namespace expo::browser
