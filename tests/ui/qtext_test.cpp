@@ -1,0 +1,38 @@
+#include "platform/ui/qtext.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/text/text.h"
+
+namespace expo::ui {
+namespace {
+
+TEST(QText, CzechTextCrossesBothWays) {
+    const std::string czech = text::cp("Příliš žluťoučký kůň úpěl ďábelské ódy");
+    EXPECT_EQ(toQ(czech), QStringLiteral(u"Příliš žluťoučký kůň úpěl ďábelské ódy"));
+    EXPECT_EQ(fromQ(toQ(czech)), czech);
+}
+
+TEST(QText, EveryDefinedByteSurvivesTheRoundTrip) {
+    for (int byte = 1; byte < 256; ++byte) {
+        const std::string one(1, static_cast<char>(byte));
+        if (text::cp1250ToUnicode(static_cast<unsigned char>(byte)) == U'\uFFFD') {
+            continue;  // the five bytes the code page leaves undefined
+        }
+        EXPECT_EQ(fromQ(toQ(one)), one) << "byte " << byte;
+    }
+}
+
+TEST(QText, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+    EXPECT_EQ(fromQ(QStringLiteral(u"Ab\u6F22c\u00E6")), "Ab?c?");
+    EXPECT_EQ(fromQ(QString::fromUtf8("\xF0\x9F\x98\x80")), "?");  // one character, two halves
+}
+
+TEST(QText, EmbeddedZeroBytesAreKept) {
+    const std::string withZero("a\0b", 3);
+    EXPECT_EQ(toQ(withZero).size(), 3);
+    EXPECT_EQ(fromQ(toQ(withZero)), withZero);
+}
+
+}  // namespace
+}  // namespace expo::ui
