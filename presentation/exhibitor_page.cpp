@@ -1,0 +1,93 @@
+// The page of one exhibitor: language columns, template, fill.
+#include "presentation/exhibitor_page.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+#include "platform/os/paths.h"
+#include "platform/text/error.h"
+#include "platform/text/text.h"
+
+namespace expo::presentation {
+namespace {
+
+// The digit of the first column `prefix` + digit + `postfix` (digits 0 to count - 1) that
+// holds `languageName`, else `fallback`.
+std::string languageColumn(const ds::ClientDataSet& CDSJazyky, std::string_view languageName,
+                           int count, std::string_view postfix, std::string_view fallback) {
+    if (!CDSJazyky.eof()) {
+        for (int digit = 0; digit < count; ++digit) {
+            const std::string suffix = text::intToStr(digit);
+            if (text::trim(CDSJazyky.text("JAZ_ID" + suffix + std::string(postfix))) ==
+                languageName) {
+                return suffix;
+            }
+        }
+    }
+    return std::string(fallback);
+}
+
+[[noreturn]] void throwUnreadable(const std::string& path, int error) {
+    throw Error(text::cp("Soubor nelze otevřít: ") + text::utf8ToCp1250(path) + " (" +
+                std::strerror(error) + ")");
+}
+
+// The bytes of the template file, unchanged.
+std::string readTemplate(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        throwUnreadable(path, errno);
+    }
+    if (S_ISDIR(info.st_mode)) {
+        throwUnreadable(path, EISDIR);
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throwUnreadable(path, errno);
+    }
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        throwUnreadable(path, errno);
+    }
+    return bytes;
+}
+
+}  // namespace
+
+LanguageSuffixes chooseLanguageSuffixes(const ds::ClientDataSet& CDSJazyky,
+                                        std::string_view languageName,
+                                        std::string_view defaultLanguageSuffix,
+                                        std::string_view defaultExpLanguageSuffix) {
+    return {languageColumn(CDSJazyky, languageName, 5, "", defaultLanguageSuffix),
+            languageColumn(CDSJazyky, languageName, 3, "_EXP", defaultExpLanguageSuffix)};
+}
+
+std::optional<std::string> makeExhibitorPage(ds::ClientDataSet& CDSJazyky, const PageDataSets& data,
+                                             std::string_view katId,
+                                             const ExhibitorPageSettings& settings,
+                                             LanguageSuffixes& suffixes) {
+    data.CDSZaznamy.setFilter("KAT_ID=" + std::string(katId));
+    data.CDSZaznamy.setFiltered(true);
+    if (data.CDSZaznamy.recordCount() != 1) {
+        return std::nullopt;
+    }
+    CDSJazyky.setFilter("CKAT_ID=" + data.CDSZaznamy.text("CKAT_ID"));
+    CDSJazyky.setFiltered(true);
+    CDSJazyky.first();
+    suffixes =
+        chooseLanguageSuffixes(CDSJazyky, settings.languageName, settings.defaultLanguageSuffix,
+                               settings.defaultExpLanguageSuffix);
+
+    const std::string pageTemplate =
+        readTemplate(os::resolveDiscPath(settings.programFolder, settings.exhibitorTemplate));
+    const TemplateKeywords keywords({data, suffixes, settings.logoAreas, settings.umisteniIni,
+                                     settings.inzeratyIni, settings.expoziceIni, settings.language,
+                                     settings.programFolder});
+    return fillTemplate(pageTemplate, katId, data, keywords);
+}
+
+}  // namespace expo::presentation
