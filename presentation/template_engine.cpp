@@ -2,6 +2,7 @@
 // per record loop.
 #include "presentation/template_engine.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -75,26 +76,14 @@ class TemplateFiller {
 
     std::string fillPage() {
         bool filled = false;  // nobody asks whether the page as a whole was filled
-        Level page = FillTemplate(0, nullptr, filled);
+        std::string page = FillTemplate(0, nullptr, filled);
         if (fault_) {
-            page.text += *fault_;
+            page += *fault_;
         }
-        return std::move(page.text);
+        return page;
     }
 
   private:
-    // Why a level stopped scanning.
-    enum class LevelEnd {
-        TemplateEnd,   // past the template's last character
-        BlockClosed,   // a "}"
-        NestingLimit,  // a "{" inside a third-level block
-        LoopEnd,       // a loop end whose dataset had no further record
-        Fault,         // the page ends with the mark in fault_
-    };
-    struct Level {
-        std::string text;
-        LevelEnd end;
-    };
     // The loop body that a level fills.
     struct LoopBody {
         size_t LoopStart;  // first character of the body
@@ -102,29 +91,25 @@ class TemplateFiller {
         std::string_view beginWord;
     };
     // What the scan does after a keyword.
-    enum class Next { Continue, Restart, EndLevel, Fault };
+    enum class Next { Continue, Restart, EndLevel };
 
-    // Fills one level: the page (Depth 0), a block body (Depth 1 to 3) or a loop body (the
-    // depth of its loop keyword, `loop` set). `Filled` is raised when a keyword of the level
-    // yields a non-blank value.
-    Level FillTemplate(int Depth, const LoopBody* loop, bool& Filled);
+    // Fills one level and returns its text: the page (Depth 0), a block body (Depth 1 to 3)
+    // or a loop body (the depth of its loop keyword, `loop` set). `Filled` is raised when a
+    // keyword of the level yields a non-blank value. Once fault_ is set every level ends.
+    std::string FillTemplate(int Depth, const LoopBody* loop, bool& Filled);
     Next processKeyword(std::string_view keyword, int Depth, const LoopBody* loop, bool& Filled,
                         std::string& out);
     Next startLoop(const Loop& found, std::string_view keyword, std::string_view upperKeyword,
                    int Depth, bool& Filled, std::string& out);
     Next endLoop(const Loop& found, std::string_view upperKeyword, const LoopBody* loop,
                  std::string& out);
+    // Ends the page with `mark`.
     Next fault(std::string mark) {
         fault_ = std::move(mark);
-        return Next::Fault;
+        return Next::EndLevel;
     }
     bool isWalking(const ds::ClientDataSet& dataSet) const {
-        for (const ds::ClientDataSet* walking : walking_) {
-            if (walking == &dataSet) {
-                return true;
-            }
-        }
-        return false;
+        return std::find(walking_.begin(), walking_.end(), &dataSet) != walking_.end();
     }
 
     const std::string_view template_;
@@ -139,7 +124,7 @@ class TemplateFiller {
     std::vector<const ds::ClientDataSet*> walking_;  // datasets of the loops being filled
 };
 
-TemplateFiller::Level TemplateFiller::FillTemplate(int Depth, const LoopBody* loop, bool& Filled) {
+std::string TemplateFiller::FillTemplate(int Depth, const LoopBody* loop, bool& Filled) {
     enum class Scan { Copying, Keyword, BlockOpened, BlockClosed };
     Scan state = Scan::Copying;
     std::string out;
@@ -169,15 +154,13 @@ TemplateFiller::Level TemplateFiller::FillTemplate(int Depth, const LoopBody* lo
                 state = Scan::Copying;
                 switch (processKeyword(std::exchange(keyword, {}), Depth, loop, Filled, out)) {
                     case Next::Continue:
-                        ++Position;
+                        ++Position;  // past the closing "#"
                         break;
                     case Next::Restart:
                         Position = loop->LoopStart;
                         break;
                     case Next::EndLevel:
-                        return {std::move(out), LevelEnd::LoopEnd};
-                    case Next::Fault:
-                        return {std::move(out), LevelEnd::Fault};
+                        return out;
                 }
                 break;
             case Scan::BlockOpened: {
@@ -185,19 +168,19 @@ TemplateFiller::Level TemplateFiller::FillTemplate(int Depth, const LoopBody* lo
                     // A loop body cut short here would leave its loop end to an outer level.
                     if (loop) {
                         fault(nestingMark());
-                        return {std::move(out), LevelEnd::Fault};
+                    } else {
+                        out += nestingMark();
                     }
-                    out += nestingMark();
-                    return {std::move(out), LevelEnd::NestingLimit};
+                    return out;
                 }
                 bool blockFilled = false;
-                Level block = FillTemplate(Depth + 1, nullptr, blockFilled);
+                std::string block = FillTemplate(Depth + 1, nullptr, blockFilled);
                 if (blockFilled) {
                     Filled = true;
-                    out += block.text;
+                    out += block;
                 }
-                if (block.end == LevelEnd::Fault) {
-                    return {std::move(out), LevelEnd::Fault};
+                if (fault_) {
+                    return out;
                 }
                 state = Scan::Copying;
                 break;
@@ -205,12 +188,11 @@ TemplateFiller::Level TemplateFiller::FillTemplate(int Depth, const LoopBody* lo
             case Scan::BlockClosed:
                 if (loop) {
                     fault(markWith("ERR[Konec bloku uvnitř smyčky: ", loop->beginWord));
-                    return {std::move(out), LevelEnd::Fault};
                 }
-                return {std::move(out), LevelEnd::BlockClosed};
+                return out;
         }
     }
-    return {std::move(out), LevelEnd::TemplateEnd};
+    return out;
 }
 
 TemplateFiller::Next TemplateFiller::processKeyword(std::string_view keyword, int Depth,
@@ -258,11 +240,10 @@ TemplateFiller::Next TemplateFiller::startLoop(const Loop& found, std::string_vi
     ++Position;  // past the keyword's closing "#"
     const LoopBody body{Position, &dataSet, found.beginWord};
     walking_.push_back(&dataSet);
-    Level filled = FillTemplate(Depth, &body, Filled);
+    out += FillTemplate(Depth, &body, Filled);
     walking_.pop_back();
-    out += filled.text;
     // After the loop end Position stands on its closing "#", which the scan steps past.
-    return filled.end == LevelEnd::Fault ? Next::Fault : Next::Continue;
+    return fault_ ? Next::EndLevel : Next::Continue;
 }
 
 TemplateFiller::Next TemplateFiller::endLoop(const Loop& found, std::string_view upperKeyword,
