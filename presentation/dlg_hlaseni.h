@@ -1,0 +1,48 @@
+#pragma once
+// The progress notice: a small borderless stay-on-top window with a bold title and one progress
+// line, shown by long operations of the main window (the language loading, the notebook export,
+// the full-text search). While it exists the application's main window is disabled; every new
+// progress line pumps the pending messages so the notice repaints while the caller works.
+//
+// The caller creates it, sets the panel colour, calls SetMessageText at each step and frees it
+// when the work ends, also when a step fails (a notice never freed would leave the main window
+// disabled): hold it in a std::unique_ptr or on the stack.
+#include <QWidget>
+#include <string_view>
+
+#include "platform/text/text.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace expo::presentation {
+
+class TFormDlgHlaseni : public QWidget {
+    Q_OBJECT
+  public:
+    struct Options {
+        bool showNow = true;  // shown at once, not modally
+        bool framed = false;  // bevelled panel, centred on the main window instead of the screen
+    };
+
+    TFormDlgHlaseni(QWidget* owner, std::string_view title, Options options);
+    ~TFormDlgHlaseni() override;
+
+    // Replaces the progress line and pumps the pending messages.
+    void SetMessageText(std::string_view text);
+    void setPanelColor(text::Rgb color);
+
+    QFrame* Panel1 = nullptr;
+    QFrame* Bevel1 = nullptr;
+    QLabel* lblNadpis = nullptr;
+    QLabel* lblHlaseni = nullptr;
+    // Lies below the visible part of the window; the notice cannot be interrupted.
+    QPushButton* BtnPrerusit = nullptr;
+
+  private:
+    void buildLayout();
+    void centre(bool onMainForm);
+};
+
+}  // namespace expo::presentation

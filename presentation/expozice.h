@@ -1,0 +1,213 @@
+#pragma once
+// The main window: it owns every component of the viewer and all shared state of the running
+// program (the settings files, the language texts, the work lists, the catalogue datasets).
+// Other windows read what they need through a reference to it that they are given.
+//
+// Its methods are split over files by topic: expozice_layout.cpp builds the components,
+// expozice_startup.cpp holds the constructor, the activation handler and the destructor,
+// expozice_loading.cpp the language loading, expozice_views.cpp the view buttons.
+#include <QMainWindow>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/ini/inifile.h"
+#include "presentation/exhibitor_list.h"
+#include "presentation/language_texts.h"
+#include "presentation/look.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace expo::browser {
+class WebBrowser;
+}
+
+namespace expo::presentation {
+
+class PanelButton;
+class SplitterBar;
+class TFormUvod;
+
+class TFormExpozice : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Opens the settings files, shows the intro window and, inside it, runs the first loading.
+    // Throws expo::Error when a settings file cannot be read or the intro page is missing.
+    explicit TFormExpozice(QWidget* owner = nullptr);
+    ~TFormExpozice() override;
+
+    // The language number: 0..4, or -1 while none is chosen. The intro window and the
+    // language-switch links set it before they run LoadLanguage.
+    int language() const { return FLanguage; }
+    void setLanguage(int language) { FLanguage = language; }
+
+    // Loads texts, look, header logo, navigation tree and catalogue sections for the language
+    // given as decimal text (the same number as language()), and the data files when loadData
+    // is set, under the progress notice. Throws expo::Error; what was loaded before stays.
+    void LoadLanguage(std::string_view languageText, bool loadData);
+
+    // Makes `button` the one view button down and shows the panel-buttons of its view.
+    void SetViewButton(QToolButton* button);
+
+    const IniFile& config() const { return FConfig; }
+    const LanguageTexts& texts() const { return FTexts; }
+    const std::string& languageName() const { return FLanguageName; }
+    // Width of the navigation panel and height of the tree over the exhibitor list, as the
+    // last activation set them.
+    int treeWidth() const { return FTreeWidth; }
+    int treeHeight() const { return FTreeHeight; }
+
+    // --- Components ---------------------------------------------------------------------
+    // Header
+    QFrame* PanelLogo = nullptr;
+    QLabel* ImageLogo = nullptr;
+    browser::WebBrowser* WebBrowserLogo = nullptr;
+    QFrame* BevelLogoLeft = nullptr;
+    QFrame* BevelLogoTop = nullptr;
+    QFrame* BevelLogoRight = nullptr;
+
+    // Left panel
+    QFrame* PanelNavigace = nullptr;
+    QTreeWidget* TreeViewNavigace = nullptr;
+    SplitterBar* SplitterFirmy = nullptr;
+    QFrame* PanelSeznamFirem = nullptr;
+    QFrame* PanelBtnZobr = nullptr;
+    QWidget* ToolBarSwitch = nullptr;
+    QToolButton* ToolButtonVse = nullptr;
+    QWidget* ToolButtonMezera1 = nullptr;
+    QToolButton* ToolButtonExponaty = nullptr;
+    QWidget* ToolButtonMezera3 = nullptr;
+    QToolButton* ToolButtonNovinky = nullptr;
+    QWidget* ToolButtonMezera4 = nullptr;
+    QToolButton* ToolButtonZapisnik = nullptr;
+    QWidget* ToolButtonMezera2 = nullptr;
+    QToolButton* ToolButtonVyber = nullptr;
+    QListWidget* ListBoxSeznamFirem = nullptr;
+    QFrame* PanelTlacitka = nullptr;
+    PanelButton* PnlDoZapisniku = nullptr;
+    PanelButton* PnlVyradit = nullptr;
+    QWidget* PanelTlacitkaVpravo1 = nullptr;  // the 6-pixel gap
+    PanelButton* PnlExport = nullptr;
+    PanelButton* PnlNovyVyber = nullptr;
+    QLabel* LblDoZapisniku = nullptr;
+    QLabel* LblVyradit = nullptr;
+    QLabel* LblExport = nullptr;
+    QLabel* LblNovyVyber = nullptr;
+    SplitterBar* SplitterHledani = nullptr;
+    QFrame* PanelBackHledani = nullptr;
+    QLabel* PanelHledaniText = nullptr;
+    QToolButton* PanelZavritHledani = nullptr;
+    QListWidget* ListBoxNalezene = nullptr;
+    QFrame* PanelFulltext = nullptr;
+    QLabel* LabelFulltext = nullptr;
+    QLineEdit* EditHledani = nullptr;
+    PanelButton* PanelFull = nullptr;
+    QLabel* LabelHledej = nullptr;
+
+    SplitterBar* SplitterWeb = nullptr;
+
+    // Page area
+    QFrame* PanelExpozice = nullptr;
+    QFrame* PanelInfoAll = nullptr;
+    QFrame* PanelIcon = nullptr;
+    QToolButton* SpeedButtonTisk = nullptr;
+    QFrame* PanelInfo = nullptr;
+    QWidget* PanelSpace = nullptr;
+    QLabel* LabelInfo = nullptr;
+    browser::WebBrowser* WebBrowserInfo = nullptr;
+    browser::WebBrowser* WebBrowser = nullptr;
+
+    // Status bar
+    QFrame* PnlStatusBarBack = nullptr;
+    QLabel* PnlStatusBar = nullptr;
+
+    // Actions, in the order of the action list
+    QAction* ActVse = nullptr;
+    QAction* ActHledani = nullptr;
+    QAction* ActZapisnik = nullptr;
+    QAction* ActExponaty = nullptr;
+    QAction* ActNovinky = nullptr;
+    QAction* ActDoZapisniku = nullptr;
+    QAction* ActZrusitZeZapisniku = nullptr;
+    QAction* ActExportZapisniku = nullptr;
+    QAction* ActVyber = nullptr;
+    QAction* ActFulltext = nullptr;
+    QAction* ActVerze = nullptr;
+
+  signals:
+    // The window was closed: the program ends.
+    void closed();
+
+  protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // expozice_layout.cpp
+    void createActions();
+    void createComponents();
+    QWidget* createHeader();
+    QWidget* createNavigationPanel();
+    QWidget* createExhibitorListPanel();
+    QWidget* createSearchHitsPanel();
+    QWidget* createFulltextPanel();
+    QWidget* createPageArea();
+    QWidget* createStatusBar();
+
+    // expozice_startup.cpp
+    void openSettings();
+    std::string introPagePath() const;
+    void runIntro(const std::string& introPage);
+    void FormActivate();
+    void applyWindowSize();
+    void applyNavigationSize();
+
+    // expozice_loading.cpp: the steps of LoadLanguage
+    void loadLanguageFields(std::string_view languageText);
+    void loadCatalogueLook();
+    void loadLanguageTexts();
+    void loadPanelLook();
+    void loadHeaderLogo();
+    void loadNavigation(bool loadData);
+
+    // --- State -----------------------------------------------------------------------------
+    QTreeWidgetItem* FExhibitorNode = nullptr;  // catalogue sections go below it
+    std::string FSelectionText;                 // description of the last criteria search
+    bool FTreeClickArmed = false;
+    std::vector<ExhibitorEntry> FSelectionList;  // exhibitors of the last criteria search
+    std::vector<ExhibitorEntry> FNotebook;       // lives in memory only
+    std::vector<QTreeWidgetItem*> FPathNodes;    // nodes named in the path bar (not owned)
+    QToolButton* FCurrentViewButton = nullptr;
+    int FTreeHeight = 0;
+    int FTreeWidth = 0;
+    std::vector<std::string> FConfigSections;  // every section name of config.ini, in order
+    std::vector<std::string> FRepresentedBrandList;
+    std::vector<std::string> FRepresentedFirmList;
+
+    IniFile FConfig;
+    IniFile FInzeratyIni;
+    IniFile FExpoziceIni;
+    IniFile FUmisteniIni;
+
+    int FLanguage = 0;
+    std::string FLanguageName;
+    std::string FLanguageSuffix;     // text column of the shown exhibitor's catalogue
+    std::string FExpLanguageSuffix;  // and of its exhibits
+    std::string FDefaultLanguageSuffix;
+    std::string FDefaultExpLanguageSuffix;
+    std::string FSectionFilter;  // filter of the catalogue section now listed
+    LanguageTexts FTexts;
+    // Fonts, colours, logo areas, "SkrytData" and the exhibitor template of the loading.
+    Look FLook;
+
+    TFormUvod* FIntroForm = nullptr;  // while the constructor shows it
+};
+
+}  // namespace expo::presentation

@@ -1,0 +1,33 @@
+#pragma once
+// A panel used as a button: a raised panel with a centred label. A click on the panel or on its
+// label emits clicked(). The panel is as wide as its label plus 10 pixels once fitted.
+#include <QFrame>
+
+class QLabel;
+
+namespace expo::presentation {
+
+class PanelButton : public QFrame {
+    Q_OBJECT
+  public:
+    // panelName and labelName are the object names of the panel and its label.
+    PanelButton(const QString& panelName, const QString& labelName, const QString& caption,
+                QWidget* parent);
+
+    QLabel* label() const { return label_; }
+    // Sizes the label to its caption and the panel to the label plus 10 pixels.
+    void fitToLabel();
+
+  signals:
+    void clicked();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    QLabel* label_;
+    bool pressed_ = false;
+};
+
+}  // namespace expo::presentation
