@@ -16,38 +16,41 @@ class ClientDataSet;
 
 // A data source: what a detail dataset links to.
 class DataSource {
-public:
+  public:
     explicit DataSource(std::string name, ClientDataSet* dataSet = nullptr)
         : name_(std::move(name)), dataSet_(dataSet) {}
     const std::string& name() const { return name_; }
     ClientDataSet* dataSet() const { return dataSet_; }
     void setDataSet(ClientDataSet* ds) { dataSet_ = ds; }
 
-private:
+  private:
     std::string name_;
     ClientDataSet* dataSet_;
 };
 
-// A field of an open dataset, read at the cursor's current record.
+// A field of a dataset, read at the cursor's current record. Reading a field of a closed
+// dataset throws expo::Error; on an open dataset without a visible record every field is null.
 class Field {
-public:
+  public:
     Field(const ClientDataSet* ds, int column) : ds_(ds), column_(column) {}
     const std::string& name() const;
     FieldType type() const;
     bool isNull() const;
-    // Text: empty for null; integers in decimal; booleans "True"/"False".
+    // Text: empty for null; integers in decimal; booleans "True"/"False"; dates, times and
+    // timestamps as formatDate, formatTime and formatTimestamp; blobs their bytes. Fixed-length
+    // text comes as stored, trailing blanks included.
     std::string asString() const;
     // Integer: 0 for null; text converted (throws expo::Error when it is not a number).
     int asInteger() const;
-    const Value& value() const;
+    Value value() const;
 
-private:
+  private:
     const ClientDataSet* ds_;
     int column_;
 };
 
 class ClientDataSet {
-public:
+  public:
     explicit ClientDataSet(std::string name);
     ~ClientDataSet();
     ClientDataSet(const ClientDataSet&) = delete;
@@ -55,11 +58,11 @@ public:
 
     const std::string& name() const { return name_; }
 
-    // Declared field objects: a load fails when the file lacks one of them. Name aliases let a
-    // field object read a column of another name (CDSDoplnInf's "LOGO_ID" reads `logo_id`).
+    // Declared field objects: a load fails when the file lacks one of them (or holds it with a
+    // type of another kind). With field objects declared, exactly they are the dataset's
+    // fields; without, the file's columns are.
     void declareField(FieldDef def);
-    void declareAlias(std::string alias, std::string column);
-    void removeField(std::string_view name);  // before loading
+    void removeField(std::string_view name);  // on a closed dataset; an unknown name is ignored
     const std::vector<FieldDef>& declaredFields() const;
 
     // Replaces records and structure from a data file and opens the dataset. Throws expo::Error
@@ -68,10 +71,10 @@ public:
     void loadFromPacket(Packet packet);
 
     bool active() const;
-    void open();   // keeps the records loaded
+    void open();   // keeps the records loaded; applies the stored filter, order and link
     void close();  // keeps the records loaded
 
-    // Structure of the loaded data.
+    // Structure of the loaded data (the declared fields when there are any).
     const std::vector<FieldDef>& fields() const;
 
     // Field by name, without regard to case; throws expo::Error naming the dataset and field
@@ -81,35 +84,46 @@ public:
     std::string text(std::string_view field) const { return fieldByName(field).asString(); }
     int integer(std::string_view field) const { return fieldByName(field).asInteger(); }
 
-    // Filter (operation 5): setting the switch on an open dataset moves to the first visible
-    // record; changing the expression while the switch is on applies it at once. On a closed
-    // dataset both are only stored. A bad expression throws expo::Error when applied.
+    // Filter: an expression and a switch. With the switch on only the records for which the
+    // expression holds are visible; an empty expression lets every record through. On an
+    // open dataset, setting the switch (to either value, also the one it has) moves to the
+    // first visible record, and changing the expression while the switch is on applies it at
+    // once and moves to the first visible record. On a closed dataset both are only stored and
+    // take effect when it opens. A bad expression throws expo::Error when it is applied, and
+    // the dataset then stays as it was.
     void setFilter(std::string expression);
     const std::string& filter() const;
     void setFiltered(bool on);
     bool filtered() const;
 
-    // Order by one field name, ascending and stable; empty = file order.
+    // Order by one field name, ascending and stable (integers by value, text by the Czech
+    // collation, nulls first); empty = file order. The cursor stays on its record.
     void setIndexFieldNames(std::string field);
     const std::string& indexFieldNames() const;
 
-    // Master/detail link on "KAT_ID" style field lists; null source or empty fields unlink.
+    // Master/detail link: while a master source with a dataset and a master field are set,
+    // only the records whose field of that name equals the master's current value are
+    // visible, and every move of the master brings the detail to its first such record. The
+    // link field holds integers. A null source or empty fields unlink.
     void setMasterSource(DataSource* source);
+    DataSource* masterSource() const;
     void setMasterFields(std::string fields);
-    void setPacketRecords(int n);
+    const std::string& masterFields() const;
+    void setPacketRecords(int n);  // kept for the caller; the engine holds every record
     int packetRecords() const;
 
-    // Navigation (operations 8 and 9).
+    // Navigation. `eof` is set when no record is visible or when `next` was asked to move past
+    // the last one (the cursor then stays on the last record).
     void first();
     void next();
     bool eof() const;
-    int recordCount() const;
+    int recordCount() const;  // visible records, under filter and link
 
     // Implementation detail used by Field.
     struct Impl;
     const Impl& impl() const { return *impl_; }
 
-private:
+  private:
     std::string name_;
     std::unique_ptr<Impl> impl_;
 };

@@ -1,0 +1,87 @@
+#pragma once
+// Inside of ClientDataSet: the loaded table, the settings, what is bound from them while the
+// dataset is open, and the cursor over the visible rows.
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/dataset/dataset.h"
+#include "platform/dataset/filter.h"
+#include "platform/dataset/order_index.h"
+#include "platform/dataset/table.h"
+
+namespace expo::ds {
+
+struct ClientDataSet::Impl {
+    explicit Impl(const std::string& name) : name(name) {}
+
+    const std::string& name;  // the dataset's, for messages
+
+    // Declared field objects.
+    std::vector<FieldDef> declared;
+
+    // Loaded data and the fields seen through it.
+    Table table;
+    bool loaded = false;
+    std::vector<FieldDef> fields;
+    std::vector<const Column*> columns;               // of each field
+    std::unordered_map<std::string, int> fieldByKey;  // upper-case name -> field
+
+    // Settings.
+    bool active = false;
+    std::string filterText;
+    bool filtered = false;
+    std::string orderField;
+    DataSource* masterSource = nullptr;
+    std::string masterFields;
+    int packetRecords = -1;
+
+    // Bound from the settings while the dataset is open.
+    std::optional<filter::Predicate> predicate;
+    const Column* orderColumn = nullptr;
+    IndexCache indexes;
+
+    // The cursor. A detail brings it up to date with its master when it is next read, so the
+    // readers below are const and these members mutable.
+    mutable std::vector<uint32_t> view;  // visible rows in order
+    mutable size_t position = 0;
+    mutable bool atEof = true;
+    mutable bool viewValid = false;
+    mutable uint64_t moves = 0;  // cursor moves and rebuilt views: what details watch
+    mutable const ClientDataSet* seenMaster = nullptr;
+    mutable uint64_t seenMasterMoves = 0;
+    mutable bool syncing = false;  // guards against a link that leads back to itself
+
+    [[noreturn]] void fail(const std::string& message) const;
+    void checkActive() const;
+
+    // Fields.
+    int findField(std::string_view fieldName) const;  // -1 when there is none
+    const Column* resolve(std::string_view fieldName) const;
+    void bindFields();
+    void clearData();
+    void refreshFieldKeys();  // fieldByKey from fields
+
+    // Binding of the settings; each throws expo::Error and changes nothing on failure.
+    std::optional<filter::Predicate> compileFilter(const std::string& text, bool on) const;
+    const Column* resolveOrder(const std::string& field) const;
+    bool linked() const;
+    const Column* linkColumn() const;
+    void bindSettings();  // on opening
+
+    // The cursor.
+    enum class Keep { First, Record };
+    void rebuild(Keep keep) const;
+    void sync() const;
+    // Brings the master up to date; whether it moved since this view was built.
+    bool syncMaster() const;
+    // The current row after bringing the view up to date; nullopt when none is visible.
+    std::optional<uint32_t> currentRow() const;
+
+  private:
+    std::optional<int64_t> masterKey() const;
+    void fillView(const Column* link, int64_t key) const;
+};
+
+}  // namespace expo::ds

@@ -1,0 +1,120 @@
+// Choosing the reader, reading files, and the Packet face of the column-wise readers.
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "platform/dataset/packet.h"
+#include "platform/dataset/table.h"
+#include "platform/text/error.h"
+
+namespace expo::ds {
+namespace {
+
+bool startsWith(std::string_view bytes, std::string_view prefix) {
+    return bytes.substr(0, prefix.size()) == prefix;
+}
+
+bool looksBinary(std::string_view bytes) {
+    // The magic in either byte order: the binary reader explains the wrong one.
+    return startsWith(bytes, "\x96\x19\xE0\xBD") || startsWith(bytes, "\xBD\xE0\x19\x96");
+}
+
+bool looksXml(std::string_view bytes) {
+    if (startsWith(bytes, "\xEF\xBB\xBF")) {
+        bytes.remove_prefix(3);
+    } else if (startsWith(bytes, "\xFF\xFE") || startsWith(bytes, "\xFE\xFF")) {
+        return true;
+    }
+    const size_t first = bytes.find_first_not_of(" \t\r\n");
+    return first != std::string_view::npos && bytes[first] == '<';
+}
+
+}  // namespace
+
+const char* fieldTypeName(FieldType t) {
+    switch (t) {
+        case FieldType::Integer:
+            return "integer";
+        case FieldType::Boolean:
+            return "boolean";
+        case FieldType::Float:
+            return "float";
+        case FieldType::Date:
+            return "date";
+        case FieldType::Time:
+            return "time";
+        case FieldType::Timestamp:
+            return "timestamp";
+        case FieldType::String:
+            return "string";
+        case FieldType::FixedString:
+            return "fixedstring";
+        case FieldType::WideString:
+            return "widestring";
+        case FieldType::Memo:
+            return "memo";
+        case FieldType::Blob:
+            return "blob";
+    }
+    return "unknown";
+}
+
+bool isTextType(FieldType t) {
+    return t == FieldType::String || t == FieldType::FixedString || t == FieldType::WideString ||
+           t == FieldType::Memo;
+}
+
+Table readTable(std::string_view bytes, const std::string& source) {
+    if (looksBinary(bytes)) {
+        return readBinaryTable(bytes, source);
+    }
+    if (looksXml(bytes)) {
+        return readXmlTable(bytes, source);
+    }
+    throw Error(source + ": not a data packet (neither the binary form nor XML)");
+}
+
+Table readTableFile(const std::string& path) {
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"),
+                                                            &std::fclose);
+    if (!f) {
+        throw Error("Cannot open file \"" + path + "\". " + std::strerror(errno));
+    }
+    std::string bytes;
+    char chunk[1 << 16];
+    size_t n = 0;
+    while ((n = std::fread(chunk, 1, sizeof chunk, f.get())) > 0) {
+        bytes.append(chunk, n);
+    }
+    if (std::ferror(f.get())) {
+        throw Error("Cannot read file \"" + path + "\". " + std::strerror(errno));
+    }
+    return readTable(bytes, path);
+}
+
+Packet readBinaryPacket(std::string_view bytes, const std::string& source) {
+    return packetFromTable(readBinaryTable(bytes, source));
+}
+
+Packet readXmlPacket(std::string_view bytes, const std::string& source) {
+    return packetFromTable(readXmlTable(bytes, source));
+}
+
+Packet readPacket(std::string_view bytes, const std::string& source) {
+    return packetFromTable(readTable(bytes, source));
+}
+
+Packet readPacketFile(const std::string& path) {
+    return packetFromTable(readTableFile(path));
+}
+
+std::string writeBinaryPacket(const Packet& p) {
+    return writeBinaryTable(tableFromPacket(p));
+}
+
+std::string writeXmlPacket(const Packet& p) {
+    return writeXmlTable(tableFromPacket(p));
+}
+
+}  // namespace expo::ds

@@ -1,0 +1,48 @@
+#pragma once
+// The twelve catalogue datasets of the main window with their declared field objects, orders
+// and filter switches, and the seven data sources. Qt-free.
+#include <string>
+
+#include "platform/dataset/dataset.h"
+
+namespace expo::presentation {
+
+struct Catalogue {
+    Catalogue();
+    Catalogue(const Catalogue&) = delete;
+    Catalogue& operator=(const Catalogue&) = delete;
+
+    ds::ClientDataSet CDSJazyky{"CDSJazyky"};              // data0.dat: languages per catalogue
+    ds::ClientDataSet CDSSekce{"CDSSekce"};                // data1.dat: catalogue sections
+    ds::ClientDataSet CDSZaznamy{"CDSZaznamy"};            // data2.dat: exhibitors
+    ds::ClientDataSet CDSNomenklatury{"CDSNomenklatury"};  // data3.dat
+    ds::ClientDataSet CDSUmisteni{"CDSUmisteni"};          // data4.dat: placements
+    ds::ClientDataSet CDSExponaty{"CDSExponaty"};          // data5.dat: exhibits
+    ds::ClientDataSet CDSZastFir{"CDSZastFir"};            // data6.dat: represented firms
+    ds::ClientDataSet CDSZastZnac{"CDSZastZnac"};          // data7.dat: represented brands
+    ds::ClientDataSet CDSCisNom{"CDSCisNom"};              // data8.dat: nomenclature codes
+    ds::ClientDataSet CDSCisPloch{"CDSCisPloch"};          // data9.dat: area codes
+    ds::ClientDataSet CDSCisStat{"CDSCisStat"};            // data10.dat: country codes
+    ds::ClientDataSet CDSDoplnInf{"CDSDoplnInf"};          // data11.dat: additional information
+
+    ds::DataSource DSZaznamy{"DSZaznamy", &CDSZaznamy};
+    ds::DataSource DSNomenklatury{"DSNomenklatury", &CDSNomenklatury};
+    ds::DataSource DSUmisteni{"DSUmisteni", &CDSUmisteni};
+    ds::DataSource DSExponaty{"DSExponaty", &CDSExponaty};
+    ds::DataSource DSZastFir{"DSZastFir", &CDSZastFir};
+    ds::DataSource DSZastZnac{"DSZastZnac", &CDSZastZnac};
+    ds::DataSource DSDoplnInf{"DSDoplnInf", &CDSDoplnInf};
+
+    static constexpr int kDataSetCount = 12;
+    // The datasets in loading order: dataSet(0) is CDSJazyky, filled from fileName(0).
+    ds::ClientDataSet& dataSet(int i);
+    static std::string fileName(int i);  // "data0.dat" ... "data11.dat"
+
+    // Closes dataset i when it is open, then loads its file from `folder` and opens it; throws
+    // expo::Error with the engine's reason. When "data7.dat" fails to load, the field objects
+    // LOGO_ID, ktz_p_blogo, LOGO_WIDTH and LOGO_HEIGHT are removed from CDSZastZnac for good
+    // and the file is loaded once more; a failure of that second attempt is thrown.
+    void load(int i, const std::string& folder);
+};
+
+}  // namespace expo::presentation
