@@ -47,15 +47,15 @@ std::string viewFilter(ExhibitorView view, std::string_view sectionFilter) {
     return section.empty() ? condition : condition + " and " + section;
 }
 
-StatusLine statusLine(const StatusTexts& texts, size_t notebookCount, size_t shownCount,
+StatusLine statusLine(const LanguageTexts& texts, size_t notebookCount, size_t shownCount,
                       std::string_view selectionText) {
     StatusLine line;
-    line.caption = " " + texts.exhibitorCount + " - " + texts.inNotebook + ": " +
-                   text::intToStr(static_cast<int64_t>(notebookCount)) + ", " + texts.shown + ": " +
-                   text::intToStr(static_cast<int64_t>(shownCount));
+    line.caption = " " + texts.FTextExhibitorCount + " - " + texts.FTextInNotebook + ": " +
+                   text::intToStr(static_cast<int64_t>(notebookCount)) + ", " + texts.FTextShown +
+                   ": " + text::intToStr(static_cast<int64_t>(shownCount));
     line.hint = line.caption;
     if (!selectionText.empty()) {
-        const std::string selection = texts.selection + ": " + std::string(selectionText);
+        const std::string selection = texts.FTextSelection + ": " + std::string(selectionText);
         line.caption += "   - " + selection;
         line.hint = selection;
     }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/dataset/dataset.h"
+#include "presentation/language_texts.h"
 
 namespace expo::presentation {
 
@@ -35,21 +36,15 @@ enum class ExhibitorView { News, Exhibits };
 // section filter means the whole catalogue).
 std::string viewFilter(ExhibitorView view, std::string_view sectionFilter);
 
-struct StatusTexts {
-    std::string exhibitorCount;  // "text Počet vystavovatelů"
-    std::string inNotebook;      // "text V zápisníku"
-    std::string shown;           // "text Zobrazených"
-    std::string selection;       // "text Výběr"
-};
-
 struct StatusLine {
     std::string caption;
     std::string hint;
 };
 
-// The status bar line and its hint. `selectionText` is the description of the last search; pass
+// The status bar line and its hint, from the texts "Počet vystavovatelů", "V zápisníku",
+// "Zobrazených" and "Výběr". `selectionText` is the description of the last search; pass
 // it only in the "Výběr" view when the last search found exhibitors (empty: no selection part).
-StatusLine statusLine(const StatusTexts& texts, size_t notebookCount, size_t shownCount,
+StatusLine statusLine(const LanguageTexts& texts, size_t notebookCount, size_t shownCount,
                       std::string_view selectionText = {});
 
 }  // namespace expo::presentation

@@ -169,10 +169,8 @@ bool recordSubPage(std::string_view url, TNodeData& node) {
     return false;
 }
 
-std::string missingSourceMessage(std::string_view sourceFileText, std::string_view url,
-                                 std::string_view doesNotExistText) {
-    return std::string(sourceFileText) + " \"" + text::trim(url) + "\" " +
-           std::string(doesNotExistText) + ".";
+std::string missingSourceMessage(const LanguageTexts& texts, std::string_view url) {
+    return texts.FTextSourceFile + " \"" + text::trim(url) + "\" " + texts.FTextDoesNotExist + ".";
 }
 
 void handlePageLink(std::string_view url, PageLinkHost& host, bool& cancel) {

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "presentation/language_texts.h"
 #include "presentation/navigation.h"
 
 namespace expo::presentation {
@@ -48,8 +49,7 @@ std::optional<LanguageLink> languageLinkOf(std::string_view url);
 bool recordSubPage(std::string_view url, TNodeData& node);
 
 // The message of a ".zip" link whose file does not exist.
-std::string missingSourceMessage(std::string_view sourceFileText, std::string_view url,
-                                 std::string_view doesNotExistText);
+std::string missingSourceMessage(const LanguageTexts& texts, std::string_view url);
 
 // What the window does for the link words.
 class PageLinkHost {

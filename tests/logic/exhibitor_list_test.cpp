@@ -61,17 +61,23 @@ INSTANTIATE_TEST_SUITE_P(Values, LogicExhibitorViewFilter,
                                                       "COUNTEXP>0 and SEKCE_ID=4"},
                                            FilterCase{ExhibitorView::Exhibits, "", "COUNTEXP>0"}));
 
-const StatusTexts kTexts{text::cp("Počet vystavovatelů"), text::cp("V zápisníku"),
-                         text::cp("Zobrazených"), text::cp("Vyběr")};
+LanguageTexts statusTexts() {
+    LanguageTexts texts;
+    texts.FTextExhibitorCount = text::cp("Počet vystavovatelů");
+    texts.FTextInNotebook = text::cp("V zápisníku");
+    texts.FTextShown = text::cp("Zobrazených");
+    texts.FTextSelection = text::cp("Vyběr");
+    return texts;
+}
 
 TEST(LogicExhibitorList, StatusLineWithoutSelection) {
-    const StatusLine line = statusLine(kTexts, 2, 15);
+    const StatusLine line = statusLine(statusTexts(), 2, 15);
     EXPECT_EQ(line.caption, text::cp(" Počet vystavovatelů - V zápisníku: 2, Zobrazených: 15"));
     EXPECT_EQ(line.hint, line.caption);
 }
 
 TEST(LogicExhibitorList, StatusLineWithSelection) {
-    const StatusLine line = statusLine(kTexts, 0, 3, text::cp("(název obsahuje \"a\")"));
+    const StatusLine line = statusLine(statusTexts(), 0, 3, text::cp("(název obsahuje \"a\")"));
     EXPECT_EQ(line.caption, text::cp(" Počet vystavovatelů - V zápisníku: 0, Zobrazených: 3   - "
                                      "Vyběr: (název obsahuje \"a\")"));
     EXPECT_EQ(line.hint, text::cp("Vyběr: (název obsahuje \"a\")"));

@@ -236,7 +236,10 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{"", {"", {}}}));
 
 TEST(LogicLinkWordsHost, MissingSourceMessage) {
-    EXPECT_EQ(missingSourceMessage("Zdrojovy soubor", " file:///disc/a.zip ", "neexistuje"),
+    LanguageTexts texts;
+    texts.FTextSourceFile = "Zdrojovy soubor";
+    texts.FTextDoesNotExist = "neexistuje";
+    EXPECT_EQ(missingSourceMessage(texts, " file:///disc/a.zip "),
               "Zdrojovy soubor \"file:///disc/a.zip\" neexistuje.");
 }
 

@@ -1,0 +1,91 @@
+// The logic that walks the catalogue datasets: sections from the sections dataset, the
+// represented firms and brands, and the entries of the exhibitor list.
+#include <gtest/gtest.h>
+
+#include "platform/dataset/dataset.h"
+#include "platform/text/text.h"
+#include "presentation/catalogue_sections.h"
+#include "presentation/exhibitor_list.h"
+
+namespace expo::presentation {
+namespace {
+
+using ds::FieldType;
+using ds::Null;
+using ds::Value;
+
+ds::FieldDef field(std::string name, FieldType type, int size = 0) {
+    return {std::move(name), type, size, false};
+}
+
+// A dataset loaded from rows held in memory.
+std::unique_ptr<ds::ClientDataSet> dataSet(std::vector<ds::FieldDef> fields,
+                                           std::vector<std::vector<Value>> rows) {
+    auto result = std::make_unique<ds::ClientDataSet>("CDSTest");
+    result->loadFromPacket({std::move(fields), std::move(rows)});
+    return result;
+}
+
+TEST(LogicCatalogueData, SectionsOfTheDatasetInFileOrder) {
+    const auto sections = dataSet({field("SEKCE_ID", FieldType::Integer, 4),
+                                   field("SEKCE_NAZEV0", FieldType::FixedString, 80),
+                                   field("SEKCE_NAZEV1", FieldType::FixedString, 80)},
+                                  {{int64_t{7}, std::string("Stroje   "), std::string("Machines")},
+                                   {int64_t{3}, std::string(""), std::string("Furniture")},
+                                   {int64_t{-2}, text::cp("  Nábytek "), Null{}}});
+    const auto result = datasetSections(*sections);
+    ASSERT_EQ(result.size(), 3u);
+    EXPECT_EQ(result[0].caption, "Stroje");
+    EXPECT_EQ(result[0].filter, "SEKCE_ID=7");
+    EXPECT_EQ(result[0].itemKey, "");
+    EXPECT_EQ(result[1].caption, "");  // always column 0; an empty name stays empty
+    EXPECT_EQ(result[1].filter, "SEKCE_ID=3");
+    EXPECT_EQ(result[2].caption, text::cp("Nábytek"));
+    EXPECT_EQ(result[2].filter, "SEKCE_ID=-2");
+}
+
+TEST(LogicCatalogueData, DistinctTextsByLocaleCaseInTextOrder) {
+    const auto brands =
+        dataSet({field("KAT_ID", FieldType::Integer, 4), field("KTZ_TEXT", FieldType::String, 60)},
+                {{int64_t{1}, text::cp("škoda")},
+                 {int64_t{2}, std::string("Alfa")},
+                 {int64_t{3}, text::cp("ŠKODA ")},
+                 {int64_t{4}, std::string(" ALFA")},
+                 {int64_t{5}, std::string("")},
+                 {int64_t{6}, Null{}},
+                 {int64_t{7}, std::string("Beta")}});
+    brands->setFilter("KAT_ID=7");
+    brands->setFiltered(true);
+    const auto texts = distinctTexts(*brands, "KTZ_TEXT");
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[0], "");
+    // "Alfa" and " ALFA": whichever the order puts first is kept, trimmed.
+    EXPECT_TRUE(texts[1] == "Alfa" || texts[1] == "ALFA") << texts[1];
+    EXPECT_EQ(texts[2], "Beta");
+    EXPECT_TRUE(texts[3] == text::cp("škoda") || texts[3] == text::cp("ŠKODA")) << texts[3];
+    // The dataset stays ordered by the text, without filter.
+    EXPECT_EQ(brands->indexFieldNames(), "KTZ_TEXT");
+    EXPECT_EQ(brands->filter(), "");
+    EXPECT_EQ(brands->recordCount(), 7);
+}
+
+TEST(LogicCatalogueData, ExhibitorEntriesUnderTheFilter) {
+    const auto zaznamy = dataSet(
+        {field("KAT_ID", FieldType::Integer, 4), field("KAT_NAZEV", FieldType::FixedString, 255),
+         field("SEKCE_ID", FieldType::Integer, 4)},
+        {{int64_t{10}, std::string("  Beta\r\nTrade  "), int64_t{1}},
+         {int64_t{11}, std::string("Alfa"), int64_t{2}},
+         {int64_t{12}, std::string("Gama"), int64_t{1}}});
+    zaznamy->setFilter("SEKCE_ID=1");
+    zaznamy->setFiltered(true);
+    zaznamy->setIndexFieldNames("KAT_NAZEV");
+    const auto entries = readExhibitorEntries(*zaznamy);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].name, "Beta Trade");
+    EXPECT_EQ(entries[0].key, 10);
+    EXPECT_EQ(entries[1].name, "Gama");
+    EXPECT_EQ(entries[1].key, 12);
+}
+
+}  // namespace
+}  // namespace expo::presentation
