@@ -42,6 +42,10 @@ std::string ColorToHtml(Colour colour) {
     return html;
 }
 
+PathBarStyle pathBarStyleOf(const Look& look) {
+    return {look.infoLinkColor, look.infoLinkActiveColor, look.infoBackColor, look.infoFontSize};
+}
+
 PathBar buildPathBar(const NavNode* node, int startIndex, bool withSubPage,
                      const PathBarStyle& style) {
     PathBar bar;

@@ -22,6 +22,9 @@ struct PathBarStyle {
     int fontPointSize = 8;
 };
 
+// The path-bar colours and the point size of the path-bar panel's font.
+PathBarStyle pathBarStyleOf(const Look& look);
+
 struct PathBar {
     // The nodes named, from the given node (index 0) up to the root.
     std::vector<const NavNode*> nodes;

@@ -49,6 +49,14 @@ TEST(LogicPathBar, TopLevelNodeWithDefaultColours) {
     EXPECT_EQ(bar.page, expectedPage(kDefaultColours, 8, "- <a href=\"link_0_0\">Root</a>"));
 }
 
+TEST(LogicPathBar, StyleOfTheLookWithoutSettings) {
+    Fixture f;
+    Look look;
+    readPanelLook(IniFile::fromText("[menu - graficka podoba]\ninfPruhPismoVelikost=11\n"), look);
+    EXPECT_EQ(buildPathBar(&f.root, 0, false, pathBarStyleOf(look)).page,
+              expectedPage(kDefaultColours, 11, "- <a href=\"link_0_0\">Root</a>"));
+}
+
 TEST(LogicPathBar, DeepNodeNamesItsAncestorsFromTheRoot) {
     Fixture f;
     const PathBarStyle style{{0x11, 0x22, 0x33}, {0x44, 0x55, 0x66}, {0x77, 0x88, 0x99}, 10};
