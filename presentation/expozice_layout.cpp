@@ -97,7 +97,6 @@ void TFormExpozice::createActions() {
         QAction* action = named(new QAction(czech(def.caption), this), def.name);
         if (*def.hint != '\0') {
             action->setToolTip(czech(def.hint));
-            action->setStatusTip(czech(def.hint));
         }
         addAction(action);  // shortcuts work anywhere in the window
         *def.action = action;
@@ -111,6 +110,8 @@ void TFormExpozice::createComponents() {
     setWindowTitle(czech("Expozice na CD-ROM"));
     setFont(QFont("MS Sans Serif", 8));
     resize(kWindowWidth, kWindowHeight);
+    // The settings may make the window smaller than its panels need; they are cut off then.
+    setMinimumSize(1, 1);
 
     createActions();
 

@@ -7,6 +7,7 @@
 
 #include "platform/browser/webbrowser.h"
 #include "platform/text/text.h"
+#include "platform/ui/guard.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/pump.h"
 #include "platform/ui/qtext.h"
@@ -62,8 +63,8 @@ TFormUvod::TFormUvod(TFormExpozice* owner, std::string url, int width, int heigh
     WebBrowserUvod->setBeforeNavigate([this](const std::string& target, bool& cancel) {
         WebBrowserUvodBeforeNavigate2(target, cancel);
     });
-    connect(WebBrowserUvod->view(), &QWebEngineView::loadFinished, this, [this] {
-        if (const PageLoadedHook& hook = pageLoadedHook()) {
+    connect(WebBrowserUvod->view(), &QWebEngineView::loadFinished, this, [this](bool ok) {
+        if (const PageLoadedHook& hook = pageLoadedHook(); ok && hook) {
             hook(*this);
         }
     });
@@ -93,7 +94,7 @@ void TFormUvod::applySize(int width, int height, bool percent) {
 
 bool TFormUvod::event(QEvent* event) {
     if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) {
-        FormActivate();
+        ui::guard([this] { FormActivate(); });
     }
     return QDialog::event(event);
 }

@@ -29,7 +29,7 @@ class TFormUvod : public QDialog {
 
     browser::WebBrowser* WebBrowserUvod = nullptr;
 
-    // Called each time the intro page has finished loading: lets a test follow a link.
+    // Called each time a page of the intro has loaded: lets a test follow a link.
     using PageLoadedHook = std::function<void(TFormUvod&)>;
     static void setPageLoadedHook(PageLoadedHook hook);
 
