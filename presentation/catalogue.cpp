@@ -214,6 +214,10 @@ ds::ClientDataSet& Catalogue::dataSet(int i) {
     return this->*declarations().at(static_cast<size_t>(i)).dataSet;
 }
 
+const ds::ClientDataSet& Catalogue::dataSet(int i) const {
+    return this->*declarations().at(static_cast<size_t>(i)).dataSet;
+}
+
 std::string Catalogue::fileName(int i) {
     return "data" + std::to_string(i) + ".dat";
 }

@@ -36,6 +36,7 @@ struct Catalogue {
     static constexpr int kDataSetCount = 12;
     // The datasets in loading order: dataSet(0) is CDSJazyky, filled from fileName(0).
     ds::ClientDataSet& dataSet(int i);
+    const ds::ClientDataSet& dataSet(int i) const;
     static std::string fileName(int i);  // "data0.dat" ... "data11.dat"
 
     // Closes dataset i when it is open, then loads its file from `folder` and opens it; throws

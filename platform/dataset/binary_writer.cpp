@@ -85,9 +85,6 @@ class Writer {
         switch (def.type) {
             case FieldType::Integer: {
                 const uint32_t size = def.size == 0 ? 4 : static_cast<uint32_t>(def.size);
-                if (size != 1 && size != 2 && size != 4 && size != 8) {
-                    throw Error("Field '" + def.name + "': integers are 1, 2, 4 or 8 bytes");
-                }
                 put(typeWord(kCodeSigned, size), 4);
                 break;
             }
@@ -215,6 +212,7 @@ class Writer {
 }  // namespace
 
 std::string writeBinaryTable(const Table& t) {
+    checkIntegerWidths(t);
     return Writer().write(t);
 }
 

@@ -139,6 +139,26 @@ size_t Table::memoryUsage() const {
     return total;
 }
 
+void checkIntegerWidths(const Table& t) {
+    for (const Column& c : t.columns) {
+        const int bytes = c.def().size == 0 ? 4 : c.def().size;
+        if (c.def().type != FieldType::Integer || bytes >= 8) {
+            continue;
+        }
+        if (bytes != 1 && bytes != 2 && bytes != 4) {
+            throw Error("Field '" + c.def().name + "': integers are 1, 2, 4 or 8 bytes");
+        }
+        const int64_t limit = int64_t{1} << (8 * bytes - 1);
+        for (size_t r = 0; r < c.size(); ++r) {
+            if (!c.isNull(r) && (c.number(r) < -limit || c.number(r) >= limit)) {
+                throw Error("Row " + std::to_string(r + 1) + ", field '" + c.def().name +
+                            "': " + std::to_string(c.number(r)) + " does not fit in " +
+                            std::to_string(bytes) + " bytes");
+            }
+        }
+    }
+}
+
 Table tableFromPacket(const Packet& p) {
     Table t;
     for (const FieldDef& def : p.fields) {

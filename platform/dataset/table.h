@@ -70,6 +70,9 @@ Table readXmlTable(std::string_view bytes, const std::string& source);
 Table readTable(std::string_view bytes, const std::string& source);
 Table readTableFile(const std::string& path);
 
+// Writers check that every integer fits its field's width (1, 2, 4 or 8 bytes, signed); a
+// width of 0 stands for 4 bytes.
+void checkIntegerWidths(const Table& t);
 std::string writeBinaryTable(const Table& t);
 std::string writeXmlTable(const Table& t);
 

@@ -160,6 +160,7 @@ class Writer {
 }  // namespace
 
 std::string writeXmlTable(const Table& t) {
+    checkIntegerWidths(t);
     return Writer().write(t);
 }
 

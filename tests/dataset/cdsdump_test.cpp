@@ -1,0 +1,104 @@
+// cdsdump run as a program: records as JSON, fields as lines, errors with exit code 2.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <fstream>
+
+#include "platform/dataset/packet.h"
+#include "platform/text/text.h"
+#include "tests/core/temp_folder.h"
+#include "tests/dataset/support.h"
+
+namespace expo::ds {
+namespace {
+
+struct Output {
+    int exitCode = -1;
+    std::string output;  // stdout and stderr
+};
+
+Output cdsdump(const std::string& arguments) {
+    Output run;
+    const std::string command = std::string(CDSDUMP_PATH) + " " + arguments + " 2>&1";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) {
+        ADD_FAILURE() << "cannot run " << command;
+        return run;
+    }
+    char buffer[4096];
+    size_t n = 0;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+        run.output.append(buffer, n);
+    }
+    const int status = ::pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+std::string conformanceFile(const char* name) {
+    return "'" + (testing::conformanceDir() / name).string() + "'";
+}
+
+TEST(DatasetCdsdump, FilteredAndOrderedRecords) {
+    EXPO_REQUIRE_CONFORMANCE();
+    const Output run =
+        cdsdump(conformanceFile("employee.cds") + " --filter 'EmpNo<6' --order FirstName");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(
+        run.output,
+        "[\n"
+        "{\"EmpNo\": 4, \"LastName\": \"Young\", \"FirstName\": \"Bruce\", \"PhoneExt\": \"233\", "
+        "\"HireDate\": \"1988-12-28T00:00:00.000\", \"Salary\": 55500},\n"
+        "{\"EmpNo\": 5, \"LastName\": \"Lambert\", \"FirstName\": \"Kim\", \"PhoneExt\": \"22\", "
+        "\"HireDate\": \"1989-02-06T00:00:00.000\", \"Salary\": 25000},\n"
+        "{\"EmpNo\": 2, \"LastName\": \"Nelson\", \"FirstName\": \"Roberto\", \"PhoneExt\": "
+        "\"250\", "
+        "\"HireDate\": \"1988-12-28T00:00:00.000\", \"Salary\": 40000}\n"
+        "]\n");
+}
+
+TEST(DatasetCdsdump, FieldLines) {
+    EXPO_REQUIRE_CONFORMANCE();
+    const Output run = cdsdump(conformanceFile("reservat.cds") + " --fields");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.output,
+              "ResNo\tinteger\t4\toptional\nEventNo\tinteger\t4\toptional\n"
+              "CustNo\tinteger\t4\toptional\nNumTickets\tinteger\t4\toptional\n"
+              "Amt_Paid\tfloat\t0\toptional\nPay_Method\tstring\t10\toptional\n"
+              "Card_No\tstring\t20\toptional\nCard_Exp\tdate\t0\toptional\n"
+              "Pay_Notes\tmemo\t30\toptional\nPurge_Date\tdate\t0\toptional\n"
+              "Paid\tboolean\t0\toptional\n");
+}
+
+TEST(DatasetCdsdump, TextInUtf8BlobsBySizeNullsAsNull) {
+    const expo::testing::TempFolder folder;
+    const std::string path = folder.write(
+        "cz.dat",
+        writeBinaryPacket({{{text::cp("NÁZEV"), FieldType::FixedString, 10, true},
+                            {"LOGO", FieldType::Blob, 0, false},
+                            {"T", FieldType::Time, 0, false}},
+                           {{text::cp("Žďár \"Z\"  "), std::string(5, '\0'), Value(Null{})}}}));
+    const Output run = cdsdump("'" + path + "'");
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.output, "[\n{\"NÁZEV\": \"Žďár \\\"Z\\\"  \", \"LOGO\": 5, \"T\": null}\n]\n");
+    EXPECT_EQ(cdsdump("'" + path + "' --fields").output,
+              "NÁZEV\tfixedstring\t10\trequired\nLOGO\tblob\t0\toptional\nT\ttime\t0\toptional\n");
+    EXPECT_EQ(cdsdump("'" + path + "' --filter 'T IS NOT NULL'").output, "[]\n");
+}
+
+TEST(DatasetCdsdump, ErrorsExitWithTwo) {
+    const Output missing = cdsdump("/nonexistent/data0.dat");
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_NE(missing.output.find("Cannot open file \"/nonexistent/data0.dat\""),
+              std::string::npos);
+    EXPO_REQUIRE_CONFORMANCE();
+    const Output badFilter = cdsdump(conformanceFile("employee.cds") + " --filter 'EmpNo='");
+    EXPECT_EQ(badFilter.exitCode, 2);
+    EXPECT_NE(badFilter.output.find("at position 7"), std::string::npos);
+    EXPECT_EQ(cdsdump("").exitCode, 2);
+}
+
+}  // namespace
+}  // namespace expo::ds

@@ -1,0 +1,255 @@
+// The filter language: which records an expression lets through, and where a bad one fails.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "platform/dataset/filter.h"
+#include "platform/dataset/like_pattern.h"
+#include "platform/dataset/table.h"
+#include "platform/text/error.h"
+#include "platform/text/text.h"
+#include "tests/dataset/support.h"
+
+namespace expo::ds {
+namespace {
+
+using testing::field;
+
+std::unique_ptr<ClientDataSet> sample() {
+    const auto s = [](const char* utf8) { return Value(text::cp(utf8)); };
+    const Value null = Null{};
+    return testing::loaded(
+        {field("ID", FieldType::Integer, 4), field("NAME", FieldType::FixedString, 30),
+         field("CITY", FieldType::String, 20), field("SEKCE", FieldType::Integer, 4),
+         field("NOTE", FieldType::Memo), field("PRICE", FieldType::Float),
+         field("PAID", FieldType::Boolean)},
+        {
+            {int64_t{1}, s("Strojírna Brno"), s("Brno"), int64_t{1}, s("x"), 10.5, true},
+            {int64_t{2}, s("strojní technika"), s("Praha"), int64_t{2}, null, 3.0, false},
+            {int64_t{3}, s("ČEZ"), s("Ostrava"), int64_t{1}, s("it's"), null, null},
+            {int64_t{4}, s("Technika a.s."), s("brno"), int64_t{3}, s("50%"), 7.0, true},
+            {int64_t{5}, null, null, null, null, null, null},
+            {int64_t{6}, s("O'Neill"), s("Plzeň"), int64_t{2}, s(""), 1e3, false},
+        });
+}
+
+std::string ids(ClientDataSet& set) {
+    std::string out;
+    for (const std::string& id : testing::column(set, "ID")) {
+        out += (out.empty() ? "" : ",") + id;
+    }
+    return out;
+}
+
+struct Case {
+    const char* expression;  // UTF-8
+    const char* ids;         // visible IDs in file order
+};
+
+const Case kCases[] = {
+    {"ID=3", "3"},
+    {"id = 3", "3"},
+    {" \tID = 1 ", "1"},
+    {"ID<>3", "1,2,4,5,6"},
+    {"SEKCE<>1", "2,4,6"},
+    {"ID>2 AND ID<5", "3,4"},
+    {"ID<=2 OR ID>=6", "1,2,6"},
+    {"ID=1 OR ID=2 AND SEKCE=1", "1"},
+    {"(ID=1 OR ID=2) AND SEKCE=2", "2"},
+    {"NOT ID=1 AND ID<4", "2,3"},
+    {"NOT (ID=1 OR ID=2)", "3,4,5,6"},
+    {"id=1 Or id=2 aNd sekce=1", "1"},
+    {"ID=1 or ID=2 or ID=3", "1,2,3"},
+    {"ID=1 AND TRUE", "1"},
+    {"ID = -1", ""},
+    {"ID > -1", "1,2,3,4,5,6"},
+    {"ID = '3'", "3"},
+    {"SEKCE = ID", "1,2"},
+    {"NAME='Strojírna Brno'", "1"},
+    {"NAME='strojírna brno'", ""},
+    {"Upper(NAME)=Upper('strojírna brno')", "1"},
+    {"[NAME] = 'ČEZ'", "3"},
+    {"NAME LIKE 'Stroj%'", "1"},
+    {"Upper(NAME) LIKE 'STROJ%'", "1,2"},
+    {"UPPER(NAME) LIKE '%TECH%'", "2,4"},
+    {"NAME LIKE '%a'", "2"},
+    {"NAME LIKE '_EZ'", "3"},
+    {"NAME LIKE 'O''Neill'", "6"},
+    {"NAME LIKE '%'", "1,2,3,4,6"},
+    {"NAME LIKE ''", ""},
+    {"NAME NOT LIKE '%a%'", "3,5,6"},
+    {"Upper(CITY)='BRNO'", "1,4"},
+    {"upper(CITY) = 'PLZEŇ'", "6"},
+    {"Upper(CITY)=Upper('plzeň')", "6"},
+    {"Lower(NAME)='čez'", "3"},
+    {"SEKCE in (1,3)", "1,3,4"},
+    {"SEKCE IN ( 1 , 3 )", "1,3,4"},
+    {"SEKCE in ()", ""},
+    {"SEKCE not in (1)", "2,4,5,6"},
+    {"CITY IN ('Brno', 'Praha')", "1,2"},
+    {"NOTE IS NULL", "2,5"},
+    {"NOTE IS NOT NULL", "1,3,4,6"},
+    {"NOTE = ''", "6"},
+    {"NOTE LIKE '%''%'", "3"},
+    {"NOTE LIKE '%\\%%'", ""},
+    {"PRICE > 5", "1,4,6"},
+    {"PRICE = 7", "4"},
+    {"PRICE < 3.5", "2"},
+    {"PAID", "1,4"},
+    {"PAID = TRUE", "1,4"},
+    {"PAID = false", "2,6"},
+    {"NOT PAID", "2,3,5,6"},
+    // The advanced search's form, with and without the case function.
+    {"((upper(NAME) LIKE 'STROJ%') or (upper(NAME) LIKE '%TECH%')) and ((upper(CITY)= 'BRNO'))",
+     "1,4"},
+    {"((NAME) LIKE 'Stroj%')", "1"},
+    {" Upper(NAME) LIKE 'STROJ%'  and  SEKCE in (1 , 2)", "1,2"},
+};
+
+TEST(DatasetFilter, ExpressionsLetThroughTheirRecords) {
+    const auto set = sample();
+    set->setFiltered(true);
+    for (const Case& c : kCases) {
+        set->setFilter(text::cp(c.expression));
+        EXPECT_EQ(ids(*set), c.ids) << c.expression;
+    }
+}
+
+struct Failure {
+    std::string expression;
+    size_t position;
+    const char* problem;
+};
+
+const Failure kFailures[] = {
+    {"ID=", 4, "expected a field name or a value but the expression ends"},
+    {"ID = = 3", 6, "expected a field name or a value instead of '='"},
+    {"FOO=1", 1, "field 'FOO' not found"},
+    {"ID=1 AND BAR LIKE 'x'", 10, "field 'BAR' not found"},
+    {"NAME='abc", 6, "text without its closing quote"},
+    {"(ID=1", 6, "expected ')' but the expression ends"},
+    {"ID=1)", 5, "unexpected ')'"},
+    {"NAME=3", 6, "type mismatch"},
+    {"ID='abc'", 4, "'abc' is not a number"},
+    {"ID LIKE 'x'", 1, "LIKE takes text"},
+    {"NAME LIKE ID", 11, "LIKE needs a text pattern"},
+    {"ID", 1, "expected a condition"},
+    {"ID IN (1, NAME)", 11, "the IN list takes values only"},
+    {"ID NOT BETWEEN 1", 8, "expected LIKE or IN after NOT"},
+    {"Upper(ID)='1'", 7, "UPPER and LOWER take text"},
+    {"ID IS 5", 7, "expected NULL"},
+    {"[NAME = 1", 1, "without its closing ']'"},
+    {"ID = 1 AND", 11, "expected a field name or a value but the expression ends"},
+    {"PAID > NAME", 8, "cannot compare"},
+    {std::string(300, '(') + "ID=1" + std::string(300, ')'), 201, "nested too deeply"},
+};
+
+TEST(DatasetFilter, BadExpressionsSayWhere) {
+    const auto set = sample();
+    set->setFiltered(true);
+    for (const Failure& f : kFailures) {
+        try {
+            set->setFilter(f.expression);
+            ADD_FAILURE() << "accepted: " << f.expression;
+        } catch (const Error& e) {
+            const std::string message = e.what();
+            EXPECT_NE(message.find(f.problem), std::string::npos) << message;
+            EXPECT_NE(message.find("at position " + std::to_string(f.position)), std::string::npos)
+                << message;
+        }
+        EXPECT_EQ(set->filter(), "");  // the rejected expression is not kept
+        EXPECT_EQ(set->recordCount(), 6);
+    }
+}
+
+struct LikeCase {
+    const char* pattern;
+    const char* text;
+    bool matches;
+};
+
+const LikeCase kLikeCases[] = {
+    {"%", "", true},          {"", "", true},          {"", "a", false},
+    {"a", "a", true},         {"a", "A", false},       {"a%", "abc", true},
+    {"%c", "abc", true},      {"%b%", "abc", true},    {"a%c", "ac", true},
+    {"a%c", "abdc", true},    {"a%c", "abd", false},   {"a_c", "abc", true},
+    {"a_c", "ac", false},     {"%a%a%", "aa", true},   {"%a%a%", "a", false},
+    {"_%", "", false},        {"%_", "x", true},       {"%%", "x", true},
+    {"a%b%c", "aXbYc", true}, {"a%b%c", "acb", false}, {"%ab%ab", "xabab", true},
+    {"%ab%ab", "ab", false},  {"a%a", "a", false},     {"%_b_", "abbb", true},
+};
+
+TEST(DatasetLikePattern, Table) {
+    for (const LikeCase& c : kLikeCases) {
+        EXPECT_EQ(LikePattern(c.pattern).matches(c.text), c.matches)
+            << "'" << c.text << "' LIKE '" << c.pattern << "'";
+    }
+}
+
+// Plain backtracking, the definition of LIKE.
+bool likeReference(std::string_view p, std::string_view t) {
+    if (p.empty()) {
+        return t.empty();
+    }
+    if (p[0] == '%') {
+        for (size_t i = 0; i <= t.size(); ++i) {
+            if (likeReference(p.substr(1), t.substr(i))) {
+                return true;
+            }
+        }
+        return false;
+    }
+    return !t.empty() && (p[0] == '_' || p[0] == t[0]) && likeReference(p.substr(1), t.substr(1));
+}
+
+TEST(DatasetLikePattern, AgreesWithBacktrackingOnRandomPatterns) {
+    std::mt19937 random(1234);
+    const auto word = [&](std::string_view alphabet, size_t maxLength) {
+        std::string s(random() % (maxLength + 1), ' ');
+        for (char& c : s) {
+            c = alphabet[random() % alphabet.size()];
+        }
+        return s;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const std::string p = word("ab%_", 6);
+        const std::string t = word("ab", 7);
+        ASSERT_EQ(LikePattern(p).matches(t), likeReference(p, t)) << p << " / " << t;
+    }
+}
+
+TEST(DatasetFilter, KeyTermsForTheIndex) {
+    const Table table =
+        tableFromPacket({{field("ID", FieldType::Integer, 4), field("F", FieldType::Float),
+                          field("S", FieldType::String)},
+                         {}});
+    const filter::Resolver resolve = [&](std::string_view name) -> const Column* {
+        for (const Column& c : table.columns) {
+            if (c.def().name == name) {
+                return &c;
+            }
+        }
+        return nullptr;
+    };
+    const auto keys = [&](const char* expression) {
+        std::vector<std::vector<int64_t>> out;
+        const filter::Predicate predicate(expression, resolve);
+        for (const auto& term : predicate.keyTerms()) {
+            EXPECT_EQ(term.column, &table.columns[0]);
+            out.push_back(term.keys);
+        }
+        return out;
+    };
+    using Keys = std::vector<std::vector<int64_t>>;
+    EXPECT_EQ(keys("ID=3"), (Keys{{3}}));
+    EXPECT_EQ(keys("(S='x') AND (ID IN (3, 1, 3))"), (Keys{{1, 3}}));
+    EXPECT_EQ(keys("ID=3 AND ID=4"), (Keys{{3}, {4}}));
+    EXPECT_EQ(keys("3=ID"), (Keys{{3}}));
+    EXPECT_EQ(keys("ID=3 OR ID=4"), Keys{});
+    EXPECT_EQ(keys("NOT ID=3"), Keys{});
+    EXPECT_EQ(keys("ID>3"), Keys{});
+    EXPECT_EQ(keys("F=3"), Keys{});
+}
+
+}  // namespace
+}  // namespace expo::ds

@@ -1,0 +1,159 @@
+// Master/detail links: a detail shows the records of the master's current key under its own
+// filter and follows every move of the master.
+#include <gtest/gtest.h>
+
+#include "platform/text/error.h"
+#include "tests/dataset/support.h"
+
+namespace expo::ds {
+namespace {
+
+using testing::column;
+using testing::field;
+using testing::loaded;
+
+struct Linked {
+    std::unique_ptr<ClientDataSet> master = loaded(
+        {field("KAT_ID", FieldType::Integer, 4), field("KAT_NAZEV", FieldType::FixedString, 20)},
+        {{int64_t{3}, std::string("Gama")},
+         {int64_t{1}, std::string("Alfa")},
+         {int64_t{2}, std::string("Beta")},
+         {Null{}, std::string("Nikdo")}});
+    std::unique_ptr<ClientDataSet> detail =
+        loaded({field("KAT_ID", FieldType::Integer, 4), field("PLO", FieldType::FixedString, 5)},
+               {{int64_t{1}, std::string("A1")},
+                {int64_t{3}, std::string("B2")},
+                {int64_t{1}, std::string("B1")},
+                {int64_t{1}, std::string("A2")},
+                {int64_t{3}, std::string("A1")},
+                {Null{}, std::string("A9")}});
+    DataSource source{"DSZaznamy", master.get()};
+
+    // The link as the advanced search sets it.
+    void link() {
+        detail->setMasterSource(&source);
+        detail->setIndexFieldNames("KAT_ID");
+        detail->setMasterFields("KAT_ID");
+        detail->setPacketRecords(0);
+    }
+    void unlink() {
+        detail->setMasterSource(nullptr);
+        detail->setMasterFields("");
+        detail->setPacketRecords(-1);
+    }
+};
+
+TEST(DatasetLink, DetailFollowsEveryMoveOfTheMaster) {
+    Linked l;
+    l.master->setIndexFieldNames("KAT_NAZEV");
+    l.link();
+    std::vector<std::string> seen;
+    for (l.master->first(); !l.master->eof(); l.master->next()) {
+        seen.push_back(l.master->text("KAT_NAZEV") + ":" + std::to_string(l.detail->recordCount()));
+        for (const std::string& plo : column(*l.detail, "PLO")) {
+            seen.back() += " " + plo;
+        }
+    }
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{"Alfa:3 A1 B1 A2", "Beta:0", "Gama:2 B2 A1", "Nikdo:0"}));
+    EXPECT_EQ(l.detail->packetRecords(), 0);
+}
+
+TEST(DatasetLink, MasterMoveBringsTheDetailToItsFirstRecord) {
+    Linked l;
+    l.link();
+    l.detail->next();
+    EXPECT_EQ(l.detail->text("PLO"), "A1");  // KAT_ID 3: B2, A1
+    l.master->next();
+    EXPECT_EQ(l.detail->text("PLO"), "A1");  // KAT_ID 1: A1, B1, A2
+    l.detail->next();
+    l.master->first();
+    EXPECT_EQ(l.detail->text("PLO"), "B2");
+    EXPECT_FALSE(l.detail->eof());
+}
+
+TEST(DatasetLink, OwnFilterAppliesUnderTheLink) {
+    Linked l;
+    l.link();
+    l.detail->setFilter("PLO LIKE 'A%'");
+    l.detail->setFiltered(true);
+    l.master->next();  // KAT_ID 1
+    EXPECT_EQ(column(*l.detail, "PLO"), (std::vector<std::string>{"A1", "A2"}));
+    l.master->setFilter("KAT_ID=3");
+    l.master->setFiltered(true);
+    EXPECT_EQ(column(*l.detail, "PLO"), (std::vector<std::string>{"A1"}));
+}
+
+TEST(DatasetLink, NoMasterRecordShowsNoDetail) {
+    Linked l;
+    l.link();
+    l.master->setFilter("KAT_ID=99");
+    l.master->setFiltered(true);
+    EXPECT_TRUE(l.detail->eof());
+    EXPECT_EQ(l.detail->recordCount(), 0);
+    l.master->close();
+    EXPECT_EQ(l.detail->recordCount(), 0);
+}
+
+TEST(DatasetLink, UnlinkingShowsEveryRecordAgain) {
+    Linked l;
+    l.link();
+    EXPECT_EQ(l.detail->recordCount(), 2);
+    l.unlink();
+    EXPECT_EQ(l.detail->recordCount(), 6);
+    EXPECT_EQ(l.detail->packetRecords(), -1);
+}
+
+TEST(DatasetLink, SetWhileClosedTakesEffectOnOpening) {
+    Linked l;
+    l.master->close();
+    l.detail->close();
+    l.link();
+    l.master->setIndexFieldNames("KAT_ID");
+    l.master->open();
+    l.detail->open();
+    EXPECT_EQ(l.master->integer("KAT_ID"), 0);  // the null key first
+    EXPECT_EQ(l.detail->recordCount(), 0);
+    l.master->next();
+    EXPECT_EQ(l.detail->recordCount(), 3);
+}
+
+TEST(DatasetLink, LinkFieldMustExistAndHoldIntegers) {
+    Linked l;
+    l.detail->setMasterSource(&l.source);
+    EXPECT_THROW(l.detail->setMasterFields("NOPE"), Error);
+    EXPECT_EQ(l.detail->masterFields(), "");
+    EXPECT_THROW(l.detail->setMasterFields("PLO"), Error);
+    l.detail->close();
+    l.detail->setMasterFields("NOPE");
+    EXPECT_THROW(l.detail->open(), Error);
+    EXPECT_FALSE(l.detail->active());
+}
+
+TEST(DatasetLink, LinkLeadingBackIsRefused) {
+    Linked l;
+    l.link();
+    DataSource back("DSDetail", l.detail.get());
+    EXPECT_THROW(
+        {
+            l.master->setMasterSource(&back);
+            l.master->setMasterFields("KAT_ID");
+        },
+        Error);
+}
+
+TEST(DatasetLink, ChainOfLinks) {
+    Linked l;
+    l.link();
+    auto third = loaded({field("KAT_ID", FieldType::Integer, 4), field("X", FieldType::Integer, 4)},
+                        {{int64_t{3}, int64_t{30}}, {int64_t{1}, int64_t{10}}});
+    DataSource mid("DSMid", l.detail.get());
+    third->setMasterSource(&mid);
+    third->setMasterFields("KAT_ID");
+    EXPECT_EQ(third->integer("X"), 30);
+    l.master->next();
+    EXPECT_EQ(third->integer("X"), 10);
+}
+
+}  // namespace
+}  // namespace expo::ds

@@ -1,0 +1,250 @@
+// Bad input never crashes and never hangs: each kind of damage gives an expo::Error naming the
+// source and what is wrong. Also the text encodings of XML packets.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "platform/dataset/packet.h"
+#include "platform/text/error.h"
+#include "platform/text/text.h"
+#include "tests/core/temp_folder.h"
+#include "tests/dataset/support.h"
+
+namespace expo::ds {
+namespace {
+
+using testing::field;
+
+// ID integer(4), NAME string(10), one row (7, "Karel"). Its layout: header 0..23, "ID" 24..34
+// (type word at 27), "NAME" 35..59 (type word at 40, value prefix of the row at 68), dataset
+// parameters 60..61, the row from 62.
+std::string small() {
+    return writeBinaryPacket(
+        {{field("ID", FieldType::Integer, 4), field("NAME", FieldType::String, 10)},
+         {{int64_t{7}, std::string("Karel")}}});
+}
+
+std::string patched(size_t at, std::string_view bytes) {
+    std::string s = small();
+    s.replace(at, bytes.size(), bytes);
+    return s;
+}
+
+struct Damage {
+    const char* name;
+    std::function<std::string()> bytes;
+    const char* expected;  // part of the message
+};
+
+std::string le32(uint32_t v) {
+    return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
+            static_cast<char>(v >> 24)};
+}
+
+// A column nested `depth` levels deep in nested-dataset columns.
+std::string deeplyNested(int depth) {
+    std::string s = small().substr(0, 24);
+    s[12] = 1;  // one top-level column
+    s[14] = 0;  // no rows
+    s[18] = 1;  // metadata only, no data offset
+    for (int i = 0; i < depth; ++i) {
+        s += std::string("\x01N", 2) + le32(0x04000000 | 14u << 16 | 1u) + std::string(4, '\0');
+    }
+    return s + std::string("\x01X", 2) + le32(0x00010004) + std::string(4, '\0') +
+           std::string(2 * static_cast<size_t>(depth) + 2, '\0');
+}
+
+const Damage kBinaryDamage[] = {
+    {"Empty", [] { return std::string(); }, "not a data packet"},
+    {"ShortHeader", [] { return small().substr(0, 10); }, "too short"},
+    {"WrongMagic", [] { return patched(0, std::string("\x96\x19\xE0\xBE", 4)); },
+     "not a data packet"},
+    {"BigEndian", [] { return patched(0, "\xBD\xE0\x19\x96"); }, "big-endian"},
+    {"HeaderSize", [] { return patched(8, le32(0xFFFF)); }, "header size"},
+    {"NoMetadata", [] { return patched(18, le32(2)); }, "no field descriptors"},
+    {"ColumnCount", [] { return patched(12, "\xFF\xFF"); }, "truncated"},
+    {"RowCount", [] { return patched(14, le32(0x00FFFFFF)); }, "rows announced"},
+    {"DataOffset", [] { return patched(22, std::string("\x46\x00", 2)); },
+     "said to start at offset 70"},
+    {"NameLength", [] { return patched(24, "\xFF"); }, "truncated"},
+    {"ValueLength", [] { return patched(68, "\xFF"); }, "truncated"},
+    {"UnsupportedType", [] { return patched(27, le32(0x00100004)); }, "unsupported field type"},
+    {"IntegerWidth", [] { return patched(27, le32(0x00010003)); }, "unsupported width 3"},
+    {"ArrayField", [] { return patched(27, le32(0x00810004)); }, "array fields"},
+    {"PrefixWidth", [] { return patched(40, le32(0x00490003)); }, "length prefix of 3 bytes"},
+    {"OddUtf16", [] { return patched(40, le32(0x004A0001)); }, "odd number of bytes"},
+    {"HugeParameterArray", [] { return patched(54, le32(0x00820002) + le32(0xFFFFFFFF)); },
+     "truncated"},
+    {"NestedTooDeep", [] { return deeplyNested(9); }, "deeper than 8"},
+};
+
+const Damage kXmlDamage[] = {
+    {"NotXml", [] { return std::string("hello"); }, "not a data packet"},
+    {"Malformed", [] { return std::string("<DATAPACKET><METADATA>"); }, "malformed XML"},
+    {"NoDataPacket", [] { return std::string("<?xml version=\"1.0\"?><OTHER/>"); },
+     "no DATAPACKET"},
+    {"NoFields", [] { return std::string("<DATAPACKET/>"); }, "METADATA/FIELDS"},
+    {"NoAttrName",
+     [] {
+         return std::string(
+             "<DATAPACKET><METADATA><FIELDS><FIELD fieldtype=\"i4\"/></FIELDS>"
+             "</METADATA></DATAPACKET>");
+     },
+     "no attrname"},
+    {"UnknownType",
+     [] {
+         return std::string(
+             "<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"A\" "
+             "fieldtype=\"fixed\"/></FIELDS></METADATA></DATAPACKET>");
+     },
+     "unsupported type 'fixed'"},
+    {"BadWidth",
+     [] {
+         return std::string(
+             "<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"A\" "
+             "fieldtype=\"string\" WIDTH=\"x\"/></FIELDS></METADATA></DATAPACKET>");
+     },
+     "bad WIDTH"},
+};
+
+std::string xmlWithValue(const char* fieldtype, const char* value, const char* subtype = "") {
+    return std::string("<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"A\" fieldtype=\"") +
+           fieldtype + "\"" + subtype + "/></FIELDS></METADATA><ROWDATA><ROW A=\"1\"/><ROW A=\"" +
+           value + "\"/></ROWDATA></DATAPACKET>";
+}
+
+const Damage kXmlValues[] = {
+    {"Integer", [] { return xmlWithValue("i4", "abc"); },
+     "'abc' is not a valid integer value (row 2)"},
+    {"Overflow", [] { return xmlWithValue("i8", "99999999999999999999"); }, "not a valid integer"},
+    {"Date", [] { return xmlWithValue("date", "19961340"); }, "not a valid date"},
+    {"Time", [] { return xmlWithValue("time", "25:00:00000"); }, "not a valid time"},
+    {"Boolean", [] { return xmlWithValue("boolean", "yes"); }, "not a valid boolean"},
+    {"Float", [] { return xmlWithValue("r8", "1,5"); }, "not a valid float"},
+    {"Base64", [] { return xmlWithValue("bin.hex", "@@@@", " SUBTYPE=\"Binary\""); },
+     "not a valid blob"},
+};
+
+void expectRefused(const Damage& d) {
+    SCOPED_TRACE(d.name);
+    try {
+        readPacket(d.bytes(), "broken.dat");
+        ADD_FAILURE() << "read without error";
+    } catch (const Error& e) {
+        const std::string message = e.what();
+        EXPECT_NE(message.find("broken.dat"), std::string::npos) << message;
+        EXPECT_NE(message.find(d.expected), std::string::npos) << message;
+    }
+}
+
+TEST(DatasetCorruptInput, BinaryDamageIsNamed) {
+    for (const Damage& d : kBinaryDamage) {
+        expectRefused(d);
+    }
+}
+
+TEST(DatasetCorruptInput, XmlDamageIsNamed) {
+    for (const Damage& d : kXmlDamage) {
+        expectRefused(d);
+    }
+    for (const Damage& d : kXmlValues) {
+        expectRefused(d);
+    }
+}
+
+TEST(DatasetCorruptInput, EveryTruncationIsRefused) {
+    Packet p{{field("I", FieldType::Integer, 8), field("S", FieldType::String, 300),
+              field("W", FieldType::WideString, 5), field("M", FieldType::Memo),
+              field("D", FieldType::Timestamp)},
+             {}};
+    for (int i = 0; i < 3; ++i) {
+        p.rows.push_back(
+            {int64_t{i}, std::string(260, 'a'), text::cp("čaj"), std::string("m"), Value(Null{})});
+    }
+    const std::string bytes = writeBinaryPacket(p);
+    for (size_t n = 0; n < bytes.size(); ++n) {
+        EXPECT_THROW(readBinaryPacket(bytes.substr(0, n), "cut.dat"), Error) << n;
+    }
+    EXPECT_EQ(readBinaryPacket(bytes, "whole.dat").rows.size(), 3u);
+}
+
+TEST(DatasetCorruptInput, EveryDamagedByteReadsOrIsRefused) {
+    const std::string good = writeBinaryPacket(
+        {{field("I", FieldType::Integer, 2), field("S", FieldType::FixedString, 4),
+          field("B", FieldType::Blob), field("F", FieldType::Float), field("T", FieldType::Time)},
+         {{int64_t{1}, std::string("ab"), std::string("\x01\x02", 2), 2.5, int64_t{1000}},
+          {Null{}, Null{}, Null{}, Null{}, Null{}}}});
+    for (size_t at = 0; at < good.size(); ++at) {
+        for (const char mask : {'\x01', '\x80', '\xFF'}) {
+            std::string bad = good;
+            bad[at] = static_cast<char>(bad[at] ^ mask);
+            try {
+                readBinaryPacket(bad, "flip.dat");
+            } catch (const Error&) {
+            }
+        }
+    }
+}
+
+TEST(DatasetCorruptInput, NestedColumnsAreLeftOutUpToTheirLimit) {
+    const Packet p = readPacket(deeplyNested(8), "nested.dat");
+    EXPECT_TRUE(p.fields.empty());
+    EXPECT_TRUE(p.rows.empty());
+}
+
+TEST(DatasetCorruptInput, MissingFileNamesIt) {
+    const expo::testing::TempFolder folder;
+    const std::string path = (folder.path() / "data3.dat").string();
+    ClientDataSet set("CDSNomenklatury");
+    try {
+        set.loadFromFile(path);
+        ADD_FAILURE() << "loaded a missing file";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find("Cannot open file \"" + path + "\""),
+                  std::string::npos);
+    }
+    EXPECT_FALSE(set.active());
+}
+
+// --- text encodings of XML packets ----------------------------------------------------------
+
+std::string xmlText(const std::string& declaration, const std::string& value) {
+    return declaration +
+           "<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"S\" fieldtype=\"string\" "
+           "WIDTH=\"40\"/></FIELDS></METADATA><ROWDATA><ROW S=\"" +
+           value + "\"/></ROWDATA></DATAPACKET>";
+}
+
+std::string firstText(const std::string& xml) {
+    return std::get<std::string>(readXmlPacket(xml, "enc.xml").rows.at(0).at(0));
+}
+
+TEST(DatasetXmlEncoding, DeclaredOrGuessed) {
+    const std::string utf8 = "Žluťoučký kůň";
+    const std::string cp1250 = text::cp(utf8);
+    const std::string plain = "<?xml version=\"1.0\" standalone=\"yes\"?>";
+    EXPECT_EQ(firstText(xmlText("<?xml version=\"1.0\" encoding=\"UTF-8\"?>", utf8)), cp1250);
+    EXPECT_EQ(firstText(xmlText(plain, utf8)), cp1250);    // valid UTF-8: taken as UTF-8
+    EXPECT_EQ(firstText(xmlText(plain, cp1250)), cp1250);  // not UTF-8: code page 1250
+    EXPECT_EQ(firstText(xmlText("<?xml version=\"1.0\" encoding=\"windows-1250\"?>", cp1250)),
+              cp1250);
+    EXPECT_EQ(firstText("\xEF\xBB\xBF" + xmlText(plain, utf8)), cp1250);
+    EXPECT_EQ(firstText(xmlText(plain, "&#381;&#x165;")), text::cp("Žť"));
+}
+
+TEST(DatasetXmlEncoding, Utf16WithByteOrderMark) {
+    const std::u16string doc =
+        u"\uFEFF<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"S\" "
+        u"fieldtype=\"string\"/></FIELDS></METADATA><ROWDATA>"
+        u"<ROW S=\"čeština\"/></ROWDATA></DATAPACKET>";
+    std::string bytes;
+    for (char16_t c : doc) {
+        bytes.push_back(static_cast<char>(c & 0xFF));
+        bytes.push_back(static_cast<char>(c >> 8));
+    }
+    EXPECT_EQ(std::get<std::string>(readPacket(bytes, "utf16.xml").rows.at(0).at(0)),
+              text::cp("čeština"));
+}
+
+}  // namespace
+}  // namespace expo::ds
