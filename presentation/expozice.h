@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/ini/inifile.h"
+#include "presentation/catalogue.h"
 #include "presentation/exhibitor_list.h"
 #include "presentation/language_texts.h"
 #include "presentation/look.h"
@@ -33,6 +34,7 @@ namespace expo::presentation {
 
 class PanelButton;
 class SplitterBar;
+class TFormDlgHlaseni;
 class TFormUvod;
 
 class TFormExpozice : public QMainWindow {
@@ -57,6 +59,7 @@ class TFormExpozice : public QMainWindow {
     void SetViewButton(QToolButton* button);
 
     const IniFile& config() const { return FConfig; }
+    Catalogue& catalogue() { return FCatalogue; }
     const LanguageTexts& texts() const { return FTexts; }
     const std::string& languageName() const { return FLanguageName; }
     // Width of the navigation panel and height of the tree over the exhibitor list, as the
@@ -175,7 +178,7 @@ class TFormExpozice : public QMainWindow {
     void loadLanguageTexts();
     void loadPanelLook();
     void loadHeaderLogo();
-    void loadNavigation(bool loadData);
+    void loadNavigation(TFormDlgHlaseni& notice, bool loadData);
 
     // --- State -----------------------------------------------------------------------------
     QTreeWidgetItem* FExhibitorNode = nullptr;  // catalogue sections go below it
@@ -206,6 +209,7 @@ class TFormExpozice : public QMainWindow {
     LanguageTexts FTexts;
     // Fonts, colours, logo areas, "SkrytData" and the exhibitor template of the loading.
     Look FLook;
+    Catalogue FCatalogue;  // the twelve datasets
 
     TFormUvod* FIntroForm = nullptr;  // while the constructor shows it
 };

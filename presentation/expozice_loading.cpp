@@ -44,7 +44,7 @@ void TFormExpozice::LoadLanguage(std::string_view languageText, bool loadData) {
     loadHeaderLogo();
 
     notice.SetMessageText(readNoticeText(FConfig, FLanguage, NoticeText::Navigation));
-    loadNavigation(loadData);
+    loadNavigation(notice, loadData);
 }
 
 void TFormExpozice::loadLanguageFields(std::string_view languageText) {
@@ -91,7 +91,7 @@ void TFormExpozice::loadPanelLook() {}
 void TFormExpozice::loadHeaderLogo() {}
 
 // NOT BUILT YET: the navigation tree, the catalogue sections and, with loadData, the twelve
-// data files with their progress lines, then the left panel's minimum width.
-void TFormExpozice::loadNavigation(bool /*loadData*/) {}
+// data files with their progress lines in the notice, then the left panel's minimum width.
+void TFormExpozice::loadNavigation(TFormDlgHlaseni& /*notice*/, bool /*loadData*/) {}
 
 }  // namespace expo::presentation

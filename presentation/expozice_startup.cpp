@@ -31,7 +31,21 @@ TFormExpozice::TFormExpozice(QWidget* owner) : QMainWindow(owner) {
     SetViewButton(ToolButtonVse);
 }
 
-TFormExpozice::~TFormExpozice() = default;
+TFormExpozice::~TFormExpozice() {
+    // Closing a dataset raises nothing the program could act on at this point.
+    try {
+        for (ds::ClientDataSet* dataSet :
+             {&FCatalogue.CDSJazyky, &FCatalogue.CDSSekce, &FCatalogue.CDSZaznamy,
+              &FCatalogue.CDSNomenklatury, &FCatalogue.CDSExponaty, &FCatalogue.CDSUmisteni,
+              &FCatalogue.CDSZastFir, &FCatalogue.CDSZastZnac, &FCatalogue.CDSCisNom,
+              &FCatalogue.CDSCisPloch, &FCatalogue.CDSCisStat, &FCatalogue.CDSDoplnInf}) {
+            if (dataSet->active()) {
+                dataSet->close();
+            }
+        }
+    } catch (...) {
+    }
+}
 
 // The four settings files, read whole from the program's folder. A missing file reads as
 // empty; one that cannot be read stops the start-up, and the later ones are not opened.
