@@ -90,4 +90,17 @@ std::optional<std::string> makeExhibitorPage(ds::ClientDataSet& CDSJazyky, const
     return fillTemplate(pageTemplate, katId, data, keywords);
 }
 
+std::optional<std::string> makeExhibitorPage(Catalogue& catalogue, std::string_view katId,
+                                             const ExhibitorPageSettings& settings,
+                                             LanguageSuffixes& suffixes) {
+    return makeExhibitorPage(catalogue.CDSJazyky, pageDataSets(catalogue), katId, settings,
+                             suffixes);
+}
+
+PageDataSets pageDataSets(Catalogue& catalogue) {
+    return {catalogue.CDSZaznamy,  catalogue.CDSNomenklatury, catalogue.CDSUmisteni,
+            catalogue.CDSExponaty, catalogue.CDSZastFir,      catalogue.CDSZastZnac,
+            catalogue.CDSDoplnInf};
+}
+
 }  // namespace expo::presentation

@@ -7,6 +7,7 @@
 
 #include "platform/dataset/dataset.h"
 #include "platform/ini/inifile.h"
+#include "presentation/catalogue.h"
 #include "presentation/template_engine.h"
 #include "presentation/template_keywords.h"
 
@@ -47,5 +48,12 @@ std::optional<std::string> makeExhibitorPage(ds::ClientDataSet& CDSJazyky, const
                                              std::string_view katId,
                                              const ExhibitorPageSettings& settings,
                                              LanguageSuffixes& suffixes);
+// The same on the main window's catalogue.
+std::optional<std::string> makeExhibitorPage(Catalogue& catalogue, std::string_view katId,
+                                             const ExhibitorPageSettings& settings,
+                                             LanguageSuffixes& suffixes);
+
+// The datasets of the catalogue that an exhibitor page reads.
+PageDataSets pageDataSets(Catalogue& catalogue);
 
 }  // namespace expo::presentation
