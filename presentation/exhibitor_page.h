@@ -44,6 +44,8 @@ struct ExhibitorPageSettings {
 // - reads the template anew and fills it (the detail datasets are left as the loops leave
 //   them).
 // Throws expo::Error when the template cannot be read, and the data errors of the fill.
+// The window makes the page before it blanks its browser and waits for it, so a request that
+// arrives during that wait cannot mix its exhibitor, columns and loops into this page.
 std::optional<std::string> makeExhibitorPage(ds::ClientDataSet& CDSJazyky, const PageDataSets& data,
                                              std::string_view katId,
                                              const ExhibitorPageSettings& settings,
