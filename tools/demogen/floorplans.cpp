@@ -102,7 +102,7 @@ void writeFloorPlans(const Catalogue& catalogue, const std::filesystem::path& di
             out += "</td></tr>\n";
         }
         out += "</table>\n</body>\n</html>\n";
-        writeFile(disc / "umisteni" / page, discText(out));
+        writeFile(disc / kFloorPlanFolder / page, discText(out));
     }
 }
 

@@ -1,0 +1,261 @@
+// The data files of the demo disc: they load into the viewer's catalogue with the declared
+// fields, the catalogue sections of config.ini cover every exhibitor, and the records agree
+// with each other and with the logo pictures.
+#include <gtest/gtest.h>
+
+#include <QImageReader>
+#include <map>
+#include <set>
+#include <string>
+
+#include "platform/text/text.h"
+#include "presentation/catalogue.h"
+#include "presentation/catalogue_loading.h"
+#include "presentation/navigation.h"
+#include "tests/demo/disc_support.h"
+
+namespace expo::demotest {
+namespace {
+
+TEST(DemoDiscData, EveryFileLoadsIntoTheCatalogueWithItsDeclaredFields) {
+    presentation::Catalogue catalogue;
+    for (int i = 0; i < presentation::Catalogue::kDataSetCount; ++i) {
+        SCOPED_TRACE(presentation::Catalogue::fileName(i));
+        ASSERT_NO_THROW(catalogue.load(i, disc() + "data"));
+        EXPECT_TRUE(catalogue.dataSet(i).active());
+        EXPECT_GT(catalogue.dataSet(i).recordCount(), 0);
+    }
+    // data7.dat carries the brand logos: the first attempt loads it with every field object.
+    EXPECT_TRUE(catalogue.CDSZastZnac.findField("LOGO_ID").has_value());
+}
+
+TEST(DemoDiscData, SmallFilesAreXmlAndTheOthersBinary) {
+    for (int i = 0; i < 12; ++i) {
+        const std::string head =
+            readDiscFile(disc() + "data/data" + std::to_string(i) + ".dat").substr(0, 5);
+        const bool xml = head == "<?xml";
+        EXPECT_EQ(xml, i == 0 || i == 10) << "data" << i << ".dat";
+    }
+}
+
+// Loading as the viewer does after a language choice: the sections come from config.ini, and
+// every exhibitor belongs to exactly one of them.
+TEST(DemoDiscData, CatalogueSectionsOfConfigCoverEveryExhibitorOnce) {
+    const IniFile config = discIni("config.ini");
+    for (int l = 0; l < kLanguages; ++l) {
+        SCOPED_TRACE("language " + std::to_string(l));
+        presentation::Catalogue catalogue;
+        presentation::NavigationTree tree =
+            presentation::buildNavigationTree(config, config.sections(), l, false);
+        presentation::RepresentedLists lists;
+        presentation::CatalogueLoading request;
+        request.language = l;
+        request.loadData = true;
+        request.exhibitorTemplate = tree.exhibitorNode->data.Url;
+        request.dataFolder = disc() + "data";
+        request.ofText = "z";
+        ASSERT_NO_THROW(presentation::loadCatalogue(catalogue, config, request, tree, lists,
+                                                    [](const std::string&) {}));
+
+        const auto& sections = tree.exhibitorNode->children;
+        ASSERT_EQ(sections.size(), 6u);
+        const int exhibitors = [&] {
+            catalogue.CDSZaznamy.setFiltered(false);
+            return catalogue.CDSZaznamy.recordCount();
+        }();
+        int listed = 0;
+        for (const auto& node : sections) {
+            EXPECT_NE(node->caption, "");
+            EXPECT_NE(node->caption, text::cp("Není název"));
+            catalogue.CDSZaznamy.setFilter(node->data.Filter);
+            catalogue.CDSZaznamy.setFiltered(true);
+            EXPECT_GT(catalogue.CDSZaznamy.recordCount(), 0) << node->data.Filter;
+            listed += catalogue.CDSZaznamy.recordCount();
+        }
+        EXPECT_EQ(listed, exhibitors);
+        // The represented lists hold each name once, whatever its case and blanks.
+        EXPECT_GT(lists.firms.size(), 3u);
+        EXPECT_GT(lists.brands.size(), 3u);
+        EXPECT_LT(lists.firms.size(), static_cast<size_t>(catalogue.CDSZastFir.recordCount()));
+    }
+}
+
+TEST(DemoDiscData, LanguageRowsNameTheLanguagesOfTheIntroInTwoColumnOrders) {
+    const IniFile config = discIni("config.ini");
+    std::set<std::string> languages;
+    for (int l = 0; l < kLanguages; ++l) {
+        languages.insert(text::trim(config.readString("uvod", "jaz" + std::to_string(l), "")));
+    }
+    const DataFile rows(0);
+    const DataFile exhibitors(2);
+    std::set<int64_t> catalogues;
+    for (size_t r = 0; r < exhibitors.rows(); ++r) {
+        catalogues.insert(exhibitors.integer(r, "CKAT_ID"));
+    }
+    ASSERT_EQ(rows.rows(), catalogues.size());
+    std::set<std::string> firstColumns;
+    for (size_t r = 0; r < rows.rows(); ++r) {
+        EXPECT_TRUE(catalogues.contains(rows.integer(r, "CKAT_ID")));
+        firstColumns.insert(rows.text(r, "JAZ_ID0"));
+        for (const char* column : {"JAZ_ID0", "JAZ_ID1", "JAZ_ID2", "JAZ_ID3", "JAZ_ID4",
+                                   "JAZ_ID0_EXP", "JAZ_ID1_EXP", "JAZ_ID2_EXP"}) {
+            const std::string name = rows.text(r, column);
+            EXPECT_TRUE(name.empty() || languages.contains(name)) << column << " " << name;
+        }
+    }
+    EXPECT_EQ(firstColumns.size(), rows.rows()) << "the catalogues order their columns differently";
+}
+
+// Keys of the detail records lead to their exhibitor, code list and area list.
+TEST(DemoDiscData, RecordsAgreeWithEachOther) {
+    const DataFile exhibitors(2);
+    std::map<std::string, size_t> byKey;
+    for (size_t r = 0; r < exhibitors.rows(); ++r) {
+        EXPECT_TRUE(byKey.emplace(exhibitors.text(r, "KAT_ID"), r).second) << "KAT_ID twice";
+    }
+    EXPECT_GE(exhibitors.rows(), 380u);
+
+    const DataFile codes(8);
+    std::set<std::string> codeList;
+    for (size_t r = 0; r < codes.rows(); ++r) {
+        codeList.insert(codes.text(r, "NOM_KOD"));
+        for (int l = 0; l < kLanguages; ++l) {
+            EXPECT_NE(codes.text(r, "NOM_POPIS" + std::to_string(l)), "");
+        }
+    }
+    EXPECT_GE(codeList.size(), 140u);
+
+    for (int file : {3, 4, 5, 6, 7, 11}) {
+        const DataFile details(file);
+        ASSERT_GT(details.rows(), 0u);
+        for (size_t r = 0; r < details.rows(); ++r) {
+            SCOPED_TRACE("data" + std::to_string(file) + ".dat row " + std::to_string(r));
+            const auto owner = byKey.find(details.text(r, "KAT_ID"));
+            ASSERT_NE(owner, byKey.end());
+            EXPECT_EQ(details.integer(r, "CKAT_ID"), exhibitors.integer(owner->second, "CKAT_ID"));
+            if (details.has("NOM_KOD") && !details.isNull(r, "NOM_KOD")) {
+                EXPECT_TRUE(codeList.contains(details.text(r, "NOM_KOD")));
+            }
+        }
+    }
+
+    // Exhibit counts and the news mark of each exhibitor follow its exhibits.
+    const DataFile exhibits(5);
+    std::map<std::string, int> count, news;
+    for (size_t r = 0; r < exhibits.rows(); ++r) {
+        ++count[exhibits.text(r, "KAT_ID")];
+        news[exhibits.text(r, "KAT_ID")] += exhibits.text(r, "KTE_NOVINKA") == "x" ? 1 : 0;
+    }
+    for (const auto& [key, row] : byKey) {
+        EXPECT_EQ(exhibitors.integer(row, "COUNTEXP"), count[key]) << key;
+        EXPECT_EQ(exhibitors.text(row, "NOVINKA") == "x", news[key] > 0) << key;
+    }
+
+    // Placements: an area of the exhibitor's section; a co-exhibitor stands at a stand of its
+    // main exhibitor.
+    const DataFile areas(9), placements(4), countries(10);
+    std::set<std::pair<std::string, std::string>> sectionAreas, sectionCountries;
+    for (size_t r = 0; r < areas.rows(); ++r) {
+        sectionAreas.emplace(areas.text(r, "SEKCE_ID"), areas.text(r, "PLO_ZKRAT"));
+    }
+    for (size_t r = 0; r < countries.rows(); ++r) {
+        sectionCountries.emplace(countries.text(r, "SEKCE_ID"), countries.text(r, "STAT_ID"));
+    }
+    std::set<std::pair<std::string, std::string>> ownStands;
+    for (size_t r = 0; r < placements.rows(); ++r) {
+        if (placements.isNull(r, "KAT_ID_HLVYST")) {
+            ownStands.emplace(placements.text(r, "KAT_ID"), placements.text(r, "KTU_STANEK"));
+        }
+    }
+    int coExhibitors = 0;
+    for (size_t r = 0; r < placements.rows(); ++r) {
+        const size_t owner = byKey.at(placements.text(r, "KAT_ID"));
+        EXPECT_TRUE(sectionAreas.contains(
+            {exhibitors.text(owner, "SEKCE_ID"), placements.text(r, "PLO_ZKRAT")}));
+        EXPECT_EQ(placements.text(r, "KAT_NAZEV"), exhibitors.text(owner, "KAT_NAZEV"));
+        if (!placements.isNull(r, "KAT_ID_HLVYST")) {
+            ++coExhibitors;
+            const std::string main = placements.text(r, "KAT_ID_HLVYST");
+            EXPECT_TRUE(ownStands.contains({main, placements.text(r, "KTU_STANEK")}));
+            EXPECT_EQ(placements.text(r, "KAT_NAZEV_HL"),
+                      exhibitors.text(byKey.at(main), "KAT_NAZEV"));
+        }
+    }
+    EXPECT_GE(coExhibitors, 2);
+    for (const auto& [key, row] : byKey) {
+        EXPECT_TRUE(sectionCountries.contains(
+            {exhibitors.text(row, "SEKCE_ID"), exhibitors.text(row, "STAT_ID")}));
+    }
+}
+
+// The features the disc shows off are all there.
+TEST(DemoDiscData, ContentShowsEveryKindOfValue) {
+    const DataFile exhibitors(2);
+    int secondAddress = 0, twoLineName = 0, multiLineText = 0, notes = 0;
+    std::set<std::string> countries;
+    for (size_t r = 0; r < exhibitors.rows(); ++r) {
+        secondAddress += exhibitors.text(r, "KAT_ULICE2").empty() ? 0 : 1;
+        twoLineName += exhibitors.text(r, "KAT_NAZEV").find("\r\n") != std::string::npos ? 1 : 0;
+        multiLineText += exhibitors.text(r, "KAT_TEXT0").find("\r\n") != std::string::npos ? 1 : 0;
+        notes += exhibitors.text(r, "KAT_ZVERPOZN0").empty() ? 0 : 1;
+        countries.insert(exhibitors.text(r, "STAT_ID"));
+    }
+    EXPECT_GE(secondAddress, 50);
+    EXPECT_GE(twoLineName, 1);
+    EXPECT_GE(multiLineText, 300);
+    EXPECT_GE(notes, 10);
+    EXPECT_GE(countries.size(), 5u);
+
+    // Represented firms and brands hold names that differ only in case and blanks.
+    for (const auto& [file, field] : {std::pair{6, "KTF_TEXT"}, std::pair{7, "KTZ_TEXT"}}) {
+        const DataFile names(file);
+        std::map<std::string, std::set<std::string>> forms;  // upper trimmed -> as stored
+        for (size_t r = 0; r < names.rows(); ++r) {
+            forms[text::upper(names.text(r, field))].insert(names.rawText(r, field));
+        }
+        EXPECT_TRUE(std::any_of(forms.begin(), forms.end(), [](const auto& f) {
+            return f.second.size() >= 3;
+        })) << field;
+    }
+}
+
+// Every logo a record names is a JPEG picture under data/loga/ of the size the record gives.
+TEST(DemoDiscData, LogosExistWithTheSizesTheRecordsGive) {
+    struct LogoFields {
+        int file;
+        const char *id, *width, *height;
+    };
+    const LogoFields fields[] = {
+        {2, "LOGO_ID1", "LOGO1_WIDTH", "LOGO1_HEIGHT"},
+        {2, "LOGO_ID2", "LOGO2_WIDTH", "LOGO2_HEIGHT"},
+        {3, "LOGO_ID1", "LOGO1_WIDTH", "LOGO1_HEIGHT"},
+        {3, "LOGO_ID2", "LOGO2_WIDTH", "LOGO2_HEIGHT"},
+        {7, "LOGO_ID", "LOGO_WIDTH", "LOGO_HEIGHT"},
+        {11, "logo_id", "LOGO_WIDTH", "LOGO_HEIGHT"},
+    };
+    std::map<std::string, QSize> sizes;  // picture file -> its size, read once
+    for (const LogoFields& f : fields) {
+        const DataFile records(f.file);
+        int logos = 0;
+        for (size_t r = 0; r < records.rows(); ++r) {
+            if (records.isNull(r, f.id)) {
+                EXPECT_EQ(records.integer(r, f.width), 0);
+                continue;
+            }
+            ++logos;
+            const std::string picture = resolve("data\\loga\\" + records.text(r, f.id) + ".jpg");
+            auto it = sizes.find(picture);
+            if (it == sizes.end()) {
+                it = sizes.emplace(picture, QImageReader(QString::fromStdString(picture)).size())
+                         .first;
+            }
+            EXPECT_EQ(it->second, QSize(static_cast<int>(records.integer(r, f.width)),
+                                        static_cast<int>(records.integer(r, f.height))))
+                << picture;
+        }
+        EXPECT_GT(logos, 0) << "data" << f.file << ".dat " << f.id;
+    }
+}
+
+}  // namespace
+}  // namespace expo::demotest

@@ -1,0 +1,306 @@
+// The pages of the demo disc: links that lead to files on the disc or are link words the
+// viewer knows, the intro and header links, the code page, and the exhibitor templates with
+// their keywords, blocks and loops.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/text/text.h"
+#include "tests/demo/disc_support.h"
+
+namespace expo::demotest {
+namespace {
+namespace fs = std::filesystem;
+
+std::vector<std::string> linksOf(const std::string& html) {
+    static const std::regex link(R"re((?:href|src)="([^"]*)")re", std::regex::icase);
+    std::vector<std::string> links;
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), link);
+         it != std::sregex_iterator(); ++it) {
+        links.push_back((*it)[1].str());
+    }
+    return links;
+}
+
+bool startsWith(std::string_view s, std::string_view prefix) {
+    return s.substr(0, prefix.size()) == prefix;
+}
+bool endsWith(std::string_view s, std::string_view suffix) {
+    return s.size() >= suffix.size() && s.substr(s.size() - suffix.size()) == suffix;
+}
+
+bool isTemplate(const fs::path& page) {
+    return page.parent_path().filename() == "sablony";
+}
+
+// Every link of every page (the templates aside) is a link word with a valid target, a link to
+// the internet, a video link (never followed), or a file on the disc.
+TEST(DemoDiscPages, EveryLinkLeadsToAFileOrIsALinkWord) {
+    const IniFile config = discIni("config.ini");
+    int checked = 0;
+    std::set<std::string> words;
+    for (const fs::path& page : discFiles(".html")) {
+        if (isTemplate(page)) {
+            continue;
+        }
+        const std::string html = readDiscFile(page);
+        for (const std::string& link : linksOf(html)) {
+            SCOPED_TRACE(page.string() + ": " + link);
+            const std::string lower = text::asciiLower(link);
+            if (startsWith(lower, "http:") || startsWith(lower, "mailto:")) {
+                continue;
+            }
+            if (lower == "zpet:") {
+                words.insert("zpet:");
+            } else if (startsWith(lower, "go_polozka_")) {
+                const std::string key = link.substr(11);
+                EXPECT_TRUE(startsWith(key, "polozka") || startsWith(key, "sekce "));
+                EXPECT_TRUE(config.sectionExists(key));
+                words.insert(startsWith(key, "polozka") ? "go_polozka_polozka"
+                                                        : "go_polozka_sekce");
+            } else if (startsWith(lower, "nastav_jaz")) {
+                const auto n = text::tryStrToInt(link.substr(10));
+                ASSERT_TRUE(n.has_value());
+                EXPECT_GE(*n, 0);
+                EXPECT_LT(*n, kLanguages);
+                words.insert("nastav_jaz");
+            } else if (endsWith(lower, ".mpg") || endsWith(lower, ".mpeg") ||
+                       endsWith(lower, ".avi")) {
+                words.insert("video");
+            } else {
+                const fs::path target =
+                    fs::relative(page.parent_path() / link, disc()).lexically_normal();
+                EXPECT_FALSE(startsWith(target.generic_string(), "..")) << "leaves the disc";
+                EXPECT_TRUE(existsOnDisc(target.generic_string()));
+                if (endsWith(lower, ".exe") || endsWith(lower, ".zip")) {
+                    words.insert(lower.substr(lower.size() - 4));
+                }
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GT(checked, 100);
+    EXPECT_EQ(words, (std::set<std::string>{".exe", ".zip", "go_polozka_polozka",
+                                            "go_polozka_sekce", "nastav_jaz", "video", "zpet:"}));
+}
+
+TEST(DemoDiscPages, IntroOffersTheFiveLanguagesAndAnExit) {
+    const IniFile config = discIni("config.ini");
+    const std::string intro = resolve(config.readString("uvod", "url", ""));
+    const std::vector<std::string> links = linksOf(readDiscFile(intro));
+    const std::set<std::string> found(links.begin(), links.end());
+    for (const char* page : {"jazyk0.html", "jazyk1.html", "jazyk2.html", "jazyk3.html",
+                             "jazyk4.html", "appexit.html"}) {
+        EXPECT_TRUE(found.contains(page)) << page;
+        EXPECT_TRUE(
+            existsOnDisc(fs::relative(fs::path(intro).parent_path() / page, disc()).string()));
+    }
+}
+
+TEST(DemoDiscPages, HeaderPagesSwitchToEveryLanguage) {
+    for (const fs::path& page : discFiles(".html")) {
+        if (page.parent_path().filename() != "zahlavi") {
+            continue;
+        }
+        const std::vector<std::string> links = linksOf(readDiscFile(page));
+        const std::set<std::string> found(links.begin(), links.end());
+        for (int l = 0; l < kLanguages; ++l) {
+            EXPECT_TRUE(found.contains("nastav_jaz" + std::to_string(l))) << page;
+        }
+    }
+}
+
+// The texts went onto the disc in code page 1250: a page that still held UTF-8 would show
+// every accented letter as two wrong ones.
+TEST(DemoDiscPages, TextFilesAreInCodePage1250) {
+    for (const char* extension : {".html", ".ini", ".css"}) {
+        for (const fs::path& file : discFiles(extension)) {
+            const std::string bytes = readDiscFile(file);
+            const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) {
+                return static_cast<unsigned char>(c) < 0x80;
+            });
+            EXPECT_TRUE(ascii || !text::isValidUtf8(bytes)) << file << " is UTF-8";
+            EXPECT_NE(bytes.find("\r\n"), std::string::npos) << file << " lacks CR LF line ends";
+            if (std::string_view(extension) == ".html") {
+                EXPECT_NE(bytes.find("charset=\"windows-1250\""), std::string::npos) << file;
+            }
+        }
+    }
+}
+
+TEST(DemoDiscPages, ProgramLinkedFromThePagesIsExecutable) {
+    struct stat info {};
+    ASSERT_EQ(::stat(resolve("ke_stazeni/pruvodce.exe").c_str(), &info), 0);
+    EXPECT_NE(info.st_mode & S_IXUSR, 0u);
+}
+
+// --- the exhibitor templates
+
+const char* const kKeywords[] = {
+    "NAZEVFIRMY",
+    "ULICE",
+    "MESTO",
+    "PSC",
+    "POBOX",
+    "STAT",
+    "TELEFON1_1",
+    "TELEFON1_2",
+    "FAX",
+    "EMAIL",
+    "WEB",
+    "NAZEVFIRMY2",
+    "ULICE2",
+    "MESTO2",
+    "PSC2",
+    "STAT2",
+    "TELEFON2_1",
+    "TELEFON2_2",
+    "FAX2",
+    "EMAIL2",
+    "WEB2",
+    "TEXT",
+    "ZVERPOZN",
+    "LOGO1",
+    "LOGO1_WIDTH",
+    "LOGO1_HEIGHT",
+    "LOGO2",
+    "LOGO2_WIDTH",
+    "LOGO2_HEIGHT",
+    "NOMENKLATURAKOD",
+    "NOMENKLATURANAZEV",
+    "NOMENKLATURATEXT",
+    "LOGONOM1",
+    "LOGONOM1_WIDTH",
+    "LOGONOM1_HEIGHT",
+    "LOGONOM2",
+    "LOGONOM2_WIDTH",
+    "LOGONOM2_HEIGHT",
+    "EXPONATTEXT",
+    "EXPONATNOVINKA",
+    "EXPONATNOMENKLATURANAZEV",
+    "EXPONATNOMENKLATURA",
+    "UMISTENIPAVILON",
+    "UMISTENIPAVODKAZ",
+    "UMISTENISTANEK",
+    "UMISTENIHLAVNIVYST",
+    "ZASTOUPENAFIRMA",
+    "ZASTZNACKA",
+    "ZASTZNACKANOMENNAZEV",
+    "ZASTZNACKANOMEN",
+    "LOGOZASTZNACKA",
+    "LOGOZASTZNACKA_WIDTH",
+    "LOGOZASTZNACKA_HEIGHT",
+    "SPOLUVYSTAVOVATELE",
+    "DOPLINF",
+    "LOGODOPLINF",
+    "LOGODOPLINF_WIDTH",
+    "LOGODOPLINF_HEIGHT",
+    "ODKAZINZERAT",
+    "ODKAZEXPOZICE",
+};
+const char* const kLoops[] = {"NOM",      "EXP",       "UMISTENI", "ZASTFIR",
+                              "ZASTZNAC", "SPOLUVYST", "DOPLINF"};
+
+struct TemplateShape {
+    std::vector<std::string> keywords;  // as written
+    int deepestBlock = 0;
+    bool balanced = true;
+};
+
+// The template's markup as the engine scans it: keywords between "#", blocks between braces.
+TemplateShape shapeOf(const std::string& tpl) {
+    TemplateShape shape;
+    int depth = 0;
+    bool inKeyword = false;
+    std::string keyword;
+    for (char c : tpl) {
+        if (inKeyword) {
+            if (c == '#') {
+                shape.keywords.push_back(keyword);
+                keyword.clear();
+                inKeyword = false;
+            } else {
+                keyword += c;
+            }
+        } else if (c == '#') {
+            inKeyword = true;
+        } else if (c == '{') {
+            shape.deepestBlock = std::max(shape.deepestBlock, ++depth);
+        } else if (c == '}') {
+            shape.balanced = shape.balanced && --depth >= 0;
+        }
+    }
+    shape.balanced = shape.balanced && depth == 0 && !inKeyword;
+    return shape;
+}
+
+std::vector<fs::path> templates() {
+    const IniFile config = discIni("config.ini");
+    std::vector<fs::path> files;
+    for (int l = 0; l < kLanguages; ++l) {
+        files.emplace_back(resolve(
+            config.readString("SysPolozkaVystavovatele", "sablona" + std::to_string(l), "")));
+    }
+    return files;
+}
+
+TEST(DemoDiscTemplates, EveryTemplateUsesEveryKeywordAndNoOther) {
+    for (const fs::path& file : templates()) {
+        SCOPED_TRACE(file.string());
+        const TemplateShape shape = shapeOf(readDiscFile(file));
+        std::set<std::string> used;
+        for (const std::string& k : shape.keywords) {
+            const std::string upper = text::upper(k);
+            if (upper.find("EXPONATNOVINKA") != std::string::npos) {
+                used.insert("EXPONATNOVINKA");
+                EXPECT_GT(upper.size(), 14u) << "the novelty mark shows the text after its name";
+                continue;
+            }
+            bool loop = false;
+            for (const char* name : kLoops) {
+                loop = loop || startsWith(upper, std::string("BEGIN") + name) ||
+                       upper == std::string("END") + name;
+            }
+            const bool known =
+                std::find(std::begin(kKeywords), std::end(kKeywords), upper) != std::end(kKeywords);
+            EXPECT_TRUE(loop || known) << "unknown keyword " << k;
+            if (known) {
+                used.insert(upper);
+            }
+        }
+        EXPECT_EQ(used.size(), std::size(kKeywords));
+    }
+}
+
+TEST(DemoDiscTemplates, BlocksNestThreeDeepAndEveryLoopHasASeparator) {
+    for (const fs::path& file : templates()) {
+        SCOPED_TRACE(file.string());
+        const TemplateShape shape = shapeOf(readDiscFile(file));
+        EXPECT_TRUE(shape.balanced);
+        EXPECT_EQ(shape.deepestBlock, 3);
+        for (const char* name : kLoops) {
+            const std::string begin = std::string("BEGIN") + name;
+            int starts = 0, ends = 0;
+            for (const std::string& k : shape.keywords) {
+                // BEGINZASTZNAC also begins with BEGINZASTZ...; match the loop word exactly.
+                if (startsWith(k, begin) &&
+                    (k.size() == begin.size() ||
+                     !std::isalpha(static_cast<unsigned char>(k[begin.size()])))) {
+                    ++starts;
+                    EXPECT_GT(k.size(), begin.size()) << k << " has no separator";
+                }
+                ends += k == std::string("END") + name ? 1 : 0;
+            }
+            EXPECT_EQ(starts, 1) << name;
+            EXPECT_EQ(ends, 1) << name;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace expo::demotest

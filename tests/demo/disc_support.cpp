@@ -1,0 +1,95 @@
+#include "tests/demo/disc_support.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <variant>
+
+#include "platform/os/paths.h"
+#include "platform/text/text.h"
+
+namespace expo::demotest {
+namespace fs = std::filesystem;
+
+const std::string& disc() {
+    static const std::string folder = std::string(EXPO_DISC_DIR) + "/";
+    return folder;
+}
+
+std::string readDiscFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot read " + path.string());
+    }
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+IniFile discIni(std::string_view cp1250Name) {
+    return IniFile::load(resolve(cp1250Name));
+}
+
+std::string resolve(std::string_view cp1250Name, const std::string& folder) {
+    return os::resolveDiscPath(folder, cp1250Name);
+}
+
+bool existsOnDisc(std::string_view cp1250Name, const std::string& folder) {
+    return fs::is_regular_file(resolve(cp1250Name, folder));
+}
+
+std::vector<fs::path> discFiles(std::string_view extension) {
+    std::vector<fs::path> files;
+    for (const fs::directory_entry& e : fs::recursive_directory_iterator(disc())) {
+        if (e.is_regular_file() && e.path().extension() == extension) {
+            files.push_back(e.path());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+DataFile::DataFile(int number)
+    : packet_(ds::readPacketFile(disc() + "data/data" + std::to_string(number) + ".dat")) {
+    for (size_t i = 0; i < packet_.fields.size(); ++i) {
+        columns_.emplace(packet_.fields[i].name, i);
+    }
+}
+
+bool DataFile::has(std::string_view field) const {
+    return columns_.contains(field);
+}
+
+const ds::Value& DataFile::value(size_t row, std::string_view field) const {
+    const auto it = columns_.find(field);
+    if (it == columns_.end()) {
+        throw std::out_of_range("no field " + std::string(field));
+    }
+    return packet_.rows.at(row).at(it->second);
+}
+
+bool DataFile::isNull(size_t row, std::string_view field) const {
+    return std::holds_alternative<ds::Null>(value(row, field));
+}
+
+std::string DataFile::rawText(size_t row, std::string_view field) const {
+    const ds::Value& v = value(row, field);
+    if (const auto* s = std::get_if<std::string>(&v)) {
+        return *s;
+    }
+    if (const auto* i = std::get_if<int64_t>(&v)) {
+        return std::to_string(*i);
+    }
+    return {};
+}
+
+std::string DataFile::text(size_t row, std::string_view field) const {
+    return text::trim(rawText(row, field));
+}
+
+int64_t DataFile::integer(size_t row, std::string_view field) const {
+    const ds::Value& v = value(row, field);
+    const auto* i = std::get_if<int64_t>(&v);
+    return i == nullptr ? 0 : *i;
+}
+
+}  // namespace expo::demotest

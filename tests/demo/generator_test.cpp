@@ -1,0 +1,213 @@
+// The demo disc generator's parts: wording helpers, the code-page conversion of the sources,
+// the download archive, pictures, and that the same options give the same disc.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <QImage>
+#include <cstdint>
+#include <filesystem>
+#include <set>
+#include <stdexcept>
+
+#include "platform/dataset/packet.h"
+#include "platform/text/text.h"
+#include "tools/demogen/disc.h"
+#include "tools/demogen/discfiles.h"
+#include "tools/demogen/phrases.h"
+#include "tools/demogen/pictures.h"
+#include "tools/demogen/wording.h"
+
+namespace expo::demogen {
+namespace {
+namespace fs = std::filesystem;
+
+// A folder of its own for one test, removed afterwards.
+class TempFolder {
+  public:
+    TempFolder() {
+        std::string pattern = (fs::temp_directory_path() / "expo-demogen-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            throw std::runtime_error("mkdtemp failed");
+        }
+        path_ = pattern;
+    }
+    ~TempFolder() {
+        std::error_code ec;
+        fs::remove_all(path_, ec);
+    }
+    const fs::path& path() const { return path_; }
+
+  private:
+    fs::path path_;
+};
+
+struct WordingCase {
+    const char* input;
+    const char* folded;
+    const char* initials;
+    const char* slug;
+    const char* lowerFirst;
+};
+
+TEST(DemoGeneratorWording, FoldsInitialsSlugsAndLowerCase) {
+    const WordingCase cases[] = {
+        {"Dřevák", "Drevak", "D", "drevak", "dřevák"},
+        {"Strojírny Lipová Hora a.s.", "Strojirny Lipova Hora a.s.", "SLH", "strojirny",
+         "strojírny Lipová Hora a.s."},
+        {"Řezné nástroje", "Rezne nastroje", "R", "rezne", "řezné nástroje"},
+        {"CNC-Bearbeitungszentren", "CNC-Bearbeitungszentren", "CB", "cnc",
+         "CNC-Bearbeitungszentren"},
+        {"Zakład Mechaniczny Łódź", "Zaklad Mechaniczny Lodz", "ZML", "zaklad",
+         "zakład Mechaniczny Łódź"},
+        {"Győr Kft.", "Gyor Kft.", "GK", "gyor", "győr Kft."},
+        {"", "", "X", "", ""},
+    };
+    for (const WordingCase& c : cases) {
+        SCOPED_TRACE(c.input);
+        EXPECT_EQ(asciiFold(c.input), c.folded);
+        EXPECT_EQ(initials(c.input), c.initials);
+        EXPECT_EQ(slug(c.input), c.slug);
+        EXPECT_EQ(lowerFirst(c.input), c.lowerFirst);
+    }
+}
+
+TEST(DemoGeneratorWording, FillsPlaceholdersAndKeepsUnknownOnes) {
+    EXPECT_EQ(fill("{a} and {b}", {{"a", "x"}, {"b", "{a}"}}), "x and {a}");
+    EXPECT_EQ(fill("{unknown} {a}", {{"a", "1"}}), "{unknown} 1");
+    EXPECT_EQ(fill("open { brace", {{"a", "1"}}), "open { brace");
+    EXPECT_EQ(fill("", {}), "");
+}
+
+TEST(DemoGeneratorSources, TextGoesOntoTheDiscInCodePage1250WithCrLf) {
+    EXPECT_EQ(discText("Vše\nřádek 2\r\nkonec"), text::cp("Vše\r\nřádek 2\r\nkonec"));
+    EXPECT_EQ(discText("a\n"), "a\r\n");
+    EXPECT_EQ(discText(""), "");
+    EXPECT_EQ(toDisc("Łódź – „Ő“"), text::cp("Łódź – „Ő“"));
+}
+
+TEST(DemoGeneratorSources, CharacterOutsideTheCodePageNamesItsLine) {
+    try {
+        discText("první\ndruhý\nniño\n");
+        FAIL() << "no error";
+    } catch (const std::invalid_argument& e) {
+        EXPECT_NE(std::string(e.what()).find("line 3"), std::string::npos) << e.what();
+    }
+    EXPECT_THROW(toDisc("m²"), std::invalid_argument);
+    EXPECT_THROW(toDisc("\xC3"), std::invalid_argument);  // cut UTF-8 sequence
+}
+
+TEST(DemoGeneratorSources, OnlyTextFilesAreConverted) {
+    for (const char* name : {"a.ini", "b.HTML", "c.htm", "d.txt", "e.css"}) {
+        EXPECT_TRUE(isTextFile(name)) << name;
+    }
+    for (const char* name : {"f.exe", "g.zip", "h.jpg", "i.bmp", "html"}) {
+        EXPECT_FALSE(isTextFile(name)) << name;
+    }
+}
+
+uint32_t read16(const std::string& s, size_t at) {
+    return static_cast<unsigned char>(s.at(at)) | static_cast<unsigned char>(s.at(at + 1)) << 8;
+}
+uint32_t read32(const std::string& s, size_t at) {
+    return read16(s, at) | read16(s, at + 2) << 16;
+}
+
+// CRC-32 one bit at a time, independent of the table the generator uses.
+uint32_t bitwiseCrc(std::string_view bytes) {
+    uint32_t crc = 0xFFFFFFFFu;
+    for (unsigned char b : bytes) {
+        crc ^= b;
+        for (int k = 0; k < 8; ++k) {
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+    }
+    return ~crc;
+}
+
+TEST(DemoGeneratorArchive, CentralDirectoryLeadsToEveryStoredEntry) {
+    const std::vector<std::pair<std::string, std::string>> entries = {
+        {"informace.txt", text::cp("Otevírací doba\r\n9–17 h\r\n")},
+        {"prazdny.txt", ""},
+        {"slozka/data.bin", std::string("\0\x01\xFF\x7F", 4)},
+    };
+    const std::string zip = zipArchive(entries);
+    ASSERT_GE(zip.size(), 22u);
+    const size_t end = zip.size() - 22;
+    ASSERT_EQ(read32(zip, end), 0x06054B50u);
+    ASSERT_EQ(read16(zip, end + 10), entries.size());
+    size_t at = read32(zip, end + 16);
+    EXPECT_EQ(at + read32(zip, end + 12), end);
+    for (const auto& [name, bytes] : entries) {
+        SCOPED_TRACE(name);
+        ASSERT_EQ(read32(zip, at), 0x02014B50u);
+        const size_t nameLength = read16(zip, at + 28);
+        EXPECT_EQ(zip.substr(at + 46, nameLength), name);
+        EXPECT_EQ(read16(zip, at + 10), 0u);  // stored
+        EXPECT_EQ(read32(zip, at + 16), bitwiseCrc(bytes));
+        EXPECT_EQ(read32(zip, at + 20), bytes.size());
+        const size_t local = read32(zip, at + 42);
+        ASSERT_EQ(read32(zip, local), 0x04034B50u);
+        const size_t data = local + 30 + read16(zip, local + 26) + read16(zip, local + 28);
+        EXPECT_EQ(zip.substr(data, bytes.size()), bytes);
+        at += 46 + nameLength;
+    }
+}
+
+TEST(DemoGeneratorPictures, BadgesHaveTheSizeOfTheirLogo) {
+    for (const auto& [w, h] : {std::pair{200, 100}, {64, 64}, {300, 120}, {9, 5}}) {
+        const Logo logo{1, w, h, "SLH", 3};
+        const QImage badge = drawBadge(logo);
+        EXPECT_EQ(badge.size(), QSize(w, h));
+        QImage decoded;
+        ASSERT_TRUE(
+            decoded.loadFromData(QByteArray::fromStdString(encodePicture(badge, "JPG")), "JPG"));
+        EXPECT_EQ(decoded.size(), QSize(w, h));
+    }
+    EXPECT_EQ(drawBanner("LIPOVA 2025", 760, 90).size(), QSize(760, 90));
+}
+
+std::map<std::string, std::string> filesBelow(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const fs::directory_entry& e : fs::recursive_directory_iterator(folder)) {
+        if (e.is_regular_file()) {
+            files.emplace(fs::relative(e.path(), folder).generic_string(), readFile(e.path()));
+        }
+    }
+    return files;
+}
+
+TEST(DemoGeneratorDisc, SameOptionsGiveTheSameBytes) {
+    TempFolder first, second;
+    makeDisc({first.path(), {}, {}});
+    makeDisc({second.path(), {}, {}});
+    const auto a = filesBelow(first.path());
+    const auto b = filesBelow(second.path());
+    EXPECT_GT(a.size(), 300u);
+    EXPECT_TRUE(a == b);
+}
+
+TEST(DemoGeneratorDisc, LargeCatalogueHasAboutTenDetailsPerExhibitor) {
+    TempFolder folder;
+    const LargeSummary summary = makeLarge(folder.path(), 500);
+    EXPECT_EQ(summary.exhibitors, 500);
+    EXPECT_GT(summary.detailRecords, 8 * 500);
+    EXPECT_LT(summary.detailRecords, 13 * 500);
+
+    const ds::Packet exhibitors = ds::readPacketFile((folder.path() / "data/data2.dat").string());
+    EXPECT_EQ(exhibitors.rows.size(), 500u);
+    size_t details = 0;
+    for (int i : {3, 4, 5, 6, 7, 11}) {
+        details += ds::readPacketFile(
+                       (folder.path() / ("data/data" + std::to_string(i) + ".dat")).string())
+                       .rows.size();
+    }
+    EXPECT_EQ(details, static_cast<size_t>(summary.detailRecords));
+    size_t pictures = 0;
+    for ([[maybe_unused]] const auto& e : fs::directory_iterator(folder.path() / "data/loga")) {
+        ++pictures;
+    }
+    EXPECT_LE(pictures, 64u);
+}
+
+}  // namespace
+}  // namespace expo::demogen
