@@ -110,7 +110,7 @@ constexpr std::array<QRgb, 12> kPalette = {
 QImage drawBadge(const Logo& logo) {
     QImage image(logo.width, logo.height, QImage::Format_RGB32);
     const QColor main(kPalette[static_cast<size_t>(logo.colour) % kPalette.size()]);
-    image.fill(main.lighter(185));
+    image.fill(Qt::white);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const int margin = std::max(2, std::min(logo.width, logo.height) / 16);
