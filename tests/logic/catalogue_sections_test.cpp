@@ -13,6 +13,9 @@ using testing::settings;
 struct DefinedCase {
     const char* settings;
     bool inConfig;
+    friend void PrintTo(const DefinedCase& c, std::ostream* os) {
+        *os << ::testing::PrintToString(c.settings);
+    }
 };
 
 class LogicSectionsSource : public ::testing::TestWithParam<DefinedCase> {};
@@ -33,6 +36,9 @@ INSTANTIATE_TEST_SUITE_P(
 struct FilterCase {
     const char* keysLine;
     const char* filter;
+    friend void PrintTo(const FilterCase& c, std::ostream* os) {
+        *os << ::testing::PrintToString(c.keysLine);
+    }
 };
 
 class LogicSectionsFilter : public ::testing::TestWithParam<FilterCase> {};

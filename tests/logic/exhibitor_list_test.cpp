@@ -10,6 +10,9 @@ namespace {
 struct NameCase {
     const char* katNazev;
     const char* name;
+    friend void PrintTo(const NameCase& c, std::ostream* os) {
+        *os << ::testing::PrintToString(c.katNazev);
+    }
 };
 
 class LogicExhibitorName : public ::testing::TestWithParam<NameCase> {};
@@ -42,6 +45,9 @@ struct FilterCase {
     ExhibitorView view;
     const char* sectionFilter;
     const char* filter;
+    friend void PrintTo(const FilterCase& c, std::ostream* os) {
+        *os << ::testing::PrintToString(c.sectionFilter);
+    }
 };
 
 class LogicExhibitorViewFilter : public ::testing::TestWithParam<FilterCase> {};

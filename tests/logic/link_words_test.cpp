@@ -74,6 +74,9 @@ struct LinkCase {
     const char* url;
     bool cancel;
     std::vector<std::string> calls;
+    friend void PrintTo(const LinkCase& c, std::ostream* os) {
+        *os << ::testing::PrintToString(c.url);
+    }
 };
 
 class LogicLinkWords : public ::testing::TestWithParam<LinkCase> {};
@@ -188,6 +191,9 @@ TEST(LogicLinkWordsHost, HeaderBrowserKnowsOnlyTheLanguageWord) {
 struct PathCase {
     const char* url;
     const char* path;
+    friend void PrintTo(const PathCase& c, std::ostream* os) {
+        *os << ::testing::PrintToString(c.url);
+    }
 };
 
 class LogicLocalPath : public ::testing::TestWithParam<PathCase> {};
@@ -213,6 +219,9 @@ INSTANTIATE_TEST_SUITE_P(
 struct CommandCase {
     const char* line;
     CommandLine command;
+    friend void PrintTo(const CommandCase& c, std::ostream* os) {
+        *os << ::testing::PrintToString(c.line);
+    }
 };
 
 class LogicCommandLine : public ::testing::TestWithParam<CommandCase> {};

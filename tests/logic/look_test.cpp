@@ -113,6 +113,9 @@ TEST(LogicLook, ABadStatusColourKeepsTheHeaderAndPathBar) {
 struct SwitchCase {
     const char* settings;
     bool shown;
+    friend void PrintTo(const SwitchCase& c, std::ostream* os) {
+        *os << ::testing::PrintToString(c.settings);
+    }
 };
 
 class LogicLookSwitch : public ::testing::TestWithParam<SwitchCase> {};
@@ -135,6 +138,9 @@ INSTANTIATE_TEST_SUITE_P(Values, LogicLookSwitch,
 struct PresenceCase {
     const char* settings;
     bool hideData;
+    friend void PrintTo(const PresenceCase& c, std::ostream* os) {
+        *os << ::testing::PrintToString(c.settings);
+    }
 };
 
 class LogicLookHideData : public ::testing::TestWithParam<PresenceCase> {};
@@ -155,6 +161,9 @@ INSTANTIATE_TEST_SUITE_P(Values, LogicLookHideData,
 struct AreaCase {
     const char* value;
     int area;
+    friend void PrintTo(const AreaCase& c, std::ostream* os) {
+        *os << ::testing::PrintToString(c.value);
+    }
 };
 
 class LogicLookArea : public ::testing::TestWithParam<AreaCase> {};
@@ -210,6 +219,9 @@ struct HeaderCase {
     int language;
     HeaderLogo::Kind kind;
     const char* file;
+    friend void PrintTo(const HeaderCase& c, std::ostream* os) {
+        *os << ::testing::PrintToString(c.settings);
+    }
 };
 
 class LogicLookHeader : public ::testing::TestWithParam<HeaderCase> {};

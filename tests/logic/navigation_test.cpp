@@ -34,6 +34,9 @@ struct TreeCase {
     const char* settings;
     int language;
     const char* outline;
+    friend void PrintTo(const TreeCase& c, std::ostream* os) {
+        *os << ::testing::PrintToString(c.name);
+    }
 };
 
 class LogicNavigationTree : public ::testing::TestWithParam<TreeCase> {};
@@ -146,6 +149,9 @@ struct SubPageCase {
     bool present;
     std::vector<std::string> expectedFiles;
     std::vector<std::string> expectedTitles;
+    friend void PrintTo(const SubPageCase& c, std::ostream* os) {
+        *os << ::testing::PrintToString(c.files);
+    }
 };
 
 class LogicNavigationSubPages : public ::testing::TestWithParam<SubPageCase> {};

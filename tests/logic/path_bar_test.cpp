@@ -112,6 +112,9 @@ struct LinkCase {
     bool isLink;
     int node;  // index into the bar's nodes, -1 for none
     bool subPage;
+    friend void PrintTo(const LinkCase& c, std::ostream* os) {
+        *os << ::testing::PrintToString(c.url);
+    }
 };
 
 class LogicPathBarLink : public ::testing::TestWithParam<LinkCase> {};
