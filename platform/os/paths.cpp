@@ -44,9 +44,14 @@ std::string join(const std::string& folder, std::string_view name) {
     return path;
 }
 
-bool exists(const std::string& path) {
+// Whether `path` names something usable as a component: any entry for the last component,
+// a folder (or a link to one) for the components before it.
+bool usable(const std::string& path, bool mustBeFolder) {
     struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0;
+    if (!mustBeFolder) {
+        return ::lstat(path.c_str(), &info) == 0;
+    }
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 // A file name on the Linux disc as code page 1250 text: UTF-8 names are converted, other
@@ -55,9 +60,10 @@ std::string diskNameAsCp1250(std::string_view name) {
     return text::isValidUtf8(name) ? text::utf8ToCp1250(name) : std::string(name);
 }
 
-// The entry of `folder` whose name equals `cp1250Name` without regard to case; the first by
-// byte order when several do.
-std::optional<std::string> findNoCase(const std::string& folder, std::string_view cp1250Name) {
+// The entry of `folder` whose name equals `cp1250Name` without regard to case (only folders
+// when `mustBeFolder`); the first by byte order when several do.
+std::optional<std::string> findNoCase(const std::string& folder, std::string_view cp1250Name,
+                                      bool mustBeFolder) {
     DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
     if (dir == nullptr) {
         return std::nullopt;
@@ -65,7 +71,8 @@ std::optional<std::string> findNoCase(const std::string& folder, std::string_vie
     std::vector<std::string> matches;
     while (const dirent* entry = ::readdir(dir)) {
         const std::string_view name(entry->d_name);
-        if (text::equalsNoCase(diskNameAsCp1250(name), cp1250Name)) {
+        if (text::equalsNoCase(diskNameAsCp1250(name), cp1250Name) &&
+            usable(join(folder, name), mustBeFolder)) {
             matches.emplace_back(name);
         }
     }
@@ -105,10 +112,13 @@ std::string resolveDiscPath(std::string_view base, std::string_view cp1250Name) 
         !cp1250Name.empty() && (cp1250Name.front() == '\\' || cp1250Name.front() == '/');
     std::string path = fromRoot ? std::string("/") : std::string(base);
     bool found = true;
-    for (const std::string_view part : components(cp1250Name)) {
+    const std::vector<std::string_view> parts = components(cp1250Name);
+    for (size_t i = 0; i < parts.size(); ++i) {
+        const std::string_view part = parts[i];
+        const bool mustBeFolder = i + 1 < parts.size();
         const std::string asWritten = text::cp1250ToUtf8(part);
-        if (found && !exists(join(path, asWritten)) && part != "..") {
-            if (const auto match = findNoCase(path, part)) {
+        if (found && !usable(join(path, asWritten), mustBeFolder) && part != "..") {
+            if (const auto match = findNoCase(path, part, mustBeFolder)) {
                 path = join(path, *match);
                 continue;
             }

@@ -38,6 +38,8 @@ TEST(ResolveDiscPath, FindsNamesWhateverTheirCase) {
     dir.write("Šablona.html", "x");
     dir.write("both/a.txt", "lower");
     dir.write("both/A.txt", "upper");
+    dir.write("expozice", "the program file");
+    dir.write("Expozice/page.html", "x");
     const std::string base = dir.path().string();
     const struct {
         const char* name;  // as the disc gives it (written here in UTF-8)
@@ -55,6 +57,9 @@ TEST(ResolveDiscPath, FindsNamesWhateverTheirCase) {
         {"nothere\\Sub\\x.ini", base + "/nothere/Sub/x.ini"},
         {"", base},
         {"data\\\\data0.dat", base + "/Data/data0.dat"},
+        // A file does not stand for a folder of the same name in another case.
+        {"expozice\\page.html", base + "/Expozice/page.html"},
+        {"expozice", base + "/expozice"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(resolveDiscPath(base, cp(c.name)), c.expected) << c.name;
