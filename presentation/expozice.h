@@ -16,6 +16,7 @@
 #include "presentation/exhibitor_list.h"
 #include "presentation/language_texts.h"
 #include "presentation/look.h"
+#include "presentation/navigation.h"
 
 class QAction;
 class QFrame;
@@ -57,6 +58,17 @@ class TFormExpozice : public QMainWindow {
 
     // Makes `button` the one view button down and shows the panel-buttons of its view.
     void SetViewButton(QToolButton* button);
+
+    // Shows what a navigation node stands for: its page, or its catalogue section's exhibitor
+    // list with the first exhibitor's page. The status bar is emptied first.
+    void ShowNodeContent(QTreeWidgetItem* node);
+    // Shows the page of the exhibitor with this KAT_ID; an unknown one leaves the page as it is.
+    void ShowExhibitorPage(int katId);
+    // Empties and hides the path bar.
+    void ClearPathBar();
+    // Names `node` (may be none) and its ancestors in the path bar, the node at level i numbered
+    // startIndex + i, and with `withSubPage` the node's current sub-page after it.
+    void BuildPathBar(QTreeWidgetItem* node, int startIndex, bool withSubPage);
 
     const IniFile& config() const { return FConfig; }
     Catalogue& catalogue() { return FCatalogue; }
@@ -187,6 +199,7 @@ class TFormExpozice : public QMainWindow {
     std::vector<ExhibitorEntry> FSelectionList;  // exhibitors of the last criteria search
     std::vector<ExhibitorEntry> FNotebook;       // lives in memory only
     std::vector<QTreeWidgetItem*> FPathNodes;    // nodes named in the path bar (not owned)
+    NavigationTree FNavigation;  // the nodes TreeViewNavigace shows (navigation_items.h)
     QToolButton* FCurrentViewButton = nullptr;
     int FTreeHeight = 0;
     int FTreeWidth = 0;
