@@ -9,6 +9,7 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <algorithm>
+#include <utility>
 
 #include "platform/browser/url_text.h"
 #include "platform/ui/guard.h"
@@ -130,12 +131,14 @@ bool WebBrowser::acceptNavigation(const QUrl& url, QWebEnginePage::NavigationTyp
 void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info) {
     if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus) {
         // Succeeded, failed or stopped (a turned-down navigation stops too).
-        if (!awaitingStart_) {
+        if (pending_) {
+            // Not from inside the engine's own call: a load started there would go unreported.
+            QMetaObject::invokeMethod(this, &WebBrowser::loadPending, Qt::QueuedConnection);
+        } else {
             readyState_ = ReadyState::Complete;
         }
         return;
     }
-    awaitingStart_ = false;
     readyState_ = ReadyState::Loading;
     // Links to schemes the engine does not know start and stop without being asked about; the
     // program's own "about:" pages were announced by navigate().
@@ -179,8 +182,22 @@ void WebBrowser::raiseLater(const QUrl& url, bool resumeUnlessCancelled) {
 
 void WebBrowser::load(const QUrl& url) {
     readyState_ = ReadyState::Loading;
-    awaitingStart_ = true;
-    page_->load(url);
+    pending_ = url;
+    loadPending();
+}
+
+// The engine reports loads one at a time: a load that starts while another is under way ends
+// unreported, and the ready state would never become complete. So the load in progress is
+// stopped, and the pending one starts once that has ended.
+void WebBrowser::loadPending() {
+    if (!pending_) {
+        return;
+    }
+    if (page_->isLoading()) {
+        page_->triggerAction(QWebEnginePage::Stop);  // its end comes back here
+        return;
+    }
+    page_->load(*std::exchange(pending_, std::nullopt));
 }
 
 WebBrowser* WebBrowser::openWindow() {

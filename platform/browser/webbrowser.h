@@ -13,15 +13,16 @@
 //    the handler is told of them all the same.
 // Links that ask for a new window (target="_blank", window.open) open a new top-level window of
 // the program that shows the page; its own links are not watched.
+#include <QUrl>
 #include <QWebEnginePage>
 #include <QWidget>
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QPrinter;
-class QUrl;
 class QWebEngineView;
 
 namespace expo::browser {
@@ -77,6 +78,7 @@ class WebBrowser : public QWidget {
     bool beforeNavigate(const std::string& url);
     void raiseLater(const QUrl& url, bool resumeUnlessCancelled);
     void load(const QUrl& url);
+    void loadPending();
     WebBrowser* openWindow();
 
     QWebEngineView* view_;
@@ -84,9 +86,8 @@ class WebBrowser : public QWidget {
     BeforeNavigate beforeNavigate_;
     PrintDialog printDialog_;
     ReadyState readyState_ = ReadyState::Uninitialized;
-    // Set by load() until the engine reports the load started; whatever ends before that belongs
-    // to an earlier navigation.
-    bool awaitingStart_ = false;
+    // A load waiting for the one in progress to end.
+    std::optional<QUrl> pending_;
     // Main-frame URLs the engine asked about whose loads have not started yet.
     std::deque<QUrl> requests_;
     std::unique_ptr<QPrinter> printer_;

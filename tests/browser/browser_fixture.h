@@ -1,0 +1,99 @@
+#pragma once
+// One browser control shared by the tests of a suite (the web engine starts slowly), a page
+// folder of each test's own, and a record of what the before-navigate handler saw.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QPrinter>
+#include <QTest>
+#include <QWebEngineView>
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/browser/webbrowser.h"
+#include "platform/text/text.h"
+#include "platform/ui/pump.h"
+#include "tests/core/temp_folder.h"
+
+namespace expo::browser::testing {
+
+// Generous: the engine's first start on a loaded build machine takes seconds.
+constexpr int kPatienceMs = 30'000;
+
+// Pumps at full speed (QTest::qWaitFor sleeps between passes, which slows the engine down) and,
+// as a test has no event loop of its own, deletes what was left for deletion.
+inline bool waitFor(const std::function<bool()>& condition) {
+    return ui::pumpUntil(
+        [&] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return condition();
+        },
+        std::chrono::milliseconds(kPatienceMs));
+}
+
+class BrowserTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        browser_ = new WebBrowser;
+        browser_->resize(480, 360);
+        browser_->show();
+    }
+    static void TearDownTestSuite() {
+        delete browser_;
+        browser_ = nullptr;
+    }
+
+    void SetUp() override {
+        browser().setPrintDialog([](QPrinter&) {
+            ADD_FAILURE() << "the print dialog was not expected";
+            return false;
+        });
+        browser().setBeforeNavigate(nullptr);
+        show("about:blank");
+        browser().setBeforeNavigate([this](const std::string& url, bool& cancel) {
+            seen.push_back(url);
+            if (onNavigate) {
+                onNavigate(url, cancel);
+            }
+        });
+    }
+    void TearDown() override { browser().setBeforeNavigate(nullptr); }
+
+    static WebBrowser& browser() { return *browser_; }
+    static bool complete() { return browser().readyState() == ReadyState::Complete; }
+    static QString title() { return browser().view()->title(); }
+
+    // Navigates and waits for the page.
+    static void show(const std::string& target) {
+        browser().navigate(target);
+        ASSERT_TRUE(waitFor(complete)) << target;
+    }
+    // Writes a page (UTF-8 source text, stored in code page 1250) and returns its path.
+    std::string page(const std::string& name, std::string_view html) const {
+        return folder.write(name, text::cp(html));
+    }
+    std::string pathOf(const std::string& name) const { return (folder.path() / name).string(); }
+
+    static void click(const char* id) {
+        browser().view()->page()->runJavaScript(
+            QStringLiteral("document.getElementById('%1').click()").arg(QLatin1String(id)));
+    }
+    size_t timesSeen(const std::string& url) const {
+        return static_cast<size_t>(std::count(seen.begin(), seen.end(), url));
+    }
+    bool waitUntilSeen(const std::string& url) const {
+        return waitFor([&] { return timesSeen(url) > 0; });
+    }
+
+    expo::testing::TempFolder folder;
+    std::vector<std::string> seen;
+    WebBrowser::BeforeNavigate onNavigate;
+
+  private:
+    static inline WebBrowser* browser_ = nullptr;
+};
+
+}  // namespace expo::browser::testing

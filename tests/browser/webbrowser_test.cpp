@@ -1,0 +1,234 @@
+#include "platform/browser/webbrowser.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMenu>
+#include <QPointer>
+#include <QWebEnginePage>
+#include <chrono>
+
+#include "platform/text/error.h"
+#include "platform/ui/pump.h"
+#include "tests/browser/browser_fixture.h"
+#include "tests/support/recording_sink.h"
+
+namespace expo::browser::testing {
+namespace {
+
+constexpr std::string_view kLinks = R"(<html><head><title>A</title></head><body>
+<a id="sekce" href="go_polozka_sekce%201%20na%20CD">sekce</a>
+<a id="b" href="b.html">b</a>
+<a id="zpet" href="zpet:">zpět</a>
+<a id="novy" href="b.html" target="_blank">nové okno</a>
+</body></html>)";
+constexpr std::string_view kPageB = "<html><head><title>B</title></head><body>B</body></html>";
+
+class WebBrowserTest : public BrowserTest {
+  protected:
+    void SetUp() override {
+        BrowserTest::SetUp();
+        pageB = page("b.html", kPageB);
+        pageA = page("a.html", kLinks);
+        show(pageA);
+        ASSERT_EQ(title(), QStringLiteral("A"));
+        seen.clear();
+    }
+
+    std::string pageA;
+    std::string pageB;
+};
+
+TEST_F(WebBrowserTest, ACodePage1250PageShowsItsTitleAndItsLinksArriveInTheProgramsText) {
+    show(page("cz.html", R"(<html><head><meta charset="windows-1250">
+<title>Výstaviště – Žluťoučký kůň</title></head>
+<body><a id="cz" href="sekce_výstaviště">odkaz</a></body></html>)"));
+    EXPECT_EQ(title(), QStringLiteral(u"Výstaviště – Žluťoučký kůň"));
+
+    onNavigate = [](const std::string&, bool& cancel) { cancel = true; };
+    click("cz");
+    EXPECT_TRUE(waitUntilSeen(pathOf(text::cp("sekce_výstaviště"))));
+}
+
+TEST_F(WebBrowserTest, ACancelledLinkLeavesThePageAndTheStateComplete) {
+    onNavigate = [](const std::string& url, bool& cancel) {
+        cancel = url.find("go_polozka_") != std::string::npos;
+    };
+    click("sekce");
+    // The escapes of the link arrive decoded.
+    ASSERT_TRUE(waitUntilSeen(pathOf("go_polozka_sekce 1 na CD")));
+    EXPECT_TRUE(waitFor(complete));
+    EXPECT_EQ(browser().view()->url(), QUrl::fromLocalFile(QString::fromStdString(pageA)));
+    EXPECT_EQ(title(), QStringLiteral("A"));
+    EXPECT_EQ(seen, std::vector<std::string>{pathOf("go_polozka_sekce 1 na CD")});
+}
+
+TEST_F(WebBrowserTest, AFollowedLinkIsAnnouncedOnceAndLoads) {
+    click("b");
+    ASSERT_TRUE(waitFor([] { return title() == QStringLiteral("B") && complete(); }));
+    EXPECT_EQ(seen, std::vector<std::string>{pageB});
+}
+
+TEST_F(WebBrowserTest, TheProgramsOwnNavigationsAreAnnouncedOnceWithTheTargetAsGiven) {
+    show("about:blank");
+    EXPECT_EQ(seen, std::vector<std::string>{"about:blank"});
+
+    std::string windowsStyle = pageB;
+    std::replace(windowsStyle.begin(), windowsStyle.end(), '/', '\\');
+    seen.clear();
+    show(windowsStyle);
+    EXPECT_EQ(title(), QStringLiteral("B"));
+    EXPECT_EQ(seen, std::vector<std::string>{windowsStyle});
+}
+
+TEST_F(WebBrowserTest, ACancelledOwnNavigationLoadsNothing) {
+    int loadsStarted = 0;
+    const auto counter =
+        QObject::connect(browser().view(), &QWebEngineView::loadStarted, [&] { ++loadsStarted; });
+    onNavigate = [](const std::string&, bool& cancel) { cancel = true; };
+    browser().navigate(pageB);
+    EXPECT_TRUE(complete());
+    browser().navigate("about:blank");
+    EXPECT_TRUE(complete());
+    // The engine reports loads in order: a later page proves the cancelled ones never started.
+    onNavigate = nullptr;
+    show(page("c.html", "<html><head><title>C</title></head></html>"));
+    QObject::disconnect(counter);
+    EXPECT_EQ(title(), QStringLiteral("C"));
+    EXPECT_EQ(loadsStarted, 1);
+}
+
+TEST_F(WebBrowserTest, NavigationsWhileAPageLoadsEndCompleteOnTheLastOne) {
+    // A page whose script holds its load up for a while.
+    const std::string slow = page("pomala.html", R"(<html><head><title>pomalá</title>
+<script>const end = Date.now() + 400; while (Date.now() < end) {}</script></head></html>)");
+    const std::string pageC = page("c.html", "<html><head><title>C</title></head></html>");
+    for (int round = 0; round < 3; ++round) {
+        browser().navigate(slow);
+        ASSERT_TRUE(waitFor([] { return browser().view()->page()->isLoading(); }));
+        browser().navigate("about:blank");
+        browser().navigate(round == 2 ? "about:blank" : pageC);
+        ASSERT_TRUE(waitFor(complete));
+        EXPECT_EQ(browser().view()->url(),
+                  round == 2 ? QUrl(QStringLiteral("about:blank"))
+                             : QUrl::fromLocalFile(QString::fromStdString(pageC)));
+    }
+}
+
+TEST_F(WebBrowserTest, LinksToSchemesTheEngineDoesNotKnowAreAnnouncedToo) {
+    click("zpet");
+    ASSERT_TRUE(waitUntilSeen("zpet:"));
+    EXPECT_TRUE(waitFor(complete));
+    EXPECT_EQ(title(), QStringLiteral("A"));
+}
+
+TEST_F(WebBrowserTest, AHandlerMayNavigateTheSameBrowserAndWaitForIt) {
+    // What showing an exhibitor from a link does: blank the browser, wait, show another page.
+    onNavigate = [this](const std::string& url, bool& cancel) {
+        if (url.find("go_polozka_") == std::string::npos) {
+            return;
+        }
+        browser().navigate("about:blank");
+        EXPECT_TRUE(ui::pumpUntil(complete, std::chrono::milliseconds(kPatienceMs)));
+        browser().navigate(pageB);
+        cancel = true;
+    };
+    click("sekce");
+    ASSERT_TRUE(waitFor([] { return title() == QStringLiteral("B") && complete(); }));
+    EXPECT_EQ(seen,
+              (std::vector<std::string>{pathOf("go_polozka_sekce 1 na CD"), "about:blank", pageB}));
+}
+
+TEST_F(WebBrowserTest, AnErrorOfTheHandlerIsShownAndItsCancelFlagKept) {
+    expo::testing::RecordingSink sink;
+    onNavigate = [](const std::string&, bool& cancel) {
+        cancel = true;
+        throw Error(text::cp("Zdrojový soubor neexistuje"));
+    };
+    browser().navigate(pageB);
+    ASSERT_EQ(sink.messages.size(), 1U);
+    EXPECT_EQ(sink.messages[0].kind, ui::MessageKind::Error);
+    EXPECT_EQ(sink.messages[0].text, text::cp("Zdrojový soubor neexistuje."));
+    EXPECT_EQ(title(), QStringLiteral("A"));
+
+    onNavigate = [](const std::string&, bool&) { throw Error("Nastala chyba"); };
+    click("b");
+    ASSERT_TRUE(waitFor([] { return title() == QStringLiteral("B"); }));
+    ASSERT_EQ(sink.messages.size(), 2U);
+    EXPECT_EQ(sink.messages[1].text, "Nastala chyba.");
+}
+
+TEST_F(WebBrowserTest, FramesOfAPageAreAnnounced) {
+    page("ramec.html", "<html><body>rámec</body></html>");
+    show(page("ramy.html", R"(<html><body><iframe src="ramec.html"></iframe></body></html>)"));
+    EXPECT_TRUE(waitUntilSeen(pathOf("ramec.html")));
+}
+
+TEST_F(WebBrowserTest, AMissingPageStillEndsComplete) {
+    show(pathOf("chybi.html"));
+    EXPECT_EQ(seen, std::vector<std::string>{pathOf("chybi.html")});
+}
+
+TEST_F(WebBrowserTest, ALinkToANewWindowOpensTheProgramsOwnWindow) {
+    QPointer<WebBrowser> window;
+    const auto connection = QObject::connect(&browser(), &WebBrowser::windowOpened,
+                                             [&](WebBrowser* opened) { window = opened; });
+    click("novy");
+    ASSERT_TRUE(waitFor([&] { return window && window->view()->title() == QStringLiteral("B"); }));
+    QObject::disconnect(connection);
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(title(), QStringLiteral("A"));
+    EXPECT_TRUE(seen.empty()) << "the new window's page is not the opener's navigation";
+    window->close();
+    EXPECT_TRUE(waitFor([&] { return window.isNull(); }));
+}
+
+TEST_F(WebBrowserTest, ARightClickOverThePageOpensNoMenu) {
+    QWidget* surface = browser().view()->focusProxy();
+    ASSERT_NE(surface, nullptr);
+    QTest::mouseClick(surface, Qt::RightButton, {}, QPoint(40, 40));
+
+    // A plain web view opens its menu for the same click: the clicks do reach the pages.
+    QWebEngineView plain;
+    plain.resize(200, 200);
+    plain.show();
+    bool loaded = false;
+    QObject::connect(&plain, &QWebEngineView::loadFinished, [&] { loaded = true; });
+    plain.load(QUrl::fromLocalFile(QString::fromStdString(pageB)));
+    ASSERT_TRUE(waitFor([&] { return loaded && plain.focusProxy() != nullptr; }));
+    QTest::mouseClick(plain.focusProxy(), Qt::RightButton, {}, QPoint(40, 40));
+    ASSERT_TRUE(waitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+
+    QList<QMenu*> menus;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* menu = qobject_cast<QMenu*>(widget); menu != nullptr && menu->isVisible()) {
+            menus.append(menu);
+        }
+    }
+    ASSERT_EQ(menus.size(), 1);
+    EXPECT_FALSE(browser().isAncestorOf(menus[0]));
+    menus[0]->close();
+}
+
+TEST_F(WebBrowserTest, ScrollBarsCanBeTakenAway) {
+    const std::string tall =
+        page("dlouha.html", "<html><body><div style=\"height:5000px\">dlouhá</div></body></html>");
+    const auto scrollBarWidth = [] {
+        QVariant width;
+        browser().view()->page()->runJavaScript(
+            QStringLiteral("window.innerWidth - document.documentElement.clientWidth"),
+            [&](const QVariant& result) { width = result; });
+        EXPECT_TRUE(waitFor([&] { return width.isValid(); }));
+        return width.toInt();
+    };
+    show(tall);
+    EXPECT_GT(scrollBarWidth(), 0);
+    browser().setScrollBarsShown(false);
+    show(tall);
+    EXPECT_EQ(scrollBarWidth(), 0);
+    browser().setScrollBarsShown(true);
+}
+
+}  // namespace
+}  // namespace expo::browser::testing
