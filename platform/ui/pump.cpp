@@ -1,8 +1,10 @@
 #include "platform/ui/pump.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QDeadlineTimer>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QTimer>
 
 namespace expo::ui {
@@ -31,6 +33,14 @@ bool pumpUntil(const std::function<bool()>& done, std::optional<std::chrono::mil
         loop.exec();
     }
     return done();
+}
+
+BusyCursor::BusyCursor() {
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+}
+
+BusyCursor::~BusyCursor() {
+    QGuiApplication::restoreOverrideCursor();
 }
 
 }  // namespace expo::ui

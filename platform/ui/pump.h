@@ -1,5 +1,5 @@
 #pragma once
-// Message pumping on the GUI thread and the short pauses of the button presses.
+// Message pumping on the GUI thread, the hourglass, and the short pauses of the button presses.
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -17,5 +17,14 @@ void pauseFor(std::chrono::milliseconds duration);
 // is given. Returns what `done` returns at the end. `done` is asked at least every 10 ms.
 bool pumpUntil(const std::function<bool()>& done,
                std::optional<std::chrono::milliseconds> limit = std::nullopt);
+
+// Shows the hourglass for the scope's lifetime; scopes nest.
+class BusyCursor {
+  public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
 
 }  // namespace expo::ui

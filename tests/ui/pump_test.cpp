@@ -6,8 +6,6 @@
 #include <QGuiApplication>
 #include <QTimer>
 
-#include "platform/ui/busy_cursor.h"
-
 namespace expo::ui {
 namespace {
 
