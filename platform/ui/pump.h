@@ -1,5 +1,6 @@
 #pragma once
-// Message pumping on the GUI thread, the hourglass, and the short pauses of the button presses.
+// While the program is busy: message pumping on the GUI thread, the hourglass, and the short
+// pauses of the button presses.
 #include <chrono>
 #include <functional>
 #include <optional>
