@@ -5,7 +5,8 @@
 //
 // Its methods are split over files by topic: expozice_layout.cpp builds the components,
 // expozice_startup.cpp holds the constructor, the activation handler and the destructor,
-// expozice_loading.cpp the language loading, expozice_views.cpp the view buttons.
+// expozice_loading.cpp the language loading, expozice_views.cpp the view buttons,
+// expozice_links.cpp the link words of the shown pages and printing.
 #include <QMainWindow>
 #include <string>
 #include <string_view>
@@ -69,6 +70,12 @@ class TFormExpozice : public QMainWindow {
     // Names `node` (may be none) and its ancestors in the path bar, the node at level i numbered
     // startIndex + i, and with `withSubPage` the node's current sub-page after it.
     void BuildPathBar(QTreeWidgetItem* node, int startIndex, bool withSubPage);
+
+    // Link words of the shown pages (expozice_links.cpp): the before-navigate handlers of the
+    // page browser and the header browser, and the print button's click.
+    void WebBrowserBeforeNavigate2(const std::string& url, bool& cancel);
+    void WebBrowserLogoBeforeNavigate2(const std::string& url, bool& cancel);
+    void SpeedButtonTiskClick();
 
     const IniFile& config() const { return FConfig; }
     Catalogue& catalogue() { return FCatalogue; }
@@ -183,6 +190,12 @@ class TFormExpozice : public QMainWindow {
     void FormActivate();
     void applyWindowSize();
     void applyNavigationSize();
+
+    // expozice_links.cpp
+    class PageLinks;
+    void connectLinkHandlers();
+    void offerCopy(std::string_view url);
+    void switchLanguage(int language);
 
     // expozice_loading.cpp: the steps of LoadLanguage
     void loadLanguageFields(std::string_view languageText);

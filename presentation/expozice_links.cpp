@@ -1,0 +1,150 @@
+// The link words of the shown pages: the page browser's and the header browser's before-navigate
+// handlers, the sub-page that the path bar names, and printing the shown page.
+//
+// Every navigation of the page browser passes through WebBrowserBeforeNavigate2, the program's
+// own as much as the user's links; the decisions are those of link_words.h, the actions are
+// the window's.
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "platform/browser/webbrowser.h"
+#include "platform/os/files.h"
+#include "platform/os/paths.h"
+#include "platform/text/error.h"
+#include "platform/text/text.h"
+#include "platform/ui/guard.h"
+#include "platform/ui/pump.h"
+#include "platform/ui/save_dialog.h"
+#include "presentation/expozice.h"
+#include "presentation/link_words.h"
+#include "presentation/navigation_items.h"
+
+namespace expo::presentation {
+namespace {
+
+// Pending the exhibitor list's own accessor: the KAT_ID an entry carries.
+std::optional<int32_t> exhibitorKeyOf(const QListWidgetItem* entry) {
+    if (entry == nullptr || !entry->data(Qt::UserRole).isValid()) {
+        return std::nullopt;
+    }
+    return entry->data(Qt::UserRole).toInt();
+}
+
+// A file that a link names, as the program finds its files on the disc: a "file:" URL taken as
+// the local path it names, a relative name below the program's folder, letter case forgiven.
+std::string discFileOfLink(std::string_view name) {
+    return os::resolveDiscPath(os::programFolder(), localPathFromUrl(name));
+}
+
+}  // namespace
+
+// The window as the link words see it.
+class TFormExpozice::PageLinks final : public PageLinkHost {
+  public:
+    explicit PageLinks(TFormExpozice& form) : form_(form) {}
+
+    bool showCurrentExhibitor() override {
+        QListWidgetItem* entry = form_.ListBoxSeznamFirem->currentItem();
+        const std::optional<int32_t> key = exhibitorKeyOf(entry);
+        if (!key) {
+            return false;
+        }
+        entry->setSelected(true);  // the other selected entries stay selected
+        form_.ShowExhibitorPage(*key);
+        return true;
+    }
+
+    const NavigationTree& navigationTree() const override { return form_.FNavigation; }
+
+    void selectNavigationNode(NavNode& node) override {
+        form_.TreeViewNavigace->setCurrentItem(itemOfNavNode(*form_.TreeViewNavigace, &node));
+    }
+
+    NavNode* selectedNavigationNode() override {
+        return navNodeOf(form_.TreeViewNavigace->currentItem());
+    }
+
+    void showSubPageInPathBar(NavNode& node) override {
+        form_.ClearPathBar();
+        form_.BuildPathBar(itemOfNavNode(*form_.TreeViewNavigace, &node), 0, true);
+    }
+
+    // Started directly, never through a shell; a program that cannot start shows nothing.
+    void startProgram(const CommandLine& commandLine) override {
+        std::vector<std::string> argv{discFileOfLink(commandLine.program)};
+        for (const std::string& argument : commandLine.arguments) {
+            argv.push_back(text::cp1250ToUtf8(argument));
+        }
+        os::startProgram(argv);
+    }
+
+    void offerCopy(std::string_view url) override { form_.offerCopy(url); }
+
+    void switchLanguage(int language) override { form_.switchLanguage(language); }
+
+  private:
+    TFormExpozice& form_;
+};
+
+void TFormExpozice::connectLinkHandlers() {
+    WebBrowser->setBeforeNavigate(
+        [this](const std::string& url, bool& cancel) { WebBrowserBeforeNavigate2(url, cancel); });
+    WebBrowserLogo->setBeforeNavigate([this](const std::string& url, bool& cancel) {
+        WebBrowserLogoBeforeNavigate2(url, cancel);
+    });
+    connect(SpeedButtonTisk, &QToolButton::clicked, this,
+            [this] { ui::guard([this] { SpeedButtonTiskClick(); }); });
+}
+
+void TFormExpozice::WebBrowserBeforeNavigate2(const std::string& url, bool& cancel) {
+    PageLinks links(*this);
+    handlePageLink(url, links, cancel);
+}
+
+void TFormExpozice::WebBrowserLogoBeforeNavigate2(const std::string& url, bool& cancel) {
+    if (followLanguageLink(url, [this](int language) { switchLanguage(language); })) {
+        cancel = true;
+    }
+}
+
+// The page browser's own print dialog for the page it shows.
+void TFormExpozice::SpeedButtonTiskClick() {
+    ui::BusyCursor busy;
+    WebBrowser->print();
+}
+
+// Offers to save a copy of the file a ".zip" link names, replacing a file that is there. The
+// current directory is the same afterwards, however the offer ends.
+void TFormExpozice::offerCopy(std::string_view url) {
+    const os::CurrentDirectoryGuard keepDirectory;
+    const std::optional<std::string> target = ui::askSaveFileName(this, url);
+    if (!target) {
+        return;
+    }
+    const ui::BusyCursor busy;
+    const std::string source = discFileOfLink(url);
+    if (!os::fileExists(source)) {
+        throw Error(missingSourceMessage(FTexts, url));
+    }
+    if (!os::copyFile(source, *target)) {
+        throw Error(FTexts.FTextCopyError + ".");
+    }
+}
+
+// The tree is emptied first, so the loading builds it anew; the datasets, the notebook and the
+// last search result stay. Errors leave to the caller, which swallows them.
+void TFormExpozice::switchLanguage(int language) {
+    FLanguage = language;
+    {
+        const QSignalBlocker quiet(TreeViewNavigace);  // emptying shows nothing
+        TreeViewNavigace->clear();
+    }
+    FNavigation = NavigationTree();
+    FExhibitorNode = nullptr;
+    ClearPathBar();
+    LoadLanguage(std::to_string(language), false);
+}
+
+}  // namespace expo::presentation
