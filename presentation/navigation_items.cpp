@@ -4,6 +4,7 @@
 #include <QTreeWidgetItemIterator>
 #include <QVariant>
 
+#include "platform/ui/qtext.h"
 #include "presentation/navigation.h"
 
 namespace expo::presentation {
@@ -11,7 +12,24 @@ namespace {
 
 constexpr int kNodeRole = Qt::UserRole;
 
+void addItems(QTreeWidgetItem& parent, NavNode& node) {
+    for (const std::unique_ptr<NavNode>& child : node.children) {
+        auto* item = new QTreeWidgetItem(&parent, QStringList(ui::toQ(child->caption)));
+        attachNavNode(*item, *child);
+        addItems(*item, *child);
+    }
+}
+
 }  // namespace
+
+void showNavigationTree(QTreeWidget& control, NavigationTree& tree) {
+    control.clear();
+    for (const std::unique_ptr<NavNode>& root : tree.roots()) {
+        auto* item = new QTreeWidgetItem(&control, QStringList(ui::toQ(root->caption)));
+        attachNavNode(*item, *root);
+        addItems(*item, *root);
+    }
+}
 
 void attachNavNode(QTreeWidgetItem& item, NavNode& node) {
     item.setData(0, kNodeRole, QVariant::fromValue(static_cast<void*>(&node)));

@@ -7,6 +7,11 @@ class QTreeWidgetItem;
 namespace expo::presentation {
 
 struct NavNode;
+class NavigationTree;
+
+// Empties `control` and gives it one item per node of `tree`, nested alike, each captioned with
+// the node's caption and carrying the node. The tree must outlive the items.
+void showNavigationTree(QTreeWidget& control, NavigationTree& tree);
 
 void attachNavNode(QTreeWidgetItem& item, NavNode& node);
 // The node an item shows; null for no item or an item without one.
