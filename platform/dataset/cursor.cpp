@@ -7,28 +7,6 @@
 #include "platform/text/error.h"
 
 namespace expo::ds {
-namespace {
-
-// Rows from one index for the keys of a filter term or the link, in key order.
-struct Candidates {
-    const Column* column = nullptr;
-    std::vector<std::span<const uint32_t>> ranges;
-    size_t count = 0;
-};
-
-Candidates candidates(const IndexCache& indexes, const Column& column,
-                      const std::vector<int64_t>& keys) {
-    Candidates c;
-    c.column = &column;
-    const OrderIndex& index = indexes.of(column);
-    for (int64_t key : keys) {
-        c.ranges.push_back(index.equalRange(key));
-        c.count += c.ranges.back().size();
-    }
-    return c;
-}
-
-}  // namespace
 
 std::optional<int64_t> ClientDataSet::Impl::masterKey() const {
     const Impl& m = masterSource->dataSet()->impl();
@@ -36,64 +14,94 @@ std::optional<int64_t> ClientDataSet::Impl::masterKey() const {
     if (!row) {
         return std::nullopt;
     }
-    const int field = m.findField(masterFields);
-    if (field < 0) {
-        fail("the master " + m.name + " has no field '" + masterFields + "'");
+    if (masterOfColumn != &m || masterLoads != m.loads) {
+        const int field = m.findField(masterFieldName);
+        if (field < 0) {
+            fail("the master " + m.name + " has no field '" + masterFieldName + "'");
+        }
+        const Column* column = m.columns[static_cast<size_t>(field)];
+        if (column->storage() != Storage::Number) {
+            fail("the master field '" + masterFieldName + "' does not hold integers");
+        }
+        masterOfColumn = &m;
+        masterLoads = m.loads;
+        masterColumn = column;
     }
-    const Column& column = *m.columns[static_cast<size_t>(field)];
-    if (column.storage() != Storage::Number) {
-        fail("the master field '" + masterFields + "' does not hold integers");
-    }
-    if (column.isNull(*row)) {
+    if (masterColumn->isNull(*row)) {
         return std::nullopt;
     }
-    return column.number(*row);
+    return masterColumn->number(*row);
 }
 
 void ClientDataSet::Impl::fillView(const Column* link, int64_t key) const {
-    const auto accept = [&](uint32_t r) {
-        return (link == nullptr || (!link->isNull(r) && link->number(r) == key)) &&
-               (!predicate || (*predicate)(r));
-    };
-    std::optional<Candidates> best;
-    const auto consider = [&](Candidates c) {
-        if (!best || c.count < best->count) {
-            best = std::move(c);
-        }
-    };
-    if (link != nullptr) {
-        consider(candidates(indexes, *link, {key}));
-    }
-    if (predicate) {
-        for (const filter::Predicate::KeyTerm& term : predicate->keyTerms()) {
-            consider(candidates(indexes, *term.column, term.keys));
-        }
-    }
     const size_t rowCount = table.rowCount;
-    if (best && best->count <= rowCount / 4) {
-        for (const std::span<const uint32_t> range : best->ranges) {
-            std::copy_if(range.begin(), range.end(), std::back_inserter(view), accept);
-        }
-        // Ranges come in key order and each in file order: already ordered by their own column.
-        if (orderColumn == nullptr && best->ranges.size() > 1) {
-            std::sort(view.begin(), view.end());
-        } else if (orderColumn != nullptr && orderColumn != best->column) {
-            const std::vector<uint32_t>& rank = indexes.of(*orderColumn).rank();
-            std::sort(view.begin(), view.end(),
-                      [&](uint32_t a, uint32_t b) { return rank[a] < rank[b]; });
+    if (link == nullptr && !predicate) {
+        if (orderColumn == nullptr) {
+            view.showAll(rowCount);
+        } else {
+            view.showIndex(indexes.of(*orderColumn));
         }
         return;
     }
-    if (orderColumn != nullptr) {
-        const std::span<const uint32_t> rows = indexes.of(*orderColumn).rows();
-        std::copy_if(rows.begin(), rows.end(), std::back_inserter(view), accept);
+    // The fewest rows that a key of the link or of the filter allows.
+    const Column* best = nullptr;
+    std::span<const int64_t> bestKeys;
+    size_t bestCount = rowCount / 4 + 1;  // more are better walked along the order
+    bool linkHolds = false;               // for every row of the best keys
+    bool filterHolds = false;             // likewise
+    const auto consider = [&](const Column& column, std::span<const int64_t> keys, bool isLink,
+                              bool isWholeFilter) {
+        const OrderIndex& index = indexes.of(column);
+        size_t count = 0;
+        for (const int64_t k : keys) {
+            count += index.equalRange(k).size();
+        }
+        if (count < bestCount) {
+            best = &column;
+            bestKeys = keys;
+            bestCount = count;
+            linkHolds = isLink;
+            filterHolds = isWholeFilter;
+        }
+    };
+    if (link != nullptr) {
+        consider(*link, {&key, 1}, true, false);
+    }
+    if (predicate) {
+        for (const filter::Predicate::KeyTerm& term : predicate->keyTerms()) {
+            consider(*term.column, term.keys, false, predicate->isKeyTermOnly());
+        }
+    }
+    const auto accept = [&](uint32_t r) {
+        return (link == nullptr || linkHolds || (!link->isNull(r) && link->number(r) == key)) &&
+               (!predicate || filterHolds || (*predicate)(r));
+    };
+    std::vector<uint32_t>& rows = view.own();
+    if (best != nullptr) {
+        const OrderIndex& index = indexes.of(*best);
+        for (const int64_t k : bestKeys) {
+            const std::span<const uint32_t> range = index.equalRange(k);
+            std::copy_if(range.begin(), range.end(), std::back_inserter(rows), accept);
+        }
+        // Keys come sorted and the rows of a key in file order: already ordered by that column.
+        if (orderColumn == nullptr && bestKeys.size() > 1) {
+            std::sort(rows.begin(), rows.end());
+        } else if (orderColumn != nullptr && orderColumn != best) {
+            const std::vector<uint32_t>& rank = indexes.of(*orderColumn).rank();
+            std::sort(rows.begin(), rows.end(),
+                      [&](uint32_t a, uint32_t b) { return rank[a] < rank[b]; });
+        }
+    } else if (orderColumn != nullptr) {
+        const std::span<const uint32_t> all = indexes.of(*orderColumn).rows();
+        std::copy_if(all.begin(), all.end(), std::back_inserter(rows), accept);
     } else {
         for (uint32_t r = 0; r < rowCount; ++r) {
             if (accept(r)) {
-                view.push_back(r);
+                rows.push_back(r);
             }
         }
     }
+    view.showOwn();
 }
 
 void ClientDataSet::Impl::rebuild(Keep keep) const {
@@ -111,12 +119,12 @@ void ClientDataSet::Impl::rebuild(Keep keep) const {
             seenMaster = masterSource->dataSet();
             seenMasterMoves = seenMaster->impl().moves;
             if (const std::optional<int64_t> key = masterKey()) {
-                fillView(linkColumn(), *key);
+                fillView(linkField != nullptr ? linkField : linkColumn(), *key);
             }
         }
     }
-    const auto at = previous ? std::find(view.begin(), view.end(), *previous) : view.end();
-    position = at == view.end() ? 0 : static_cast<size_t>(at - view.begin());
+    const std::optional<size_t> at = previous ? view.find(*previous) : std::nullopt;
+    position = at.value_or(0);
     atEof = view.empty();
 }
 

@@ -37,6 +37,9 @@ void ClientDataSet::Impl::checkActive() const {
 }
 
 int ClientDataSet::Impl::findField(std::string_view fieldName) const {
+    if (const auto exact = fieldByExactName.find(fieldName); exact != fieldByExactName.end()) {
+        return exact->second;
+    }
     const auto it = fieldByKey.find(fieldKey(fieldName));
     return it == fieldByKey.end() ? -1 : it->second;
 }
@@ -47,10 +50,16 @@ const Column* ClientDataSet::Impl::resolve(std::string_view fieldName) const {
 }
 
 void ClientDataSet::Impl::refreshFieldKeys() {
+    fieldByExactName.clear();
     fieldByKey.clear();
     for (size_t i = 0; i < fields.size(); ++i) {
         fieldByKey.emplace(fieldKey(fields[i].name), static_cast<int>(i));
     }
+    // A name as written finds what its upper case finds (the first field of that name).
+    for (const FieldDef& f : fields) {
+        fieldByExactName.emplace(f.name, fieldByKey.at(fieldKey(f.name)));
+    }
+    ++loads;
 }
 
 void ClientDataSet::Impl::clearData() {
@@ -116,11 +125,11 @@ const Column* ClientDataSet::Impl::resolveOrder(const std::string& field) const 
 
 bool ClientDataSet::Impl::linked() const {
     return masterSource != nullptr && masterSource->dataSet() != nullptr &&
-           !text::trim(masterFields).empty();
+           !masterFieldName.empty();
 }
 
 const Column* ClientDataSet::Impl::linkColumn() const {
-    const std::string name = text::trim(masterFields);
+    const std::string& name = masterFieldName;
     if (name.find(';') != std::string::npos) {
         fail("linking by more than one field is not supported: " + name);
     }
@@ -134,14 +143,17 @@ const Column* ClientDataSet::Impl::linkColumn() const {
     return c;
 }
 
+void ClientDataSet::Impl::bindLink() {
+    linkField = active && linked() ? linkColumn() : nullptr;
+}
+
 void ClientDataSet::Impl::bindSettings() {
     std::optional<filter::Predicate> p = compileFilter(filterText, filtered);
     const Column* order = resolveOrder(orderField);
-    if (linked()) {
-        linkColumn();
-    }
+    const Column* link = linked() ? linkColumn() : nullptr;
     predicate = std::move(p);
     orderColumn = order;
+    linkField = link;
 }
 
 // --- ClientDataSet ---------------------------------------------------------------------------
@@ -227,6 +239,7 @@ void ClientDataSet::close() {
     d.active = false;
     d.predicate.reset();
     d.orderColumn = nullptr;
+    d.linkField = nullptr;
     d.view.clear();
     d.viewValid = false;
     d.position = 0;
@@ -286,8 +299,12 @@ bool ClientDataSet::filtered() const {
 void ClientDataSet::setIndexFieldNames(std::string field) {
     Impl& d = *impl_;
     if (d.active) {
-        d.orderColumn = d.resolveOrder(field);
+        const Column* order = d.resolveOrder(field);
         d.orderField = std::move(field);
+        if (order == d.orderColumn) {
+            return;  // the same order: nothing moves
+        }
+        d.orderColumn = order;
         const bool masterMoved = d.syncMaster();
         d.rebuild(masterMoved ? Impl::Keep::First : Impl::Keep::Record);
         return;
@@ -303,13 +320,11 @@ void ClientDataSet::setMasterSource(DataSource* source) {
     Impl& d = *impl_;
     DataSource* const previous = d.masterSource;
     d.masterSource = source;
-    if (d.active && d.linked()) {
-        try {
-            d.linkColumn();
-        } catch (...) {
-            d.masterSource = previous;
-            throw;
-        }
+    try {
+        d.bindLink();
+    } catch (...) {
+        d.masterSource = previous;
+        throw;
     }
     d.viewValid = false;
     d.sync();
@@ -321,16 +336,15 @@ DataSource* ClientDataSet::masterSource() const {
 
 void ClientDataSet::setMasterFields(std::string fields) {
     Impl& d = *impl_;
-    std::string previous = std::move(d.masterFields);
-    d.masterFields = std::move(fields);
-    if (d.active && d.linked()) {
-        try {
-            d.linkColumn();
-        } catch (...) {
-            d.masterFields = std::move(previous);
-            throw;
-        }
+    std::string previous = std::move(d.masterFieldName);
+    d.masterFieldName = text::trim(fields);
+    try {
+        d.bindLink();
+    } catch (...) {
+        d.masterFieldName = std::move(previous);
+        throw;
     }
+    d.masterFields = std::move(fields);
     d.viewValid = false;
     d.sync();
 }

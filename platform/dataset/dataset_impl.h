@@ -10,6 +10,7 @@
 #include "platform/dataset/filter.h"
 #include "platform/dataset/order_index.h"
 #include "platform/dataset/table.h"
+#include "platform/dataset/view.h"
 
 namespace expo::ds {
 
@@ -25,8 +26,16 @@ struct ClientDataSet::Impl {
     Table table;
     bool loaded = false;
     std::vector<FieldDef> fields;
-    std::vector<const Column*> columns;               // of each field
-    std::unordered_map<std::string, int> fieldByKey;  // upper-case name -> field
+    std::vector<const Column*> columns;  // of each field
+    // Field by its name as written, and by the name's upper case.
+    struct NameHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
+    };
+    using FieldMap = std::unordered_map<std::string, int, NameHash, std::equal_to<>>;
+    FieldMap fieldByExactName;
+    FieldMap fieldByKey;
+    uint64_t loads = 0;  // changes whenever the fields do
 
     // Settings.
     bool active = false;
@@ -35,16 +44,18 @@ struct ClientDataSet::Impl {
     std::string orderField;
     DataSource* masterSource = nullptr;
     std::string masterFields;
+    std::string masterFieldName;  // masterFields trimmed
     int packetRecords = -1;
 
     // Bound from the settings while the dataset is open.
     std::optional<filter::Predicate> predicate;
     const Column* orderColumn = nullptr;
+    const Column* linkField = nullptr;  // of this dataset, while linked
     IndexCache indexes;
 
     // The cursor. A detail brings it up to date with its master when it is next read, so the
     // readers below are const and these members mutable.
-    mutable std::vector<uint32_t> view;  // visible rows in order
+    mutable View view;
     mutable size_t position = 0;
     mutable bool atEof = true;
     mutable bool viewValid = false;
@@ -52,6 +63,10 @@ struct ClientDataSet::Impl {
     mutable const ClientDataSet* seenMaster = nullptr;
     mutable uint64_t seenMasterMoves = 0;
     mutable bool syncing = false;  // guards against a link that leads back to itself
+    // The master's field of the link, found again when the master loads other data.
+    mutable const Impl* masterOfColumn = nullptr;
+    mutable uint64_t masterLoads = 0;
+    mutable const Column* masterColumn = nullptr;
 
     [[noreturn]] void fail(const std::string& message) const;
     void checkActive() const;
@@ -68,6 +83,7 @@ struct ClientDataSet::Impl {
     const Column* resolveOrder(const std::string& field) const;
     bool linked() const;
     const Column* linkColumn() const;
+    void bindLink();      // linkField from the settings, on an open dataset
     void bindSettings();  // on opening
 
     // The cursor.

@@ -85,10 +85,14 @@ class Predicate {
         std::vector<int64_t> keys;
     };
     const std::vector<KeyTerm>& keyTerms() const { return keyTerms_; }
+    // Whether the expression is its one key term and nothing else: then the rows an index
+    // gives for the term's keys are exactly the rows that match.
+    bool isKeyTermOnly() const { return keyTermOnly_; }
 
   private:
     std::unique_ptr<Evaluator> root_;
     std::vector<KeyTerm> keyTerms_;
+    bool keyTermOnly_ = false;
 };
 
 // "filter expression" error text with the position, shared by the parser and the binder.

@@ -242,6 +242,7 @@ Predicate::Predicate(std::string_view expression, const Resolver& resolve) {
     const Node tree = parse(expression);
     root_ = Binder(expression, resolve).condition(tree);
     collectKeyTerms(*root_, keyTerms_);
+    keyTermOnly_ = keyTerms_.size() == 1 && root_->conjunction() == nullptr;
 }
 
 Predicate::~Predicate() = default;

@@ -9,7 +9,7 @@
 
 namespace expo::ds {
 
-OrderIndex::OrderIndex(const Column& column) : column_(column) {
+OrderIndex::OrderIndex(const Column& column) {
     rows_.resize(column.size());
     std::iota(rows_.begin(), rows_.end(), 0u);
     // Nulls first, in file order; then the values, sorted stably.
@@ -18,9 +18,23 @@ OrderIndex::OrderIndex(const Column& column) : column_(column) {
     firstValue_ = static_cast<size_t>(valuesBegin - rows_.begin());
     const auto sortValues = [&](auto less) { std::stable_sort(valuesBegin, rows_.end(), less); };
     switch (column.storage()) {
-        case Storage::Number:
-            sortValues([&](uint32_t a, uint32_t b) { return column.number(a) < column.number(b); });
+        case Storage::Number: {
+            // Sorted with their keys at hand, which equalRange then searches.
+            std::vector<std::pair<int64_t, uint32_t>> keyed;
+            keyed.reserve(rows_.size() - firstValue_);
+            for (auto r = valuesBegin; r != rows_.end(); ++r) {
+                keyed.emplace_back(column.number(*r), *r);
+            }
+            std::sort(keyed.begin(), keyed.end());  // equal keys by row: stable
+            keys_.reserve(keyed.size());
+            auto out = valuesBegin;
+            for (const auto& [key, row] : keyed) {
+                keys_.push_back(key);
+                *out++ = row;
+            }
+            indexDenseKeys();
             break;
+        }
         case Storage::Real:
             // NaN last, so that the order stays a strict weak one.
             sortValues([&](uint32_t a, uint32_t b) {
@@ -42,20 +56,38 @@ OrderIndex::OrderIndex(const Column& column) : column_(column) {
     }
 }
 
+void OrderIndex::indexDenseKeys() {
+    if (keys_.empty()) {
+        return;
+    }
+    const uint64_t range =
+        static_cast<uint64_t>(keys_.back()) - static_cast<uint64_t>(keys_.front());
+    if (range > 2 * keys_.size() + 1024) {
+        return;  // sparse: equalRange searches keys_
+    }
+    minKey_ = keys_.front();
+    starts_.assign(range + 2, 0);
+    size_t at = 0;
+    for (uint64_t k = 0; k <= range + 1; ++k) {
+        while (at < keys_.size() && static_cast<uint64_t>(keys_[at] - minKey_) < k) {
+            ++at;
+        }
+        starts_[k] = static_cast<uint32_t>(firstValue_ + at);
+    }
+    keys_ = {};
+}
+
 std::span<const uint32_t> OrderIndex::equalRange(int64_t key) const {
-    const auto [lo, hi] =
-        std::equal_range(rows_.begin() + static_cast<std::ptrdiff_t>(firstValue_), rows_.end(), key,
-                         [&](const auto& a, const auto& b) {
-                             const auto value = [&](const auto& v) {
-                                 if constexpr (std::is_same_v<std::decay_t<decltype(v)>, int64_t>) {
-                                     return v;
-                                 } else {
-                                     return column_.number(v);
-                                 }
-                             };
-                             return value(a) < value(b);
-                         });
-    return {lo, hi};
+    if (!starts_.empty()) {
+        const uint64_t k = static_cast<uint64_t>(key) - static_cast<uint64_t>(minKey_);
+        if (key < minKey_ || k + 1 >= starts_.size()) {
+            return {};
+        }
+        return std::span<const uint32_t>(rows_).subspan(starts_[k], starts_[k + 1] - starts_[k]);
+    }
+    const auto [lo, hi] = std::equal_range(keys_.begin(), keys_.end(), key);
+    const size_t from = firstValue_ + static_cast<size_t>(lo - keys_.begin());
+    return std::span<const uint32_t>(rows_).subspan(from, static_cast<size_t>(hi - lo));
 }
 
 const std::vector<uint32_t>& OrderIndex::rank() const {

@@ -24,9 +24,15 @@ class OrderIndex {
     const std::vector<uint32_t>& rank() const;
 
   private:
-    const Column& column_;
+    void indexDenseKeys();
+
     std::vector<uint32_t> rows_;
     size_t firstValue_ = 0;  // rows_ before it are the nulls
+    // Integral columns: the value of each row from firstValue_; or, when the values are dense
+    // (as keys numbered from 1 are), where each value from minKey_ on starts in rows_.
+    std::vector<int64_t> keys_;
+    std::vector<uint32_t> starts_;
+    int64_t minKey_ = 0;
     mutable std::vector<uint32_t> rank_;
 };
 

@@ -1,7 +1,6 @@
 #include "platform/dataset/table.h"
 
 #include <bit>
-#include <limits>
 
 #include "platform/text/error.h"
 
@@ -47,42 +46,37 @@ Value Column::value(size_t row) const {
 }
 
 void Column::reserve(size_t rows) {
-    nulls_.reserve(rows);
     if (storage_ == Storage::Bytes) {
         ends_.reserve(rows);
     } else {
+        nulls_.reserve(rows);
         numbers_.reserve(rows);
     }
 }
 
-void Column::pushNull(bool null) {
-    nulls_.push_back(null);
-}
-
 void Column::appendNull() {
-    pushNull(true);
     if (storage_ == Storage::Bytes) {
-        ends_.push_back(static_cast<uint32_t>(bytes_.size()));
+        ends_.push_back(static_cast<uint32_t>(bytes_.size()) | kNullBit);
     } else {
+        nulls_.push_back(true);
         numbers_.push_back(0);
     }
 }
 
 void Column::appendNumber(int64_t v) {
-    pushNull(false);
+    nulls_.push_back(false);
     numbers_.push_back(v);
 }
 
 void Column::appendReal(double v) {
-    pushNull(false);
+    nulls_.push_back(false);
     numbers_.push_back(std::bit_cast<int64_t>(v));
 }
 
 void Column::appendBytes(std::string_view v) {
-    if (bytes_.size() + v.size() > std::numeric_limits<uint32_t>::max()) {
-        throw Error("Field '" + def_.name + "' holds more than 4 GB of data");
+    if (bytes_.size() + v.size() >= kNullBit) {
+        throw Error("Field '" + def_.name + "' holds more than 2 GB of data");
     }
-    pushNull(false);
     bytes_.append(v);
     ends_.push_back(static_cast<uint32_t>(bytes_.size()));
 }

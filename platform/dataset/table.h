@@ -1,7 +1,7 @@
 #pragma once
 // Column-wise storage of a packet's rows: what a loaded dataset holds in memory. Numbers take
-// eight bytes a value, text and bytes one shared buffer per column with an end offset a value,
-// nulls one bit a value.
+// eight bytes and a null bit a value, text and bytes one shared buffer per column with an end
+// offset a value.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -21,15 +21,17 @@ class Column {
 
     const FieldDef& def() const { return def_; }
     Storage storage() const { return storage_; }
-    size_t size() const { return nulls_.size(); }
+    size_t size() const { return storage_ == Storage::Bytes ? ends_.size() : nulls_.size(); }
 
-    bool isNull(size_t row) const { return nulls_[row]; }
+    bool isNull(size_t row) const {
+        return storage_ == Storage::Bytes ? (ends_[row] & kNullBit) != 0 : nulls_[row];
+    }
     // Number storage: Integer, Boolean (0 or 1), Date, Time, Timestamp. 0 for null.
     int64_t number(size_t row) const { return numbers_[row]; }
     double real(size_t row) const;
     std::string_view bytes(size_t row) const {
-        const uint32_t begin = row == 0 ? 0 : ends_[row - 1];
-        return std::string_view(bytes_).substr(begin, ends_[row] - begin);
+        const uint32_t begin = row == 0 ? 0 : ends_[row - 1] & ~kNullBit;
+        return std::string_view(bytes_).substr(begin, (ends_[row] & ~kNullBit) - begin);
     }
     Value value(size_t row) const;
 
@@ -44,11 +46,13 @@ class Column {
     size_t memoryUsage() const;
 
   private:
-    void pushNull(bool null);
+    // Bytes: the top bit of a value's end offset marks a null, which keeps a value's offsets
+    // and its null mark in one place.
+    static constexpr uint32_t kNullBit = 0x80000000;
 
     FieldDef def_;
     Storage storage_;
-    std::vector<bool> nulls_;
+    std::vector<bool> nulls_;       // Number and Real
     std::vector<int64_t> numbers_;  // Number and Real (bit copy of the double)
     std::vector<uint32_t> ends_;    // Bytes: end offset of each value in bytes_
     std::string bytes_;
