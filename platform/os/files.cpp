@@ -1,5 +1,6 @@
 #include "platform/os/files.h"
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -7,12 +8,17 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
+
+#include "platform/text/error.h"
+#include "platform/text/text.h"
 
 extern char** environ;
 
@@ -21,6 +27,11 @@ namespace {
 
 bool statOf(const std::string& path, struct stat& info) {
     return ::stat(path.c_str(), &info) == 0;
+}
+
+[[noreturn]] void refuseWrite(const std::string& path, int error) {
+    throw Error(text::cp("Soubor nelze vytvořit: ") + text::utf8ToCp1250(path) + " (" +
+                std::strerror(error) + ")");
 }
 
 // Programs started earlier whose exit has not been collected yet.
@@ -109,6 +120,28 @@ bool fileExists(const std::string& path) {
 bool folderExists(const std::string& path) {
     struct stat info {};
     return statOf(path, info) && S_ISDIR(info.st_mode);
+}
+
+void writeFile(const std::string& path, std::string_view bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        refuseWrite(path, errno);
+    }
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR) {
+            continue;
+        }
+        if (written <= 0) {
+            const int error = written < 0 ? errno : EIO;
+            ::close(fd);
+            refuseWrite(path, error);
+        }
+        bytes.remove_prefix(static_cast<size_t>(written));
+    }
+    if (::close(fd) != 0) {
+        refuseWrite(path, errno);
+    }
 }
 
 bool copyFile(const std::string& from, const std::string& to) {

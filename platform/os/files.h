@@ -13,6 +13,10 @@ bool fileExists(const std::string& path);
 // A folder exists at the path.
 bool folderExists(const std::string& path);
 
+// Creates the file, or empties an existing one, and writes exactly `bytes` to it. Throws
+// expo::Error naming the file and the system's reason.
+void writeFile(const std::string& path, std::string_view bytes);
+
 // Copies a file, replacing an existing target. False when the copy failed.
 bool copyFile(const std::string& from, const std::string& to);
 

@@ -3,8 +3,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <thread>
 
@@ -163,6 +165,30 @@ TEST(Files, CopyReportsFailure) {
     EXPECT_FALSE(copyFile((dir.path() / "missing.zip").string(), (dir.path() / "t").string()));
     EXPECT_FALSE(copyFile(from, (dir.path() / "no" / "folder.zip").string()));
     EXPECT_FALSE(copyFile(from, dir.path().string()));
+}
+
+TEST(Files, WriteReplacesTheWholeFile) {
+    testing::TempFolder dir;
+    const auto path = dir.write("page.html", "old content that is longer");
+    const std::string bytes("new\0\xE8\r\n", 7);  // written exactly, zero byte included
+    writeFile(path, bytes);
+    EXPECT_EQ(contentOf(path), bytes);
+    writeFile(path, "");
+    EXPECT_EQ(contentOf(path), "");
+}
+
+TEST(Files, WriteFailureNamesTheFileAndTheReason) {
+    testing::TempFolder dir;
+    const std::string path = (dir.path() / "no" / "page.html").string();
+    try {
+        writeFile(path, "x");
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        const std::string message = e.what();
+        EXPECT_EQ(message.rfind(cp("Soubor nelze vytvořit: ") + path + " (", 0), 0u) << message;
+        EXPECT_NE(message.find(std::strerror(ENOENT)), std::string::npos) << message;
+    }
+    EXPECT_THROW(writeFile(dir.path().string(), "x"), Error);  // a folder
 }
 
 TEST(Files, StartsAProgramWithoutAShell) {
