@@ -10,7 +10,20 @@
 #include <string>
 #include <system_error>
 
+#include "platform/text/text.h"
+#include "platform/ui/messages.h"
+
 namespace {
+
+// A message box nobody expected fails the test instead of waiting for a click that never comes.
+// Tests that expect boxes install their own sink over this one.
+class UnexpectedMessageSink : public expo::ui::MessageSink {
+  public:
+    void show(const expo::ui::Message& message) override {
+        ADD_FAILURE() << "Unexpected message box \"" << expo::text::cp1250ToUtf8(message.caption)
+                      << "\": " << expo::text::cp1250ToUtf8(message.text);
+    }
+};
 
 void setDefault(const char* name, const char* value) {
     ::setenv(name, value, /*overwrite=*/0);
@@ -52,6 +65,8 @@ int main(int argc, char** argv) {
     int result = 0;
     {
         QApplication app(argc, argv);
+        UnexpectedMessageSink unexpected;
+        expo::ui::ScopedMessageSink noModalBoxes(unexpected);
         result = RUN_ALL_TESTS();
     }
     if (!runtimeDir.empty()) {
