@@ -6,8 +6,13 @@
 // Its methods are split over files by topic: expozice_layout.cpp builds the components,
 // expozice_startup.cpp holds the constructor, the activation handler and the destructor,
 // expozice_loading.cpp the language loading, expozice_views.cpp the view buttons,
-// expozice_links.cpp the link words of the shown pages and printing.
+// expozice_links.cpp the link words of the shown pages and printing; expozice_nodes.cpp shows
+// navigation nodes, expozice_list.cpp the exhibitor list, expozice_page.cpp exhibitor pages
+// and expozice_pathbar.cpp the path bar.
 #include <QMainWindow>
+#include <QPoint>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +20,7 @@
 #include "platform/ini/inifile.h"
 #include "presentation/catalogue.h"
 #include "presentation/exhibitor_list.h"
+#include "presentation/exhibitor_page.h"
 #include "presentation/language_texts.h"
 #include "presentation/look.h"
 #include "presentation/navigation.h"
@@ -76,6 +82,17 @@ class TFormExpozice : public QMainWindow {
     void WebBrowserBeforeNavigate2(const std::string& url, bool& cancel);
     void WebBrowserLogoBeforeNavigate2(const std::string& url, bool& cancel);
     void SpeedButtonTiskClick();
+
+    // Lists the exhibitors that pass `filter` (the list's sort order), shows the first and
+    // enables "Do zápisníku" when there is one; else leaves the list empty, the page blank and
+    // "Do zápisníku" disabled. Returns the number of exhibitors listed. The status line and the
+    // view buttons are the caller's.
+    int selectFilterVyst(const std::string& filter);
+    // Writes the status bar line for the list as it stands (the last search's part in the
+    // "Výběr" view when that search found exhibitors).
+    void ShowStatusLine();
+    // Filter of the catalogue section now listed; empty while no section is listed.
+    const std::string& sectionFilter() const { return FSectionFilter; }
 
     const IniFile& config() const { return FConfig; }
     Catalogue& catalogue() { return FCatalogue; }
@@ -197,6 +214,38 @@ class TFormExpozice : public QMainWindow {
     void offerCopy(std::string_view url);
     void switchLanguage(int language);
 
+    // expozice_nodes.cpp: nodes shown, the tree's handlers, and the wiring of all handlers of
+    // the list, the views and the path bar
+    void connectPageHandlers();
+    void showTreeAlone();
+    void showTreeOverList();
+    void TreeViewNavigaceChange(QTreeWidgetItem* node);
+    void TreeViewNavigaceClick();
+    void TreeViewNavigaceExpandedOrCollapsed();
+    // expozice_list.cpp, expozice_views.cpp: the exhibitor list and its views
+    void FillExhibitorList(const std::string& filter);
+    void showFirstEntry();
+    void ListBoxSeznamFiremMouseDown(QPoint position);
+    void ListBoxSeznamFiremKeyUp(int key);
+    void showExhibitorLater(std::optional<int32_t> key);
+    void writeStatusBar(const StatusLine& line);
+    void ActVseExecute();
+    void ActNovinkyExecute();
+    void ActExponatyExecute();
+    void showView(QToolButton* button, ExhibitorView view);
+    // expozice_page.cpp
+    void showOneExhibitorPage(int katId);
+    ExhibitorPageSettings exhibitorPageSettings() const;
+    void keepLanguageSuffixes(const LanguageSuffixes& suffixes);
+    // expozice_pathbar.cpp
+    int layOutPathBar();
+    void WebBrowserInfoBeforeNavigate2(const std::string& url, bool& cancel);
+    bool isPathBarPage(const std::string& url) const;
+    void followPathBarLink(const std::string& url);
+    void FormResize();
+    void SplitterWebMoved();
+    void rebuildPathBarLater();
+
     // expozice_loading.cpp: the steps of LoadLanguage
     void loadLanguageFields(std::string_view languageText);
     void loadCatalogueLook();
@@ -238,6 +287,10 @@ class TFormExpozice : public QMainWindow {
     Catalogue FCatalogue;  // the twelve datasets
 
     TFormUvod* FIntroForm = nullptr;  // while the constructor shows it
+
+    bool FExhibitorPageBusy = false;       // an exhibitor page is being shown
+    std::optional<int> FPendingExhibitor;  // the last exhibitor asked for meanwhile
+    bool FPathBarRebuildQueued = false;
 };
 
 }  // namespace expo::presentation

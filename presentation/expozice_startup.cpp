@@ -23,6 +23,7 @@ using text::cp;
 
 TFormExpozice::TFormExpozice(QWidget* owner) : QMainWindow(owner) {
     createComponents();
+    connectPageHandlers();
     openSettings();
     FConfigSections = FConfig.sections();
     FLanguageName.clear();

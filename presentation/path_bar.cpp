@@ -79,7 +79,9 @@ bool isPathBarLink(std::string_view url) {
 
 std::optional<PathBarTarget> pathBarTarget(std::string_view url,
                                            const std::vector<const NavNode*>& pathNodes) {
-    const size_t at = text::asciiLower(url).find(kLinkWord);
+    // The bar's links are file names, so the last "link_" is theirs: the folder of the bar's
+    // page may hold the word too.
+    const size_t at = text::asciiLower(url).rfind(kLinkWord);
     // "link_", the digit K, "_", then the number N to the end of the URL.
     if (at == std::string::npos || at + 7 > url.size()) {
         return std::nullopt;

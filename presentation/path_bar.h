@@ -49,8 +49,9 @@ struct PathBarTarget {
     bool subPage;  // open the node's current sub-page as well
 };
 
-// What a bar link points to: node N of `pathNodes`, or nothing when the URL holds no "link_",
-// its number part is not a number, or N is negative or beyond the list.
+// What a bar link points to: node N of `pathNodes`, read after the URL's last "link_" (in any
+// letter case); nothing when the URL holds no "link_", its number part is not a number, or N is
+// negative or beyond the list.
 std::optional<PathBarTarget> pathBarTarget(std::string_view url,
                                            const std::vector<const NavNode*>& pathNodes);
 

@@ -143,6 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
         LinkCase{"link_0_abc", true, -1, false}, LinkCase{"link_0_1.html", true, -1, false},
         LinkCase{"link_x_1", true, -1, false}, LinkCase{"link_0_", true, -1, false},
         LinkCase{"link_", true, -1, false},
+        LinkCase{"/home/u/symlink_tmp/expozice-0/link_0_1", true, 1, false},
         LinkCase{"file:///tmp/x/temp_path.html", false, -1, false},
         LinkCase{"about:blank", false, -1, false}));
 

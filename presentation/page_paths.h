@@ -1,0 +1,21 @@
+#pragma once
+// The files the main window shows in its browsers, named as the browser control takes them
+// (code page 1250): pages of the disc, and the pages it writes into its private folder.
+#include <string>
+#include <string_view>
+
+namespace expo::presentation {
+
+// A path in the file system's encoding, as the browser control takes it.
+std::string browserTarget(const std::string& path);
+
+// A page named by the settings ("stranky\uvod.htm", blanks around it left out), found below the
+// program's folder whatever its letter case.
+std::string discPageTarget(std::string_view cp1250Name);
+
+// The path of a page the program writes ("temp.html", "temp_path.html") in its private
+// temporary folder, in the file system's encoding. Throws expo::Error when that folder cannot
+// be used.
+std::string privatePagePath(std::string_view fileName);
+
+}  // namespace expo::presentation
