@@ -5,6 +5,8 @@
 #include <initializer_list>
 #include <vector>
 
+#include "platform/os/paths.h"
+
 namespace expo::presentation {
 namespace {
 
@@ -224,7 +226,7 @@ std::string Catalogue::fileName(int i) {
 
 void Catalogue::load(int i, const std::string& folder) {
     ds::ClientDataSet& set = dataSet(i);
-    const std::string path = folder.empty() ? fileName(i) : folder + "/" + fileName(i);
+    const std::string path = os::resolveDiscPath(folder, fileName(i));
     if (set.active()) {
         set.close();
     }

@@ -39,7 +39,8 @@ struct Catalogue {
     const ds::ClientDataSet& dataSet(int i) const;
     static std::string fileName(int i);  // "data0.dat" ... "data11.dat"
 
-    // Closes dataset i when it is open, then loads its file from `folder` and opens it; throws
+    // Closes dataset i when it is open, then loads its file from `folder` (the current directory
+    // when empty; the file name in any letter case) and opens it; throws
     // expo::Error with the engine's reason. When "data7.dat" fails to load, the field objects
     // LOGO_ID, ktz_p_blogo, LOGO_WIDTH and LOGO_HEIGHT are removed from CDSZastZnac for good
     // and the file is loaded once more; a failure of that second attempt is thrown.

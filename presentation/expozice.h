@@ -5,7 +5,8 @@
 //
 // Its methods are split over files by topic: expozice_layout.cpp builds the components,
 // expozice_startup.cpp holds the constructor, the activation handler and the destructor,
-// expozice_loading.cpp the language loading, expozice_views.cpp the view buttons,
+// expozice_loading.cpp the language loading (expozice_logo.cpp its header logo, expozice_tree.cpp
+// its navigation tree and data files), expozice_views.cpp the view buttons,
 // expozice_links.cpp the link words of the shown pages and printing; expozice_nodes.cpp shows
 // navigation nodes, expozice_list.cpp the exhibitor list, expozice_page.cpp exhibitor pages
 // and expozice_pathbar.cpp the path bar.
@@ -102,6 +103,12 @@ class TFormExpozice : public QMainWindow {
     // last activation set them.
     int treeWidth() const { return FTreeWidth; }
     int treeHeight() const { return FTreeHeight; }
+    // The narrowest the navigation panel may be: its view bar, hidden buttons included, as the
+    // last loading measured it.
+    int navigationMinimumWidth() const { return FNavigationMinWidth; }
+    // Distinct represented firms and brands of the catalogue, built by the first loading.
+    const std::vector<std::string>& representedFirms() const { return FRepresentedFirmList; }
+    const std::vector<std::string>& representedBrands() const { return FRepresentedBrandList; }
 
     // --- Components ---------------------------------------------------------------------
     // Header
@@ -251,8 +258,14 @@ class TFormExpozice : public QMainWindow {
     void loadCatalogueLook();
     void loadLanguageTexts();
     void loadPanelLook();
+    // expozice_logo.cpp
     void loadHeaderLogo();
+    void showHeaderPage(const std::string& name);
+    void showHeaderPicture(const std::string& file);
+    // expozice_tree.cpp
     void loadNavigation(TFormDlgHlaseni& notice, bool loadData);
+    void showSectionNodes();
+    void fitNavigationToViewBar();
 
     // --- State -----------------------------------------------------------------------------
     QTreeWidgetItem* FExhibitorNode = nullptr;  // catalogue sections go below it
@@ -265,6 +278,7 @@ class TFormExpozice : public QMainWindow {
     QToolButton* FCurrentViewButton = nullptr;
     int FTreeHeight = 0;
     int FTreeWidth = 0;
+    int FNavigationMinWidth = 0;
     std::vector<std::string> FConfigSections;  // every section name of config.ini, in order
     std::vector<std::string> FRepresentedBrandList;
     std::vector<std::string> FRepresentedFirmList;

@@ -2,7 +2,13 @@
 // the first loading, the data files, under one progress notice that goes away however the
 // loading ends.
 #include <QLabel>
+#include <QListWidget>
+#include <QPalette>
 #include <QToolButton>
+#include <QTreeWidget>
+#include <algorithm>
+#include <initializer_list>
+#include <utility>
 
 #include "platform/ui/qtext.h"
 #include "presentation/dlg_hlaseni.h"
@@ -22,6 +28,39 @@ void setCaption(QLabel* label, const std::optional<std::string>& caption) {
     if (caption) {
         label->setText(ui::toQ(*caption));
     }
+}
+
+QColor toQColor(Colour colour) {
+    return QColor(colour.r, colour.g, colour.b);
+}
+
+// Gives `widget` these colours of its own; every other role follows its parent, so the window
+// background reaches the panels that show their parent's colour.
+void paint(QWidget* widget, std::initializer_list<std::pair<QPalette::ColorRole, Colour>> roles) {
+    QPalette palette;
+    for (const auto& [role, colour] : roles) {
+        palette.setColor(role, toQColor(colour));
+    }
+    widget->setPalette(palette);
+}
+
+// `base` with the look's face, size (a size below 1 keeps the base's) and style.
+QFont fontOf(QFont base, const std::string& name, int pointSize, const FontLook& style) {
+    base.setFamily(ui::toQ(name));
+    if (pointSize > 0) {
+        base.setPointSize(pointSize);
+    }
+    base.setBold(style.bold);
+    base.setItalic(style.italic);
+    base.setUnderline(style.underline);
+    return base;
+}
+
+// The tree and the exhibitor list look alike.
+void applyListLook(QWidget* list, const Look& look) {
+    const FontLook& font = look.treeFont;
+    list->setFont(fontOf(list->font(), font.name, font.pointSize, font));
+    paint(list, {{QPalette::Base, look.treeBackground}, {QPalette::Text, font.colour}});
 }
 
 }  // namespace
@@ -54,9 +93,12 @@ void TFormExpozice::loadLanguageFields(std::string_view languageText) {
     FDefaultExpLanguageSuffix = std::move(fields.FDefaultExpLanguageSuffix);
 }
 
-// NOT BUILT YET: the logo areas, "SkrytData", the exhibitor template and the navigation tree's
-// font and background. Reads and applies nothing for now.
-void TFormExpozice::loadCatalogueLook() {}
+// The logo areas, "SkrytData", the exhibitor template and the navigation tree's font and
+// background. A bad colour ends the loading before anything of the step is applied.
+void TFormExpozice::loadCatalogueLook() {
+    readCatalogueLook(FConfig, FLanguage, FLook);
+    applyListLook(TreeViewNavigace, FLook);
+}
 
 void TFormExpozice::loadLanguageTexts() {
     FTexts = readLanguageTexts(FConfig, FLanguage);
@@ -83,15 +125,35 @@ void TFormExpozice::loadLanguageTexts() {
     LabelHledej->setText(ui::toQ(FTexts.LabelHledejCaption));
 }
 
-// NOT BUILT YET: the exhibitor list's font, the header's height and colour, the path bar's and
-// the status bar's colours, the view-button switches and the window background.
-void TFormExpozice::loadPanelLook() {}
+// The exhibitor list takes the tree's look; then the header's height and colour, the path bar's
+// panel, the status bar, the view-button switches and the window background, none of which is
+// applied when one of their colours is bad.
+void TFormExpozice::loadPanelLook() {
+    applyListLook(ListBoxSeznamFirem, FLook);
+    readPanelLook(FConfig, FLook);
 
-// NOT BUILT YET: the header logo (an HTML page or a picture).
-void TFormExpozice::loadHeaderLogo() {}
+    PanelLogo->setFixedHeight(std::max(0, FLook.headerHeight));
+    paint(PanelLogo, {{QPalette::Window, FLook.headerBackground}});
 
-// NOT BUILT YET: the navigation tree, the catalogue sections and, with loadData, the twelve
-// data files with their progress lines in the notice, then the left panel's minimum width.
-void TFormExpozice::loadNavigation(TFormDlgHlaseni& /*notice*/, bool /*loadData*/) {}
+    // The path bar's label takes the panel's font; the bar's page takes the link colours.
+    QFont infoFont = PanelInfo->font();
+    infoFont.setFamily("Verdana");
+    if (FLook.infoFontSize > 0) {
+        infoFont.setPointSize(FLook.infoFontSize);
+    }
+    PanelInfo->setFont(infoFont);
+    paint(PanelInfo,
+          {{QPalette::Window, FLook.infoBackground}, {QPalette::WindowText, FLook.infoFontColour}});
+
+    paint(PnlStatusBar, {{QPalette::Window, FLook.statusBackground},
+                         {QPalette::WindowText, FLook.statusFontColour}});
+
+    ToolButtonExponaty->setVisible(FLook.showExhibitsButton);
+    ToolButtonMezera3->setVisible(FLook.showExhibitsButton);
+    ToolButtonNovinky->setVisible(FLook.showNewsButton);
+    ToolButtonMezera4->setVisible(FLook.showNewsButton);
+
+    paint(this, {{QPalette::Window, FLook.windowBackground}});
+}
 
 }  // namespace expo::presentation

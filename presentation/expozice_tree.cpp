@@ -1,0 +1,113 @@
+// The navigation part of the language loading: config.ini's items become the navigation tree,
+// shown in the tree control with its first node; then the catalogue sections go below the
+// exhibitor item and, at the first loading, the twelve data files are opened, each step with
+// its progress line; last the navigation panel's narrowest width is measured from its view bar.
+#include <QFrame>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <algorithm>
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+#include "platform/os/paths.h"
+#include "platform/ui/qtext.h"
+#include "presentation/catalogue_loading.h"
+#include "presentation/dlg_hlaseni.h"
+#include "presentation/expozice.h"
+#include "presentation/navigation_items.h"
+
+namespace expo::presentation {
+namespace {
+
+// The data files lie in ".\data" below the current directory, not the program's folder.
+std::string dataFolder() {
+    return os::resolveDiscPath("", ".\\data");
+}
+
+// The width a widget of the view bar takes, also while it is hidden or not laid out yet.
+int barWidth(const QWidget* widget) {
+    return std::max(widget->minimumWidth(), widget->sizeHint().width());
+}
+
+// Gives `parent` (the top level for none) an item for each node of `nodes` beyond the items it
+// has: the nodes added since the tree was shown.
+void addMissingItems(QTreeWidget& control, QTreeWidgetItem* parent,
+                     const std::vector<std::unique_ptr<NavNode>>& nodes) {
+    const int shown = parent ? parent->childCount() : control.topLevelItemCount();
+    for (size_t i = static_cast<size_t>(shown); i < nodes.size(); ++i) {
+        NavNode& node = *nodes[i];
+        const QStringList caption(ui::toQ(node.caption));
+        auto* item =
+            parent ? new QTreeWidgetItem(parent, caption) : new QTreeWidgetItem(&control, caption);
+        attachNavNode(*item, node);
+    }
+}
+
+}  // namespace
+
+void TFormExpozice::loadNavigation(TFormDlgHlaseni& notice, bool loadData) {
+    // The path bar names nodes of the tree about to go.
+    ClearPathBar();
+    NavigationTree tree = buildNavigationTree(FConfig, FConfigSections, FLanguage, FLook.hideData);
+    // The items point at the nodes, which keep their places when the tree moves into the window.
+    showNavigationTree(*TreeViewNavigace, tree);
+    FNavigation = std::move(tree);
+    FExhibitorNode = itemOfNavNode(*TreeViewNavigace, FNavigation.exhibitorNode);
+    if (QTreeWidgetItem* first = TreeViewNavigace->topLevelItem(0)) {
+        ShowNodeContent(first);
+        BuildPathBar(first, 0, false);
+    }
+
+    CatalogueLoading request;
+    request.language = FLanguage;
+    request.loadData = loadData;
+    request.hideData = FLook.hideData;
+    request.exhibitorTemplate = FLook.exhibitorTemplate;
+    request.dataFolder = dataFolder();
+    request.ofText = FTexts.FTextOf;
+    RepresentedLists lists;
+    // What the steps before a failure built stays: the section nodes, and the lists when the
+    // files behind them were opened.
+    const auto keepLoaded = [&] {
+        showSectionNodes();
+        if (loadData) {
+            FRepresentedFirmList = std::move(lists.firms);
+            FRepresentedBrandList = std::move(lists.brands);
+        }
+    };
+    try {
+        loadCatalogue(FCatalogue, FConfig, request, FNavigation, lists,
+                      [&notice](const std::string& line) { notice.SetMessageText(line); });
+    } catch (...) {
+        keepLoaded();
+        throw;
+    }
+    keepLoaded();
+    fitNavigationToViewBar();
+}
+
+// The section nodes stand below the exhibitor item, or at the end of the top level without one.
+void TFormExpozice::showSectionNodes() {
+    const NavNode* exhibitorNode = FNavigation.exhibitorNode;
+    addMissingItems(*TreeViewNavigace, FExhibitorNode,
+                    exhibitorNode ? exhibitorNode->children : FNavigation.roots());
+}
+
+// The navigation panel is never to be narrower than its view bar, hidden buttons included.
+void TFormExpozice::fitNavigationToViewBar() {
+    const std::initializer_list<const QWidget*> viewBar = {
+        ToolButtonVse,      ToolButtonMezera1, ToolButtonExponaty,
+        ToolButtonMezera3,  ToolButtonNovinky, ToolButtonMezera4,
+        ToolButtonZapisnik, ToolButtonMezera2, ToolButtonVyber};
+    int width = 0;
+    for (const QWidget* w : viewBar) {
+        width += barWidth(w);
+    }
+    FNavigationMinWidth = width;
+    if (PanelNavigace->width() < width) {
+        PanelNavigace->setFixedWidth(width);
+    }
+}
+
+}  // namespace expo::presentation
