@@ -5,7 +5,6 @@
 // own as much as the user's links; the decisions are those of link_words.h, the actions are
 // the window's.
 #include <QListWidget>
-#include <QSignalBlocker>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -17,20 +16,13 @@
 #include "platform/ui/guard.h"
 #include "platform/ui/pump.h"
 #include "platform/ui/save_dialog.h"
+#include "presentation/exhibitor_list_view.h"
 #include "presentation/expozice.h"
 #include "presentation/link_words.h"
 #include "presentation/navigation_items.h"
 
 namespace expo::presentation {
 namespace {
-
-// Pending the exhibitor list's own accessor: the KAT_ID an entry carries.
-std::optional<int32_t> exhibitorKeyOf(const QListWidgetItem* entry) {
-    if (entry == nullptr || !entry->data(Qt::UserRole).isValid()) {
-        return std::nullopt;
-    }
-    return entry->data(Qt::UserRole).toInt();
-}
 
 // A file that a link names, as the program finds its files on the disc: a "file:" URL taken as
 // the local path it names, a relative name below the program's folder, letter case forgiven.
@@ -58,8 +50,11 @@ class TFormExpozice::PageLinks final : public PageLinkHost {
 
     const NavigationTree& navigationTree() const override { return form_.FNavigation; }
 
+    // The node is made visible, its ancestors expanded, as selecting it in the tree does.
     void selectNavigationNode(NavNode& node) override {
-        form_.TreeViewNavigace->setCurrentItem(itemOfNavNode(*form_.TreeViewNavigace, &node));
+        QTreeWidgetItem* item = itemOfNavNode(*form_.TreeViewNavigace, &node);
+        form_.TreeViewNavigace->scrollToItem(item);
+        form_.TreeViewNavigace->setCurrentItem(item);
     }
 
     NavNode* selectedNavigationNode() override {
@@ -137,10 +132,8 @@ void TFormExpozice::offerCopy(std::string_view url) {
 // last search result stay. Errors leave to the caller, which swallows them.
 void TFormExpozice::switchLanguage(int language) {
     FLanguage = language;
-    {
-        const QSignalBlocker quiet(TreeViewNavigace);  // emptying shows nothing
-        TreeViewNavigace->clear();
-    }
+    TreeViewNavigace->clear();
+    // No node of the old tree outlives its item, also when the loading fails before the tree.
     FNavigation = NavigationTree();
     FExhibitorNode = nullptr;
     ClearPathBar();

@@ -24,6 +24,7 @@ using text::cp;
 TFormExpozice::TFormExpozice(QWidget* owner) : QMainWindow(owner) {
     createComponents();
     connectPageHandlers();
+    connectLinkHandlers();
     openSettings();
     FConfigSections = FConfig.sections();
     FLanguageName.clear();
