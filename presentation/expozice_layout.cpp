@@ -315,6 +315,7 @@ QWidget* TFormExpozice::createPageArea() {
     SpeedButtonTisk = named(new QToolButton(PanelIcon), "SpeedButtonTisk");
     SpeedButtonTisk->setFixedSize(kPrintButtonSize, kPrintButtonSize);
     SpeedButtonTisk->setAutoRaise(true);
+    SpeedButtonTisk->setIcon(QIcon::fromTheme("document-print"));
     iconRow->addWidget(SpeedButtonTisk);
     infoRow->addWidget(PanelIcon);
 

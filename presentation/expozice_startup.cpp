@@ -94,8 +94,10 @@ void TFormExpozice::runIntro(const std::string& introPage) {
     intro.exec();
 }
 
+// The activation handler runs when the window shows and whenever it becomes active again: the
+// showing covers a window manager that does not activate the new window.
 bool TFormExpozice::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) {
+    if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) {
         ui::guard([this] { FormActivate(); });
     }
     return QMainWindow::event(event);

@@ -97,8 +97,6 @@ TEST_F(ComponentsTest, TheMainWindowHasItsComponentsActionsAndViews) {
             for (const char* name : kComponents) {
                 EXPECT_NE(form.findChild<QWidget*>(name), nullptr) << name;
             }
-            EXPECT_EQ(form.PanelLogo->height(), 96);
-            EXPECT_EQ(form.PanelInfoAll->height(), 28);
             EXPECT_EQ(form.PnlStatusBarBack->height(), 31);
             // The list and the search hits wait for their content.
             EXPECT_FALSE(form.PanelSeznamFirem->isVisible());

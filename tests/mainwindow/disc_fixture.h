@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QTest>
 #include <QTimer>
 #include <QWebEngineView>
@@ -116,7 +117,7 @@ class DiscTest : public ::testing::Test {
     }
 
     // Runs the start; once the main window is shown and active, runs `whileShown` and closes
-    // it. Returns the exit code.
+    // it. A start that hangs is failed and ended after a while. Returns the exit code.
     int runStart(const std::function<void(TFormExpozice&)>& whileShown = nullptr) {
         QTimer poll;
         poll.setInterval(50);
@@ -132,6 +133,18 @@ class DiscTest : public ::testing::Test {
             form->close();
         });
         poll.start();
+        QTimer deadline;
+        deadline.setSingleShot(true);
+        QObject::connect(&deadline, &QTimer::timeout, [] {
+            ADD_FAILURE() << "the start did not end";
+            if (auto* intro = qobject_cast<QDialog*>(topLevelNamed("FormUvod"))) {
+                intro->reject();
+            }
+            if (QWidget* form = applicationMainForm()) {
+                form->close();
+            }
+        });
+        deadline.start(kPatienceMs);
         return Start();
     }
 

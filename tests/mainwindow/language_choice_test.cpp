@@ -6,7 +6,9 @@
 
 #include <QLabel>
 #include <QToolButton>
+#include <filesystem>
 
+#include "platform/os/files.h"
 #include "platform/text/error.h"
 #include "platform/ui/qtext.h"
 
@@ -30,10 +32,19 @@ struct LinkCase {
 };
 
 TEST_F(LanguageChoiceTest, TheLinkSetsTheLanguageAndTheMainWindowOpensInIt) {
+    // The data files are opened from the current directory: the demo disc's.
+    std::filesystem::copy(std::filesystem::path(EXPO_DISC_DIR) / "data", disc.path() / "data",
+                          std::filesystem::copy_options::recursive);
+    const os::CurrentDirectoryGuard restore;
+    ASSERT_TRUE(os::setCurrentDirectory(disc.path().string()));
     write("config.ini",
           "[uvod]\nurl=uvod.html\njaz1=Deu\njaz2=Eng\n"
           "[tlačítko Vše]\njaz1=Alle\njaz2=All\n"
-          "[text Provést výběr]\njaz2=Search now\n");
+          "[text Provést výběr]\njaz2=Search now\n"
+          "[SysPolozkaVystavovatele]\ntext1=Aussteller\ntext2=Exhibitors\n"
+          "url1=katalog.html\nurl2=katalog.html\nsablona1=sablona.html\nsablona2=sablona.html\n");
+    write("katalog.html", "<html><body>Katalog</body></html>");
+    write("sablona.html", "<html><body>Vystavovatel</body></html>");
     // "JAZYK2.HTML" in capitals; a URL naming "jazyk3.html" and "jazyk1.html" picks 1.
     const LinkCase cases[] = {{"en", 2}, {"both", 1}};
     for (const LinkCase& c : cases) {
@@ -44,11 +55,15 @@ TEST_F(LanguageChoiceTest, TheLinkSetsTheLanguageAndTheMainWindowOpensInIt) {
         std::string languageName;
         QString allCaption;
         QString newSelectionCaption;
+        int exhibitors = 0;
         EXPECT_EQ(runStart([&](TFormExpozice& form) {
                       language = form.language();
                       languageName = form.languageName();
                       allCaption = form.ToolButtonVse->text();
                       newSelectionCaption = form.LblNovyVyber->text();
+                      exhibitors = form.catalogue().CDSZaznamy.active()
+                                       ? form.catalogue().CDSZaznamy.recordCount()
+                                       : 0;
                       EXPECT_TRUE(form.ToolButtonVse->isChecked()) << "the view starts as all";
                       EXPECT_EQ(topLevelNamed("FormUvod"), nullptr) << "the intro window is freed";
                   }),
@@ -57,7 +72,9 @@ TEST_F(LanguageChoiceTest, TheLinkSetsTheLanguageAndTheMainWindowOpensInIt) {
         ASSERT_EQ(notices.seen.size(), 1u) << "one loading, under one notice";
         EXPECT_FALSE(notices.seen.front().mainFormExisted);
         EXPECT_FALSE(notices.seen.front().introEnabled);
-        EXPECT_TRUE(sink.messages.empty());
+        EXPECT_TRUE(sink.messages.empty())
+            << (sink.messages.empty() ? "" : sink.messages.front().text);
+        EXPECT_GT(exhibitors, 0) << "the data files are loaded";
         if (c.language == 2) {
             EXPECT_EQ(languageName, "Eng");
             EXPECT_EQ(allCaption, "All");
