@@ -7,7 +7,7 @@
 namespace expo {
 
 class Error : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
