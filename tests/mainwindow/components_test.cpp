@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QToolButton>
+#include <QTreeWidget>
+#include <QWebEngineView>
 #include <algorithm>
 
 #include "platform/ui/qtext.h"
@@ -98,6 +100,13 @@ TEST_F(ComponentsTest, TheMainWindowHasItsComponentsActionsAndViews) {
                 EXPECT_NE(form.findChild<QWidget*>(name), nullptr) << name;
             }
             EXPECT_EQ(form.PnlStatusBarBack->height(), 31);
+            // No browser control of the window opens a context menu; the tree keeps its own.
+            const QList<QWebEngineView*> views = form.findChildren<QWebEngineView*>();
+            EXPECT_EQ(views.size(), 3);  // header, path bar, page
+            for (const QWebEngineView* view : views) {
+                EXPECT_EQ(view->contextMenuPolicy(), Qt::NoContextMenu);
+            }
+            EXPECT_EQ(form.TreeViewNavigace->contextMenuPolicy(), Qt::DefaultContextMenu);
             // The list and the search hits wait for their content.
             EXPECT_FALSE(form.PanelSeznamFirem->isVisible());
             EXPECT_FALSE(form.PanelBackHledani->isVisible());
