@@ -1,6 +1,7 @@
 // Reader of the binary data packet: a 24-byte header, the column descriptors with their
 // parameters, the dataset parameters, then the rows (status byte, null bitmap, values).
-// Every length and count is checked against the bytes that remain before it is used.
+// Every length and count is checked against the bytes that remain before it is used. Nested
+// datasets and columns of types not decoded here (BCD and the like) are read past and left out.
 #include <algorithm>
 #include <bit>
 #include <cmath>
@@ -32,7 +33,12 @@ enum class Decode {
     Bytes,
     WideMemo,
     Nested,
+    Skip,  // a type this reader does not decode (BCD, ...): read past by its width
 };
+
+bool isKept(Decode d) {
+    return d != Decode::Nested && d != Decode::Skip;
+}
 
 struct Layout {
     Decode decode = Decode::Signed;
@@ -246,8 +252,8 @@ class Reader {
                 c.def.size = std::max(width, 0);
                 return;
             default:
-                fail("unsupported field type (code " + std::to_string(code) + ", size " +
-                     std::to_string(c.size) + ")");
+                c.decode = Decode::Skip;
+                return;
         }
     }
 
@@ -259,13 +265,13 @@ class Reader {
         Table table;
         std::vector<Column*> targets;
         for (const Layout& l : layouts) {
-            if (l.decode != Decode::Nested) {
+            if (isKept(l.decode)) {
                 table.columns.emplace_back(l.def);
                 table.columns.back().reserve(rowCount);
             }
         }
         for (size_t i = 0, c = 0; i < layouts.size(); ++i) {
-            targets.push_back(layouts[i].decode == Decode::Nested ? nullptr : &table.columns[c++]);
+            targets.push_back(isKept(layouts[i].decode) ? &table.columns[c++] : nullptr);
         }
         for (row_ = 1; row_ <= rowCount; ++row_) {
             if (readRow(layouts, targets, 0)) {
@@ -336,6 +342,9 @@ class Reader {
                 }
                 return;
             }
+            case Decode::Skip:
+                readBytes(c);
+                return;
             case Decode::Bytes: {
                 const std::string_view s = readBytes(c);
                 if (out != nullptr) {

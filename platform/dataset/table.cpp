@@ -120,19 +120,6 @@ void Column::shrinkToFit() {
     bytes_.shrink_to_fit();
 }
 
-size_t Column::memoryUsage() const {
-    return nulls_.capacity() / 8 + numbers_.capacity() * sizeof(int64_t) +
-           ends_.capacity() * sizeof(uint32_t) + bytes_.capacity() + sizeof(*this);
-}
-
-size_t Table::memoryUsage() const {
-    size_t total = sizeof(*this);
-    for (const Column& c : columns) {
-        total += c.memoryUsage();
-    }
-    return total;
-}
-
 void checkIntegerWidths(const Table& t) {
     for (const Column& c : t.columns) {
         const int bytes = c.def().size == 0 ? 4 : c.def().size;

@@ -43,7 +43,6 @@ class Column {
     // Checks that the value's kind fits the field type; throws expo::Error naming `where`.
     void append(const Value& v, const std::string& where);
     void shrinkToFit();
-    size_t memoryUsage() const;
 
   private:
     // Bytes: the top bit of a value's end offset marks a null, which keeps a value's offsets
@@ -61,8 +60,6 @@ class Column {
 struct Table {
     std::vector<Column> columns;
     size_t rowCount = 0;
-
-    size_t memoryUsage() const;
 };
 
 Table tableFromPacket(const Packet& p);

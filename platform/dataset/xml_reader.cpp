@@ -105,14 +105,11 @@ class Reader {
         if (attrName.empty()) {
             fail("a FIELD has no attrname");
         }
-        if (type == "nested") {
-            return;  // nested datasets are read past
-        }
         const auto* known =
             std::find_if(std::begin(xml::kTypeNames), std::end(xml::kTypeNames),
                          [&](const xml::TypeName& t) { return t.fieldtype == type; });
         if (known == std::end(xml::kTypeNames)) {
-            fail("field '" + attrName + "' has an unsupported type '" + std::string(type) + "'");
+            return;  // nested datasets and types not decoded here (BCD, ...) are read past
         }
         FieldDef def;
         const pugi::xml_attribute fieldName = field.attribute("fieldname");

@@ -98,8 +98,10 @@ TEST(DatasetLink, NoMasterRecordShowsNoDetail) {
 TEST(DatasetLink, UnlinkingShowsEveryRecordAgain) {
     Linked l;
     l.link();
+    EXPECT_EQ(l.detail->masterSource(), &l.source);
     EXPECT_EQ(l.detail->recordCount(), 2);
     l.unlink();
+    EXPECT_EQ(l.detail->masterSource(), nullptr);
     EXPECT_EQ(l.detail->recordCount(), 6);
     EXPECT_EQ(l.detail->packetRecords(), -1);
 }

@@ -68,7 +68,6 @@ const Damage kBinaryDamage[] = {
      "said to start at offset 70"},
     {"NameLength", [] { return patched(24, "\xFF"); }, "truncated"},
     {"ValueLength", [] { return patched(68, "\xFF"); }, "truncated"},
-    {"UnsupportedType", [] { return patched(27, le32(0x00100004)); }, "unsupported field type"},
     {"IntegerWidth", [] { return patched(27, le32(0x00010003)); }, "unsupported width 3"},
     {"ArrayField", [] { return patched(27, le32(0x00810004)); }, "array fields"},
     {"PrefixWidth", [] { return patched(40, le32(0x00490003)); }, "length prefix of 3 bytes"},
@@ -91,13 +90,6 @@ const Damage kXmlDamage[] = {
              "</METADATA></DATAPACKET>");
      },
      "no attrname"},
-    {"UnknownType",
-     [] {
-         return std::string(
-             "<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"A\" "
-             "fieldtype=\"fixed\"/></FIELDS></METADATA></DATAPACKET>");
-     },
-     "unsupported type 'fixed'"},
     {"BadWidth",
      [] {
          return std::string(
@@ -184,6 +176,20 @@ TEST(DatasetCorruptInput, EveryDamagedByteReadsOrIsRefused) {
             }
         }
     }
+}
+
+TEST(DatasetCorruptInput, ColumnsOfTypesNotDecodedAreReadPast) {
+    // ID as a 4-byte BCD column (type code 5): left out, NAME still read.
+    const Packet binary = readPacket(patched(27, le32(0x00050004)), "bcd.dat");
+    ASSERT_EQ(binary.fields.size(), 1u);
+    EXPECT_EQ(binary.rows.at(0).at(0), Value(std::string("Karel")));
+    const Packet xml = readPacket(
+        std::string("<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"A\" fieldtype=\"fixed\" "
+                    "WIDTH=\"5\"/><FIELD attrname=\"B\" fieldtype=\"i2\"/></FIELDS>"
+                    "</METADATA><ROWDATA><ROW A=\"1.5\" B=\"7\"/></ROWDATA></DATAPACKET>"),
+        "bcd.xml");
+    ASSERT_EQ(xml.fields.size(), 1u);
+    EXPECT_EQ(xml.rows.at(0).at(0), Value(int64_t{7}));
 }
 
 TEST(DatasetCorruptInput, NestedColumnsAreLeftOutUpToTheirLimit) {
