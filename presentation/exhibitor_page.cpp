@@ -1,13 +1,7 @@
 // The page of one exhibitor: language columns, template, fill.
 #include "presentation/exhibitor_page.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
-
+#include "platform/os/files.h"
 #include "platform/os/paths.h"
 #include "platform/text/error.h"
 #include "platform/text/text.h"
@@ -29,31 +23,6 @@ std::string languageColumn(const ds::ClientDataSet& CDSJazyky, std::string_view 
         }
     }
     return std::string(fallback);
-}
-
-[[noreturn]] void throwUnreadable(const std::string& path, int error) {
-    throw Error(text::cp("Soubor nelze otevřít: ") + text::utf8ToCp1250(path) + " (" +
-                std::strerror(error) + ")");
-}
-
-// The bytes of the template file, unchanged.
-std::string readTemplate(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        throwUnreadable(path, errno);
-    }
-    if (S_ISDIR(info.st_mode)) {
-        throwUnreadable(path, EISDIR);
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throwUnreadable(path, errno);
-    }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        throwUnreadable(path, errno);
-    }
-    return bytes;
 }
 
 }  // namespace
@@ -83,7 +52,7 @@ std::optional<std::string> makeExhibitorPage(ds::ClientDataSet& CDSJazyky, const
                                settings.defaultExpLanguageSuffix);
 
     const std::string pageTemplate =
-        readTemplate(os::resolveDiscPath(settings.programFolder, settings.exhibitorTemplate));
+        os::readFile(os::resolveDiscPath(settings.programFolder, settings.exhibitorTemplate));
     const TemplateKeywords keywords({data, suffixes, settings.logoAreas, settings.umisteniIni,
                                      settings.inzeratyIni, settings.expoziceIni, settings.language,
                                      settings.programFolder});

@@ -1,52 +1,15 @@
 #include "platform/ini/inifile.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <iterator>
 #include <optional>
 
-#include "platform/text/error.h"
+#include "platform/os/files.h"
 #include "platform/text/text.h"
 
 namespace expo {
-namespace {
-
-[[noreturn]] void throwUnreadable(const std::string& path, int error) {
-    throw Error(text::cp("Soubor nelze přečíst: ") + text::utf8ToCp1250(path) + " (" +
-                std::strerror(error) + ")");
-}
-
-// The file's bytes; nullopt when there is no such file.
-std::optional<std::string> readWholeFile(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        if (errno == ENOENT || errno == ENOTDIR) {
-            return std::nullopt;
-        }
-        throwUnreadable(path, errno);
-    }
-    if (S_ISDIR(info.st_mode)) {
-        throwUnreadable(path, EISDIR);
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throwUnreadable(path, errno);
-    }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        throwUnreadable(path, errno);
-    }
-    return bytes;
-}
-
-}  // namespace
 
 IniFile IniFile::load(const std::string& path) {
-    const auto bytes = readWholeFile(path);
+    const auto bytes = os::readFileIfExists(path);
     return bytes ? fromText(*bytes) : IniFile{};
 }
 

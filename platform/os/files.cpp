@@ -29,6 +29,11 @@ bool statOf(const std::string& path, struct stat& info) {
     return ::stat(path.c_str(), &info) == 0;
 }
 
+[[noreturn]] void refuseRead(const std::string& path, int error) {
+    throw Error(text::cp("Soubor nelze přečíst: ") + text::utf8ToCp1250(path) + " (" +
+                std::strerror(error) + ")");
+}
+
 [[noreturn]] void refuseWrite(const std::string& path, int error) {
     throw Error(text::cp("Soubor nelze vytvořit: ") + text::utf8ToCp1250(path) + " (" +
                 std::strerror(error) + ")");
@@ -120,6 +125,35 @@ bool fileExists(const std::string& path) {
 bool folderExists(const std::string& path) {
     struct stat info {};
     return statOf(path, info) && S_ISDIR(info.st_mode);
+}
+
+std::optional<std::string> readFileIfExists(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            return std::nullopt;
+        }
+        refuseRead(path, errno);
+    }
+    if (S_ISDIR(info.st_mode)) {
+        refuseRead(path, EISDIR);
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        refuseRead(path, errno);
+    }
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        refuseRead(path, errno);
+    }
+    return bytes;
+}
+
+std::string readFile(const std::string& path) {
+    if (auto bytes = readFileIfExists(path)) {
+        return std::move(*bytes);
+    }
+    refuseRead(path, ENOENT);
 }
 
 void writeFile(const std::string& path, std::string_view bytes) {

@@ -13,6 +13,11 @@ bool fileExists(const std::string& path);
 // A folder exists at the path.
 bool folderExists(const std::string& path);
 
+// The file's bytes, unchanged. Throws expo::Error naming the file and the system's reason when
+// it cannot be read (a folder cannot). `readFileIfExists` gives nullopt when nothing is there.
+std::string readFile(const std::string& path);
+std::optional<std::string> readFileIfExists(const std::string& path);
+
 // Creates the file, or empties an existing one, and writes exactly `bytes` to it. Throws
 // expo::Error naming the file and the system's reason.
 void writeFile(const std::string& path, std::string_view bytes);

@@ -108,8 +108,10 @@ void setProgramFolder(std::string folder) {
 }
 
 std::string resolveDiscPath(std::string_view base, std::string_view cp1250Name) {
-    const bool fromRoot =
-        !cp1250Name.empty() && (cp1250Name.front() == '\\' || cp1250Name.front() == '/');
+    // A name the disc writes with a leading "\\" stays below `base`, as the program folder and
+    // the name joined on the original system did; a leading "/" is an absolute path of this
+    // system (a page's file: link).
+    const bool fromRoot = !cp1250Name.empty() && cp1250Name.front() == '/';
     std::string path = fromRoot ? std::string("/") : std::string(base);
     bool found = true;
     const std::vector<std::string_view> parts = components(cp1250Name);

@@ -62,6 +62,7 @@ TEST(ResolveDiscPath, FindsNamesWhateverTheirCase) {
         // A file does not stand for a folder of the same name in another case.
         {"expozice\\page.html", base + "/Expozice/page.html"},
         {"expozice", base + "/expozice"},
+        {"\\data\\data0.dat", base + "/Data/data0.dat"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(resolveDiscPath(base, cp(c.name)), c.expected) << c.name;
