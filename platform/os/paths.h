@@ -16,7 +16,7 @@ void setProgramFolder(std::string folder);
 // path in the file system's encoding). Each component is looked for as written first, then
 // without regard to letter case; "." and empty components are skipped. When a component is
 // not found, the rest is joined as written, so an error about the missing file names it.
-// A name that starts with "/" is an absolute path; one that starts with "\\" stays below `base`.
+// A name that starts with "/" is an absolute path; one that starts with "\" stays below `base`.
 std::string resolveDiscPath(std::string_view base, std::string_view cp1250Name);
 
 }  // namespace expo::os
