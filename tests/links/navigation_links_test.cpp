@@ -117,6 +117,33 @@ TEST_F(NavigationLinksTest, SubPagesCountOnlyForTheSelectedNode) {
     });
 }
 
+// The program's own navigations pass the same tests as the links in a page: a page whose name
+// holds a link word is taken for that link.
+TEST_F(NavigationLinksTest, VideoPagesAreNeverShown) {
+    writeDisc("[polozka_video]\ntext0=Video\nurl0=stranky\\video.avi.html\n");
+    write("stranky/video.avi.html", "<html><body>video</body></html>");
+    std::vector<std::pair<std::string, bool>> decided;  // each URL with its cancel flag
+    withMainWindow([&](TFormExpozice& form) {
+        ASSERT_TRUE(waitFor([&] { return shows(*form.WebBrowser, "uvod.html"); }));
+        form.WebBrowser->setBeforeNavigate([&](const std::string& url, bool& cancel) {
+            form.WebBrowserBeforeNavigate2(url, cancel);
+            decided.emplace_back(url, cancel);
+        });
+        ASSERT_TRUE(follow(form, urlOf("stranky/go_polozka_polozka_video")));
+        ASSERT_TRUE(waitFor([&] { return !decided.empty(); }));
+        EXPECT_EQ(decided.front(), std::make_pair(urlOf("stranky/video.avi.html"), true));
+        ASSERT_TRUE(waitFor([&] { return !shownPage(*form.WebBrowser).isEmpty(); }));
+        EXPECT_TRUE(shows(*form.WebBrowser, "uvod.html"));
+
+        // So is a video link clicked in the page.
+        click(*form.WebBrowser, "film");
+        ASSERT_TRUE(waitFor([&] { return decided.size() == 2; }));
+        EXPECT_EQ(decided.back(), std::make_pair(urlOf("stranky/film.avi"), true));
+        ASSERT_TRUE(waitFor([&] { return !shownPage(*form.WebBrowser).isEmpty(); }));
+        EXPECT_TRUE(shows(*form.WebBrowser, "uvod.html"));
+    });
+}
+
 TEST_F(NavigationLinksTest, BackWithoutAnExhibitorListedIsNotCancelled) {
     withMainWindow([&](TFormExpozice& form) {
         ASSERT_EQ(form.ListBoxSeznamFirem->currentItem(), nullptr);
