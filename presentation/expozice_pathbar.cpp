@@ -39,8 +39,9 @@ void TFormExpozice::ClearPathBar() {
 
 void TFormExpozice::BuildPathBar(QTreeWidgetItem* node, int startIndex, bool withSubPage) {
     LabelInfo->clear();
-    const PathBar bar =
-        buildPathBar(navNodeOf(node), startIndex, withSubPage, pathBarStyleOf(FLook));
+    PathBarStyle style = pathBarStyleOf(FLook);
+    style.fontPointSize = PanelInfo->font().pointSize();  // the size the label is measured in
+    const PathBar bar = buildPathBar(navNodeOf(node), startIndex, withSubPage, style);
     // The items that show the bar's nodes: the node, its parent, and so on up to the root.
     QTreeWidgetItem* item = node;
     for (size_t level = 0; level < bar.nodes.size(); ++level, item = item->parent()) {
