@@ -137,7 +137,7 @@ void TFormExpozice::switchLanguage(int language) {
     FNavigation = NavigationTree();
     FExhibitorNode = nullptr;
     ClearPathBar();
-    LoadLanguage(std::to_string(language), false);
+    LoadLanguage(text::intToStr(language), false);
 }
 
 }  // namespace expo::presentation
