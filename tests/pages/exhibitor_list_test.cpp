@@ -72,6 +72,7 @@ TEST_F(ExhibitorList, SectionListsItsExhibitorsSortedAndShowsTheFirst) {
     EXPECT_TRUE(w.SplitterFirmy->isVisible());
     EXPECT_FALSE(w.PanelFulltext->isVisible());
     EXPECT_EQ(w.TreeViewNavigace->height(), w.treeHeight());
+    EXPECT_EQ(w.ListBoxSeznamFirem->selectionMode(), QAbstractItemView::ExtendedSelection);
 }
 
 TEST_F(ExhibitorList, EmptySectionShowsItsPlaceholderOnly) {

@@ -100,6 +100,11 @@ TEST_F(ExhibitorPage, SharedTemporaryFolderIsRefused) {
     }
     EXPECT_FALSE(std::filesystem::exists(folder + "temp.html"));
     EXPECT_FALSE(std::filesystem::exists(folder + "temp_path.html"));
+
+    // Once the folder is private, the next request is shown: the failed one left nothing behind.
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+    w.ShowExhibitorPage(1200);
+    EXPECT_NE(read(folder + "temp.html").find("Agroline a.s."), std::string::npos);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "platform/text/text.h"
 
 #include "presentation/navigation_items.h"
+#include "presentation/splitter_bar.h"
 #include "tests/pages/window_fixture.h"
 
 namespace expo::presentation::testing {
@@ -115,6 +116,10 @@ TEST_F(PathBarTest, SubPageEndsTheBarAfterAResizeAndItsLinkOpensIt) {
     select(node({"Alfa"}));
     select(beta);  // a change of node names no sub-page
     EXPECT_EQ(caption(), "- Alfa - Beta");
+
+    emit w.SplitterWeb->moved();  // a moved splitter names it again
+    settle();
+    EXPECT_EQ(caption(), "- Alfa - Beta - První");
 }
 
 TEST_F(PathBarTest, LinkThatPointsNowhereDoesNothing) {
