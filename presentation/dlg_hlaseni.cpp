@@ -101,6 +101,7 @@ void TFormDlgHlaseni::centre(bool onMainForm) {
 void TFormDlgHlaseni::SetMessageText(std::string_view text) {
     lblHlaseni->setText(ui::toQ(text));
     lblHlaseni->adjustSize();
+    emit messageTextSet(lblHlaseni->text());
     ui::pumpMessages();
 }
 

@@ -40,6 +40,10 @@ class TFormDlgHlaseni : public QWidget {
     // Lies below the visible part of the window; the notice cannot be interrupted.
     QPushButton* BtnPrerusit = nullptr;
 
+  signals:
+    // A progress line was set, before the pending messages are pumped.
+    void messageTextSet(const QString& text);
+
   private:
     void buildLayout();
     void centre(bool onMainForm);
