@@ -164,5 +164,36 @@ TEST_F(DiscLoadingTest, BrandsWithoutLogoColumnsLoadAndMissingAdditionalInformat
     expectNoErrors();
 }
 
+TEST_F(DiscLoadingTest, TheHeaderPageIsLookedForBelowTheCurrentDirectoryFirst) {
+    writeSmallDisc(
+        "[logo]\ntyp=html\nhtmlFile=hlava/zahlavi.html\n"
+        "[SysPolozkaVystavovatele]\ntext0=Vystavovatelé\nsablona0=s.html\n");
+    // The program's folder is a folder of its own with the settings, the intro page and a
+    // header page; the current directory (the disc) has the data files and another one.
+    const std::filesystem::path program = disc.path() / "program";
+    std::filesystem::create_directories(program);
+    for (const char* file : {"config.ini", "uvod.html"}) {
+        std::filesystem::copy_file(disc.path() / file, program / file);
+    }
+    disc.write("program/hlava/zahlavi.html", "<html><body>program</body></html>");
+    const std::string inCurrent = disc.write("hlava/zahlavi.html", "<html><body>cd</body></html>");
+    os::setProgramFolder(program.string());
+
+    const auto shownHeader = [this] {
+        QString shown;
+        startIn(0, [&](TFormExpozice& form) {
+            EXPECT_TRUE(form.WebBrowserLogo->isVisibleTo(&form));
+            QWebEngineView& view = *form.WebBrowserLogo->view();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !view.url().isEmpty(); }, kPatienceMs));
+            shown = view.url().toLocalFile();
+        });
+        return std::filesystem::path(shown.toStdString()).lexically_normal();
+    };
+    EXPECT_EQ(shownHeader(), std::filesystem::path(inCurrent).lexically_normal());
+    std::filesystem::remove(inCurrent);
+    EXPECT_EQ(shownHeader(), (program / "hlava" / "zahlavi.html").lexically_normal());
+    expectNoErrors();
+}
+
 }  // namespace
 }  // namespace expo::presentation::testing
