@@ -3,7 +3,10 @@
 // without a number changes nothing; a failed loading is not reported. Either way the link is
 // cancelled.
 #include <QLabel>
+#include <QSignalSpy>
 #include <QToolButton>
+#include <QWebEngineView>
+#include <algorithm>
 
 #include "platform/ui/qtext.h"
 #include "platform/ui/save_dialog.h"
@@ -129,10 +132,17 @@ TEST_F(LanguageLinksTest, ALanguageLinkClickedInTheHeaderSwitches) {
     writeDisc("[logo]\ntyp=html\nhtmlFile=zahlavi/zahlavi.html\n");
     withMainWindow([&](TFormExpozice& form) {
         ASSERT_TRUE(waitFor([&] { return shows(*form.WebBrowserLogo, "zahlavi.html"); }));
+        QSignalSpy loads(form.WebBrowserLogo->view(), &QWebEngineView::loadFinished);
         click(*form.WebBrowserLogo, "en");
         ASSERT_TRUE(waitFor([&] { return form.language() == 1; }));
         expectLanguage1(form);
-        // The header is shown anew by the loading, ready for the next switch.
+        // The header is shown anew by the loading, ready for the next switch: wait for that
+        // load itself, not for the old page that may still be on show.
+        const auto headerReloaded = [&] {
+            return std::any_of(loads.begin(), loads.end(),
+                               [](const QList<QVariant>& args) { return args.at(0).toBool(); });
+        };
+        ASSERT_TRUE(waitFor(headerReloaded));
         ASSERT_TRUE(waitFor([&] { return shows(*form.WebBrowserLogo, "zahlavi.html"); }));
         click(*form.WebBrowserLogo, "cs");
         ASSERT_TRUE(waitFor([&] { return form.language() == 0; }));
