@@ -185,24 +185,18 @@ const std::vector<FieldDef>& ClientDataSet::declaredFields() const {
 }
 
 void ClientDataSet::loadFromFile(const std::string& path) {
-    close();
-    impl_->clearData();
-    try {
-        impl_->table = readTableFile(path);
-        impl_->loaded = true;
-        impl_->bindFields();
-        open();
-    } catch (...) {
-        impl_->clearData();
-        throw;
-    }
+    replaceData([&] { return readTableFile(path); });
 }
 
 void ClientDataSet::loadFromPacket(Packet packet) {
+    replaceData([&] { return tableFromPacket(packet); });
+}
+
+void ClientDataSet::replaceData(const std::function<Table()>& read) {
     close();
     impl_->clearData();
     try {
-        impl_->table = tableFromPacket(packet);
+        impl_->table = read();
         impl_->loaded = true;
         impl_->bindFields();
         open();

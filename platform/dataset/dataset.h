@@ -2,6 +2,7 @@
 // The client dataset: an in-memory table loaded from a data packet, seen through a cursor with
 // a filter, an order and an optional master/detail link. Shared by every reader: the filter,
 // order, link and position one reader leaves stay until another changes them.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +14,7 @@
 namespace expo::ds {
 
 class ClientDataSet;
+struct Table;
 
 // A data source: what a detail dataset links to.
 class DataSource {
@@ -124,6 +126,9 @@ class ClientDataSet {
     const Impl& impl() const { return *impl_; }
 
   private:
+    // Loads what `read` gives; on any failure the dataset is left closed and empty.
+    void replaceData(const std::function<Table()>& read);
+
     std::string name_;
     std::unique_ptr<Impl> impl_;
 };
