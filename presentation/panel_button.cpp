@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QMouseEvent>
 
+#include "platform/ui/pump.h"
+
 namespace expo::presentation {
 
 PanelButton::PanelButton(const QString& panelName, const QString& labelName, const QString& caption,
@@ -26,6 +28,14 @@ PanelButton::PanelButton(const QString& panelName, const QString& labelName, con
 void PanelButton::fitToLabel() {
     label_->adjustSize();
     setFixedWidth(label_->width() + 10);
+}
+
+void PanelButton::press(std::chrono::milliseconds duration) {
+    setFrameShadow(QFrame::Sunken);
+    ui::pumpMessages();
+    ui::pauseFor(duration);
+    setFrameShadow(QFrame::Raised);
+    ui::pumpMessages();
 }
 
 void PanelButton::mousePressEvent(QMouseEvent* event) {

@@ -2,6 +2,7 @@
 // A panel used as a button: a raised panel with a centred label. A click on the panel or on its
 // label emits clicked(). The panel is as wide as its label plus 10 pixels once fitted.
 #include <QFrame>
+#include <chrono>
 
 class QLabel;
 
@@ -17,6 +18,11 @@ class PanelButton : public QFrame {
     QLabel* label() const { return label_; }
     // Sizes the label to its caption and the panel to the label plus 10 pixels.
     void fitToLabel();
+
+    // The press every panel-button plays before its command acts: the panel is lowered and
+    // painted, stays down for `duration` (the GUI thread waits), then comes up and is painted
+    // again. Pending input is handled while the panel is painted.
+    void press(std::chrono::milliseconds duration);
 
   signals:
     void clicked();
