@@ -8,8 +8,8 @@
 // expozice_loading.cpp the language loading (expozice_logo.cpp its header logo, expozice_tree.cpp
 // its navigation tree and data files), expozice_views.cpp the view buttons,
 // expozice_links.cpp the link words of the shown pages and printing; expozice_nodes.cpp shows
-// navigation nodes, expozice_list.cpp the exhibitor list, expozice_page.cpp exhibitor pages
-// and expozice_pathbar.cpp the path bar.
+// navigation nodes, expozice_list.cpp the exhibitor list, expozice_page.cpp exhibitor pages,
+// expozice_pathbar.cpp the path bar and expozice_fulltext.cpp the full-text search.
 #include <QMainWindow>
 #include <QPoint>
 #include <cstdint>
@@ -31,6 +31,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -149,7 +150,7 @@ class TFormExpozice : public QMainWindow {
     SplitterBar* SplitterHledani = nullptr;
     QFrame* PanelBackHledani = nullptr;
     QLabel* PanelHledaniText = nullptr;
-    QToolButton* PanelZavritHledani = nullptr;
+    PanelButton* PanelZavritHledani = nullptr;
     QListWidget* ListBoxNalezene = nullptr;
     QFrame* PanelFulltext = nullptr;
     QLabel* LabelFulltext = nullptr;
@@ -252,6 +253,13 @@ class TFormExpozice : public QMainWindow {
     void FormResize();
     void SplitterWebMoved();
     void rebuildPathBarLater();
+
+    // expozice_fulltext.cpp: the full-text search, its hit list and the hit panel
+    void connectFulltextHandlers();
+    void ActFulltextExecute(const QObject* sender);
+    void ListBoxNalezeneMouseDown(QPoint position);
+    void openHit(const QListWidgetItem& entry);
+    void PanelZavritHledaniClick();
 
     // expozice_loading.cpp: the steps of LoadLanguage
     void loadLanguageFields(std::string_view languageText);

@@ -65,6 +65,12 @@ constexpr int kLogoSpacer = 4;
 constexpr int kPrintButtonSize = 22;
 constexpr int kViewSeparator = 3;
 constexpr int kPanelButtonGap = 6;
+constexpr int kHitsPanelHeight = 112;
+constexpr int kHitsTitleHeight = 18;
+constexpr int kCloseBoxWidth = 17;
+constexpr int kCloseBoxHeight = 15;
+constexpr int kCloseBoxGap = 2;  // between the close box and the strip's right end
+constexpr int kFulltextHeight = 28;
 
 }  // namespace
 
@@ -271,32 +277,40 @@ QWidget* TFormExpozice::createExhibitorListPanel() {
 
 QWidget* TFormExpozice::createSearchHitsPanel() {
     PanelBackHledani = panel("PanelBackHledani", PanelNavigace);
+    PanelBackHledani->setFixedHeight(kHitsPanelHeight);
     auto* column = boxLayout(QBoxLayout::TopToBottom, PanelBackHledani);
 
     PanelHledaniText =
         named(new QLabel(czech(" Nalezené stránky:"), PanelBackHledani), "PanelHledaniText");
+    PanelHledaniText->setFixedHeight(kHitsTitleHeight);
+    // The close box keeps its place at the strip's right end, whatever the strip's width.
     auto* titleRow = boxLayout(QBoxLayout::LeftToRight, PanelHledaniText);
+    titleRow->setContentsMargins(0, 0, kCloseBoxGap, 0);
     titleRow->addStretch(1);
-    PanelZavritHledani = named(new QToolButton(PanelHledaniText), "PanelZavritHledani");
-    PanelZavritHledani->setText("X");
-    PanelZavritHledani->setAutoRaise(true);
-    titleRow->addWidget(PanelZavritHledani);
+    PanelZavritHledani = new PanelButton("PanelZavritHledani", QString(), "X", PanelHledaniText);
+    QFont bold = PanelZavritHledani->label()->font();
+    bold.setBold(true);
+    PanelZavritHledani->label()->setFont(bold);
+    PanelZavritHledani->setFixedSize(kCloseBoxWidth, kCloseBoxHeight);
+    titleRow->addWidget(PanelZavritHledani, 0, Qt::AlignVCenter);
     column->addWidget(PanelHledaniText);
 
     ListBoxNalezene = named(new QListWidget(PanelBackHledani), "ListBoxNalezene");
+    ListBoxNalezene->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBoxNalezene->setUniformItemSizes(true);
     column->addWidget(ListBoxNalezene, 1);
     return PanelBackHledani;
 }
 
 QWidget* TFormExpozice::createFulltextPanel() {
     PanelFulltext = panel("PanelFulltext", PanelNavigace);
+    PanelFulltext->setFixedHeight(kFulltextHeight);
     auto* row = boxLayout(QBoxLayout::LeftToRight, PanelFulltext, 2);
     row->setSpacing(4);
     LabelFulltext = named(new QLabel(czech("Fulltext:"), PanelFulltext), "LabelFulltext");
     EditHledani = named(new QLineEdit(PanelFulltext), "EditHledani");
     PanelFull = new PanelButton("PanelFull", "LabelHledej", czech("Hledej"), PanelFulltext);
     LabelHledej = PanelFull->label();
-    connect(PanelFull, &PanelButton::clicked, ActFulltext, &QAction::trigger);
     row->addWidget(LabelFulltext);
     row->addWidget(EditHledani, 1);
     row->addWidget(PanelFull);

@@ -1,0 +1,225 @@
+// The full-text search of the presentation pages: the query box with its "Hledej" button, the
+// progress notice while the pages are read, the hit panel with its sorted list and close box,
+// and a hit shown when the user picks it.
+//
+// Each hit list entry carries the node it names and, for a sub-page, the sub-page's file. The
+// entries stay when the navigation tree is rebuilt (a language switch), but lose their nodes:
+// such an old entry opens nothing.
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QByteArray>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMetaObject>
+#include <QMouseEvent>
+#include <QPersistentModelIndex>
+#include <QStyledItemDelegate>
+#include <QTreeWidget>
+#include <chrono>
+
+#include "platform/browser/webbrowser.h"
+#include "platform/os/files.h"
+#include "platform/os/paths.h"
+#include "platform/text/error.h"
+#include "platform/text/text.h"
+#include "platform/ui/guard.h"
+#include "platform/ui/messages.h"
+#include "platform/ui/qtext.h"
+#include "presentation/dlg_hlaseni.h"
+#include "presentation/event_tap.h"
+#include "presentation/expozice.h"
+#include "presentation/fulltext.h"
+#include "presentation/navigation_items.h"
+#include "presentation/page_paths.h"
+#include "presentation/panel_button.h"
+#include "presentation/splitter_bar.h"
+
+namespace expo::presentation {
+namespace {
+
+constexpr std::chrono::milliseconds kPressTime{100};
+constexpr int kHitHeight = 13;
+
+// What an entry of the hit list carries besides its text.
+constexpr int kTextRole = Qt::UserRole;         // the text in code page 1250
+constexpr int kNodeRole = Qt::UserRole + 1;     // the node, while its tree stands
+constexpr int kSubPageRole = Qt::UserRole + 2;  // the sub-page's file; empty for a page
+
+QByteArray bytesOf(std::string_view s) {
+    return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+std::string entryText(const QListWidgetItem& entry) {
+    return entry.data(kTextRole).toByteArray().toStdString();
+}
+
+NavNode* entryNode(const QListWidgetItem& entry) {
+    return static_cast<NavNode*>(entry.data(kNodeRole).value<void*>());
+}
+
+// Adds the hit where the list's order puts it: by its text, the Czech alphabet with letter case
+// aside, after the entries that compare equal.
+void insertHit(QListWidget& list, const FulltextHit& hit) {
+    int low = 0;
+    int high = list.count();
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (text::collateNoCase(hit.text, entryText(*list.item(middle))) < 0) {
+            high = middle;
+        } else {
+            low = middle + 1;
+        }
+    }
+    auto* entry = new QListWidgetItem(ui::toQ(hit.text));
+    entry->setData(kTextRole, bytesOf(hit.text));
+    entry->setData(kNodeRole, QVariant::fromValue(static_cast<void*>(hit.node)));
+    entry->setData(kSubPageRole, bytesOf(hit.subPageFile));
+    list.insertItem(low, entry);
+}
+
+// The hit list's entries are 13 pixels high, whatever the font.
+class FixedHeightDelegate final : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), kHitHeight};
+    }
+};
+
+// The search as the window runs it: pages from the program's folder, the progress line in the
+// notice, each hit into the list at once (so the hits found before a failure stay).
+class WindowSearch final : public FulltextHost {
+  public:
+    WindowSearch(TFormDlgHlaseni& notice, QListWidget& hits, const std::string& processingItem)
+        : notice_(notice), hits_(hits), processingItem_(processingItem) {}
+
+    std::optional<std::string> readPage(std::string_view name) override {
+        const std::string path = os::resolveDiscPath(os::programFolder(), name);
+        if (!os::fileExists(path)) {
+            return std::nullopt;
+        }
+        return os::readFile(path);
+    }
+
+    void searchingNode(const NavNode& node) override {
+        notice_.SetMessageText(processingItem_ + ": " + node.caption);
+    }
+
+    void found(FulltextHit hit) override { insertHit(hits_, hit); }
+
+  private:
+    TFormDlgHlaseni& notice_;
+    QListWidget& hits_;
+    const std::string& processingItem_;
+};
+
+}  // namespace
+
+void TFormExpozice::connectFulltextHandlers() {
+    ListBoxNalezene->setItemDelegate(new FixedHeightDelegate(ListBoxNalezene));
+    connect(PanelFull, &PanelButton::clicked, this,
+            [this] { ui::guard([this] { ActFulltextExecute(PanelFull); }); });
+    connect(EditHledani, &QLineEdit::returnPressed, this,
+            [this] { ui::guard([this] { ActFulltextExecute(EditHledani); }); });
+    connect(ActFulltext, &QAction::triggered, this,
+            [this] { ui::guard([this] { ActFulltextExecute(ActFulltext); }); });
+    connect(PanelZavritHledani, &PanelButton::clicked, this,
+            [this] { ui::guard([this] { PanelZavritHledaniClick(); }); });
+    new EventTap(ListBoxNalezene->viewport(), QEvent::MouseButtonPress, [this](QEvent& e) {
+        ListBoxNalezeneMouseDown(static_cast<QMouseEvent&>(e).position().toPoint());
+    });
+
+    // The nodes of a tree about to go are forgotten by the entries that name them.
+    const auto forgetNodes = [this] {
+        for (int row = 0; row < ListBoxNalezene->count(); ++row) {
+            ListBoxNalezene->item(row)->setData(kNodeRole, QVariant());
+        }
+    };
+    connect(TreeViewNavigace->model(), &QAbstractItemModel::modelAboutToBeReset, this, forgetNodes);
+    connect(TreeViewNavigace->model(), &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            forgetNodes);
+}
+
+void TFormExpozice::ActFulltextExecute(const QObject* sender) {
+    if (sender == PanelFull || sender == LabelHledej) {
+        PanelFull->press(kPressTime);
+    }
+    const std::string typed = ui::fromQ(EditHledani->text());
+    if (text::trim(typed).empty()) {
+        EditHledani->setFocus();
+        throw Error(FTexts.FTextSearchTextRequired + ".");
+    }
+    ListBoxNalezene->clear();
+    {
+        TFormDlgHlaseni notice(this, FTexts.FTextSearch + ":", {});
+        readNoticeLook(FConfig, FLook);
+        notice.setPanelColor(FLook.noticeBackground);
+        WindowSearch search(notice, *ListBoxNalezene, FTexts.FTextProcessingItem);
+        searchPages(FNavigation, typed, search);
+
+        const bool found = ListBoxNalezene->count() > 0;
+        PanelBackHledani->setVisible(found);
+        SplitterHledani->setVisible(found);
+        if (found) {
+            EditHledani->clear();
+        }
+    }
+    if (ListBoxNalezene->count() == 0) {
+        ui::showInformation(FTexts.FTextStringNotFound + ".");
+    }
+}
+
+// The list handles the press first (the entry becomes current); then the hit is opened, and the
+// tree keeps the focus it is given.
+void TFormExpozice::ListBoxNalezeneMouseDown(QPoint position) {
+    const QPersistentModelIndex pressed(ListBoxNalezene->indexAt(position));
+    if (!pressed.isValid()) {
+        return;
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [this, pressed] {
+            // The entry may have gone meanwhile.
+            if (pressed.isValid()) {
+                ui::guard([&] { openHit(*ListBoxNalezene->item(pressed.row())); });
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+// Selecting the node shows it through the tree's change handling. A page hit of the node already
+// selected shows its page again, as the page may have been left through its links since.
+void TFormExpozice::openHit(const QListWidgetItem& entry) {
+    QTreeWidgetItem* node = itemOfNavNode(*TreeViewNavigace, entryNode(entry));
+    if (!node) {
+        return;
+    }
+    const std::string subPage = entry.data(kSubPageRole).toByteArray().toStdString();
+    if (TreeViewNavigace->isVisible() && TreeViewNavigace->isEnabled() &&
+        TreeViewNavigace->focusPolicy() != Qt::NoFocus) {
+        TreeViewNavigace->setFocus();
+    }
+    if (TreeViewNavigace->currentItem() != node) {
+        TreeViewNavigace->scrollToItem(node);
+        TreeViewNavigace->setCurrentItem(node);
+    } else if (subPage.empty()) {
+        TreeViewNavigaceChange(node);
+    }
+    if (subPage.empty()) {
+        return;
+    }
+    // The page browser's link handling takes the sub-page as the node's current one when the
+    // navigation starts, which names it in the path bar when it has a title.
+    WebBrowser->navigate(discPageTarget(subPage));
+    ClearPathBar();
+    BuildPathBar(node, 0, true);
+}
+
+void TFormExpozice::PanelZavritHledaniClick() {
+    PanelZavritHledani->press(kPressTime);
+    PanelBackHledani->hide();
+    SplitterHledani->hide();
+}
+
+}  // namespace expo::presentation
