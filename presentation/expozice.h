@@ -96,6 +96,13 @@ class TFormExpozice : public QMainWindow {
     // Filter of the catalogue section now listed; empty while no section is listed.
     const std::string& sectionFilter() const { return FSectionFilter; }
 
+    // The notebook's entries, in the notebook's order.
+    const std::vector<ExhibitorEntry>& notebook() const { return FNotebook; }
+    // Builds the notebook's export under the progress notice and shows it in the export window
+    // until the user closes it; nothing when the notebook is empty. The current directory is
+    // the same afterwards.
+    void ShowSimpleExport();
+
     const IniFile& config() const { return FConfig; }
     Catalogue& catalogue() { return FCatalogue; }
     const LanguageTexts& texts() const { return FTexts; }
@@ -260,6 +267,15 @@ class TFormExpozice : public QMainWindow {
     void ListBoxNalezeneMouseDown(QPoint position);
     void openHit(const QListWidgetItem& entry);
     void PanelZavritHledaniClick();
+
+    // expozice_notebook.cpp: the notebook, its view and its export
+    void connectNotebookHandlers();
+    void ActDoZapisnikuExecute();
+    void ActZapisnikExecute();
+    void ActZrusitZeZapisnikuExecute();
+    void ActExportZapisnikuExecute();
+    void ActVerzeExecute();
+    void enableNotebookButtons(bool enabled);
 
     // expozice_loading.cpp: the steps of LoadLanguage
     void loadLanguageFields(std::string_view languageText);

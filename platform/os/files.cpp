@@ -16,6 +16,7 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <utility>
 
 #include "platform/text/error.h"
 #include "platform/text/text.h"
@@ -36,6 +37,11 @@ bool statOf(const std::string& path, struct stat& info) {
 
 [[noreturn]] void refuseWrite(const std::string& path, int error) {
     throw Error(text::cp("Soubor nelze vytvořit: ") + text::utf8ToCp1250(path) + " (" +
+                std::strerror(error) + ")");
+}
+
+[[noreturn]] void failWriting(const std::string& path, int error) {
+    throw Error(text::cp("Chyba při zápisu do souboru: ") + text::utf8ToCp1250(path) + " (" +
                 std::strerror(error) + ")");
 }
 
@@ -157,24 +163,46 @@ std::string readFile(const std::string& path) {
 }
 
 void writeFile(const std::string& path, std::string_view bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        refuseWrite(path, errno);
+    OutputFile file;
+    if (const int error = file.create(path)) {
+        refuseWrite(path, error);
     }
+    file.write(bytes);
+    file.close();
+}
+
+OutputFile::~OutputFile() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+int OutputFile::create(const std::string& path) {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+    path_ = path;
+    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    return fd_ < 0 ? errno : 0;
+}
+
+void OutputFile::write(std::string_view bytes) {
     while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t written = ::write(fd_, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR) {
             continue;
         }
         if (written <= 0) {
-            const int error = written < 0 ? errno : EIO;
-            ::close(fd);
-            refuseWrite(path, error);
+            failWriting(path_, written < 0 ? errno : EIO);
         }
         bytes.remove_prefix(static_cast<size_t>(written));
     }
+}
+
+void OutputFile::close() {
+    const int fd = std::exchange(fd_, -1);
     if (::close(fd) != 0) {
-        refuseWrite(path, errno);
+        failWriting(path_, errno);
     }
 }
 

@@ -22,6 +22,28 @@ std::optional<std::string> readFileIfExists(const std::string& path);
 // expo::Error naming the file and the system's reason.
 void writeFile(const std::string& path, std::string_view bytes);
 
+// A file written in steps, for callers that tell a file that cannot be created from one that
+// fails while it is written. Closed at the latest when it goes out of scope.
+class OutputFile {
+  public:
+    OutputFile() = default;
+    ~OutputFile();
+    OutputFile(const OutputFile&) = delete;
+    OutputFile& operator=(const OutputFile&) = delete;
+
+    // Creates the file, or empties an existing one, for writing. Returns 0, or the system's
+    // error number when the file cannot be created.
+    int create(const std::string& path);
+    // Writes exactly `bytes`. Throws expo::Error naming the file and the system's reason.
+    void write(std::string_view bytes);
+    // Closes the file; throws like write (the system may report a failed write only now).
+    void close();
+
+  private:
+    std::string path_;
+    int fd_ = -1;
+};
+
 // Copies a file, replacing an existing target. False when the copy failed.
 bool copyFile(const std::string& from, const std::string& to);
 

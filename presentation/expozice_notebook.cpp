@@ -1,0 +1,166 @@
+// The notebook in the main window: "Do zápisníku" adds the exhibitors selected in the list, the
+// "Zápisník" view lists the notebook, "Vyřadit" removes the entries selected there, and
+// "Export" (or Ctrl+Shift+Q, after two messages) shows the notebook's export text in the export
+// window. "Vyřadit" and "Export" are enabled from the first addition until a removal empties the
+// notebook.
+#include <QAction>
+#include <QLabel>
+#include <QListWidget>
+#include <QToolButton>
+#include <chrono>
+
+#include "platform/browser/webbrowser.h"
+#include "platform/os/files.h"
+#include "platform/os/paths.h"
+#include "platform/text/text.h"
+#include "platform/ui/guard.h"
+#include "platform/ui/messages.h"
+#include "platform/ui/pump.h"
+#include "presentation/dlg_hlaseni.h"
+#include "presentation/dlg_jednoduchy_export.h"
+#include "presentation/exhibitor_list_view.h"
+#include "presentation/expozice.h"
+#include "presentation/notebook.h"
+#include "presentation/notebook_export.h"
+#include "presentation/panel_button.h"
+
+namespace expo::presentation {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr auto kPress = 100ms;
+constexpr auto kExportPress = 250ms;
+
+// The exhibitors selected in the list, in its order; the empty-section entry is none.
+std::vector<ExhibitorEntry> selectedExhibitors(const QListWidget& list) {
+    std::vector<ExhibitorEntry> selected;
+    for (int row = 0; row < list.count(); ++row) {
+        const QListWidgetItem& item = *list.item(row);
+        if (item.isSelected() && exhibitorKeyOf(&item)) {
+            selected.push_back(exhibitorEntryOf(item));
+        }
+    }
+    return selected;
+}
+
+}  // namespace
+
+void TFormExpozice::connectNotebookHandlers() {
+    const std::pair<QAction*, void (TFormExpozice::*)()> commands[] = {
+        {ActDoZapisniku, &TFormExpozice::ActDoZapisnikuExecute},
+        {ActZapisnik, &TFormExpozice::ActZapisnikExecute},
+        {ActZrusitZeZapisniku, &TFormExpozice::ActZrusitZeZapisnikuExecute},
+        {ActExportZapisniku, &TFormExpozice::ActExportZapisnikuExecute},
+        {ActVerze, &TFormExpozice::ActVerzeExecute},
+    };
+    for (const auto& [action, handler] : commands) {
+        connect(action, &QAction::triggered, this,
+                [this, handler] { ui::guard([&] { (this->*handler)(); }); });
+    }
+}
+
+void TFormExpozice::enableNotebookButtons(bool enabled) {
+    for (QWidget* w : {static_cast<QWidget*>(PnlVyradit), static_cast<QWidget*>(LblVyradit),
+                       static_cast<QWidget*>(PnlExport), static_cast<QWidget*>(LblExport)}) {
+        w->setEnabled(enabled);
+    }
+}
+
+// With a single entry selected, an exhibitor already noted is reported; of several, those
+// already noted are passed over in silence.
+void TFormExpozice::ActDoZapisnikuExecute() {
+    PnlDoZapisniku->press(kPress);
+    const std::vector<ExhibitorEntry> selected = selectedExhibitors(*ListBoxSeznamFirem);
+    if (!selected.empty()) {
+        const size_t skipped = addToNotebook(FNotebook, selected);
+        if (tellsAlreadyInNotebook(selected.size(), skipped)) {
+            ui::showInformation(FTexts.FTextAlreadyInNotebook + ".");
+        }
+        enableNotebookButtons(true);
+    }
+    ShowStatusLine();
+}
+
+// The tree, its selection and the listed section stay as they are.
+void TFormExpozice::ActZapisnikExecute() {
+    SetViewButton(ToolButtonZapisnik);
+    {
+        const ui::BusyCursor busy;
+        setExhibitorEntries(*ListBoxSeznamFirem, FNotebook);
+        if (ListBoxSeznamFirem->count() > 0) {
+            showFirstEntry();
+        } else {
+            WebBrowser->navigate("about:blank");
+        }
+    }
+    FCurrentViewButton = ToolButtonZapisnik;
+    ShowStatusLine();
+}
+
+// The notebook takes the list's order at every removal, even when nothing was selected. Only
+// the notebook view shows "Vyřadit".
+void TFormExpozice::ActZrusitZeZapisnikuExecute() {
+    PnlVyradit->press(kPress);
+    if (!ToolButtonZapisnik->isChecked()) {
+        return;
+    }
+    std::vector<ExhibitorEntry> entries;
+    std::vector<bool> selected;
+    for (int row = 0; row < ListBoxSeznamFirem->count(); ++row) {
+        const QListWidgetItem& item = *ListBoxSeznamFirem->item(row);
+        entries.push_back(exhibitorEntryOf(item));
+        selected.push_back(item.isSelected());
+    }
+    NotebookRemoval removal = removeSelected(entries, selected);
+    FNotebook = std::move(removal.remaining);
+    setExhibitorEntries(*ListBoxSeznamFirem, FNotebook);
+    if (removal.rowToShow >= 0) {
+        selectOnly(*ListBoxSeznamFirem, removal.rowToShow);
+        if (const std::optional<int32_t> key =
+                exhibitorKeyOf(ListBoxSeznamFirem->item(removal.rowToShow))) {
+            ShowExhibitorPage(*key);
+        }
+    } else {
+        WebBrowser->navigate("about:blank");
+        enableNotebookButtons(false);
+    }
+    ShowStatusLine();
+}
+
+void TFormExpozice::ActExportZapisnikuExecute() {
+    PnlExport->press(kExportPress);
+    ShowSimpleExport();
+}
+
+// Ctrl+Shift+Q: the kind of drive the program runs from, then the export.
+void TFormExpozice::ActVerzeExecute() {
+    PnlExport->press(kExportPress);
+    ui::showInformation(
+        driveTypeMessage([] { return static_cast<int>(os::driveType(os::programFolder())); }));
+    ui::showInformation(text::cp("Jednoduchý export."));
+    ShowSimpleExport();
+}
+
+void TFormExpozice::ShowSimpleExport() {
+    const os::CurrentDirectoryGuard directory;
+    if (FNotebook.empty()) {
+        return;
+    }
+    TDlgJednoduchyExport dialog(*this);
+    {
+        TFormDlgHlaseni notice(this, FTexts.FTextExport + ":", {});
+        readNoticeLook(FConfig, FLook);
+        notice.setPanelColor(FLook.noticeBackground);
+        const ui::BusyCursor busy;
+        const std::vector<std::string> lines = notebookExportLines(
+            FNotebook, FCatalogue.CDSZaznamy, FCatalogue.CDSUmisteni,
+            [&](size_t position, size_t count) {
+                notice.SetMessageText(exportProgressLine(FTexts, position, count));
+            });
+        dialog.setExportText(exportBoxText(lines));
+    }
+    dialog.exec();
+}
+
+}  // namespace expo::presentation
