@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QVBoxLayout>
-#include <QWebEngineView>
 #include <utility>
 
 #include "platform/browser/webbrowser.h"
@@ -63,7 +62,7 @@ TFormUvod::TFormUvod(TFormExpozice* owner, std::string url, int width, int heigh
     WebBrowserUvod->setBeforeNavigate([this](const std::string& target, bool& cancel) {
         WebBrowserUvodBeforeNavigate2(target, cancel);
     });
-    connect(WebBrowserUvod->view(), &QWebEngineView::loadFinished, this, [this](bool ok) {
+    connect(WebBrowserUvod, &browser::WebBrowser::documentComplete, this, [this](bool ok) {
         if (const PageLoadedHook& hook = pageLoadedHook(); ok && hook) {
             hook(*this);
         }

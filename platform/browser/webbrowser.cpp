@@ -136,6 +136,15 @@ void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info) {
             QMetaObject::invokeMethod(this, &WebBrowser::loadPending, Qt::QueuedConnection);
         } else {
             readyState_ = ReadyState::Complete;
+            const bool ok = info.status() == QWebEngineLoadingInfo::LoadSucceededStatus;
+            QMetaObject::invokeMethod(
+                this,
+                [this, ok] {
+                    if (readyState_ == ReadyState::Complete) {
+                        emit documentComplete(ok);
+                    }
+                },
+                Qt::QueuedConnection);
         }
         return;
     }

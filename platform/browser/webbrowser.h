@@ -65,6 +65,10 @@ class WebBrowser : public QWidget {
     QWebEngineView* view() const { return view_; }
 
   signals:
+    // The requested page has finished loading (ok) or failed to; raised from the event loop once
+    // the control is complete, so a handler may navigate again. A page that another navigation
+    // replaced before it ended raises nothing.
+    void documentComplete(bool ok);
     void printFinished(bool ok);
     void windowOpened(expo::browser::WebBrowser* window);
 

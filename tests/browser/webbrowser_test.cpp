@@ -169,6 +169,30 @@ TEST_F(WebBrowserTest, AMissingPageStillEndsComplete) {
     EXPECT_EQ(seen, std::vector<std::string>{pathOf("chybi.html")});
 }
 
+TEST_F(WebBrowserTest, DocumentCompleteComesOnceThePageEndsAndAllowsTheNextNavigation) {
+    const std::string first = page("prvni.html", "<html><body><a id='a' href='druha.html'>x</a>");
+    page("druha.html", "<html><title>Druhá</title><body>druhá</body></html>");
+    std::vector<bool> outcomes;
+    const QMetaObject::Connection connection =
+        QObject::connect(&browser(), &WebBrowser::documentComplete, [&](bool ok) {
+            outcomes.push_back(ok);
+            if (outcomes.size() == 1) {
+                EXPECT_TRUE(complete());
+                click("a");  // a link followed from the handler itself
+            }
+        });
+    browser().navigate(first);
+    EXPECT_TRUE(waitFor([&] { return outcomes.size() == 2; }));
+    EXPECT_EQ(outcomes, (std::vector<bool>{true, true}));
+    EXPECT_EQ(title(), QString::fromUtf8("Druhá"));
+
+    outcomes.clear();
+    browser().navigate(pathOf("chybi.html"));
+    EXPECT_TRUE(waitFor([&] { return !outcomes.empty(); }));
+    EXPECT_EQ(outcomes, std::vector<bool>{false}) << "a missing page fails";
+    QObject::disconnect(connection);
+}
+
 TEST_F(WebBrowserTest, ALinkToANewWindowOpensTheProgramsOwnWindow) {
     QPointer<WebBrowser> window;
     const auto connection = QObject::connect(&browser(), &WebBrowser::windowOpened,
