@@ -19,11 +19,15 @@ install_missing() {
     fi
 }
 
-build() { # build DIR [cmake args...]
+configure() { # configure DIR [cmake args...]
     local dir=$1
     shift
     cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-    cmake --build "$dir" --parallel "$(nproc)"
+}
+
+build() { # build DIR [cmake args...]: configures and builds everything
+    configure "$@"
+    cmake --build "$1" --parallel "$(nproc)"
 }
 
 headless_env() {
