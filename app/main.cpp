@@ -1,11 +1,15 @@
-// The program's entry point: the application object, then Start.
+// The program's entry point: the application object, the criteria search's dialog step for the
+// main window, then Start.
 #include <QApplication>
 
+#include "presentation/expozice.h"
 #include "presentation/start.h"
+#include "search/search_command.h"
 
 int main(int argc, char** argv) {
     // The browser controls need contexts shared before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
+    expo::presentation::TFormExpozice::setSearchDialogStep(&expo::search::RunSearchDialog);
     return expo::presentation::Start();
 }

@@ -9,7 +9,8 @@
 // its navigation tree and data files), expozice_views.cpp the view buttons,
 // expozice_links.cpp the link words of the shown pages and printing; expozice_nodes.cpp shows
 // navigation nodes, expozice_list.cpp the exhibitor list, expozice_page.cpp exhibitor pages,
-// expozice_pathbar.cpp the path bar and expozice_fulltext.cpp the full-text search.
+// expozice_pathbar.cpp the path bar, expozice_fulltext.cpp the full-text search and
+// expozice_search.cpp the commands of the criteria search.
 #include <QMainWindow>
 #include <QPoint>
 #include <cstdint>
@@ -117,6 +118,28 @@ class TFormExpozice : public QMainWindow {
     // Distinct represented firms and brands of the catalogue, built by the first loading.
     const std::vector<std::string>& representedFirms() const { return FRepresentedFirmList; }
     const std::vector<std::string>& representedBrands() const { return FRepresentedBrandList; }
+    // The text column ("0" ... "4") of the catalogue of the exhibitor page shown last; before
+    // the first page, the language's default column.
+    const std::string& languageSuffix() const {
+        return FLanguageSuffix.empty() ? FDefaultLanguageSuffix : FLanguageSuffix;
+    }
+
+    // The criteria search (expozice_search.cpp). Its dialog lives in search/, which builds on
+    // this library: the program registers the dialog step at start-up, and ActHledani runs it
+    // between the button's press and the status line. The step returns false when the user
+    // cancelled.
+    using SearchDialogStep = bool (*)(TFormExpozice&);
+    static void setSearchDialogStep(SearchDialogStep step);
+    // The last criteria search: the exhibitors it found, which the "Výběr" view lists again,
+    // and its description in lower case.
+    const std::vector<ExhibitorEntry>& selectionList() const { return FSelectionList; }
+    void setSelectionList(std::vector<ExhibitorEntry> entries) {
+        FSelectionList = std::move(entries);
+    }
+    const std::string& selectionText() const { return FSelectionText; }
+    void setSelectionText(std::string text) { FSelectionText = std::move(text); }
+    // The view a view command showed last.
+    QToolButton* currentViewButton() const { return FCurrentViewButton; }
 
     // --- Components ---------------------------------------------------------------------
     // Header
@@ -248,6 +271,11 @@ class TFormExpozice : public QMainWindow {
     void ActNovinkyExecute();
     void ActExponatyExecute();
     void showView(QToolButton* button, ExhibitorView view);
+    // expozice_search.cpp
+    void connectSearchHandlers();
+    void ActHledaniExecute();
+    void ActVyberExecute();
+    void showSelectionButtons();
     // expozice_page.cpp
     void showOneExhibitorPage(int katId);
     ExhibitorPageSettings exhibitorPageSettings() const;

@@ -25,6 +25,7 @@ TFormExpozice::TFormExpozice(QWidget* owner) : QMainWindow(owner) {
     createComponents();
     connectPageHandlers();
     connectLinkHandlers();
+    connectSearchHandlers();
     connectNotebookHandlers();
     connectFulltextHandlers();
     openSettings();

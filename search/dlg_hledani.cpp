@@ -1,0 +1,329 @@
+// The search dialog's construction, its two pages and the switch between them, and its OK
+// command.
+#include "search/dlg_hledani.h"
+
+#include <QAction>
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QStackedWidget>
+
+#include "platform/ui/guard.h"
+#include "platform/ui/pump.h"
+#include "presentation/expozice.h"
+#include "search/code_lists.h"
+#include "search/drop_down_combo.h"
+#include "search/widgets.h"
+
+namespace expo::search {
+namespace {
+
+using text::trim;
+using ui::fromQ;
+using ui::toQ;
+
+constexpr int kWidth = 700;
+constexpr int kSimpleHeight = 320;
+constexpr int kAdvancedHeight = 530;
+constexpr int kHeaderHeight = 126;
+constexpr int kButtonPanelWidth = 122;
+
+// A separator line of the header in the button-shadow colour.
+QFrame* separator(const char* name, int top, QWidget* parent) {
+    QFrame* line = placed(named(new QFrame(parent), name), 10, top, 674, 2);
+    line->setAutoFillBackground(true);
+    QPalette palette = line->palette();
+    palette.setColor(QPalette::Window, palette.color(QPalette::Dark));
+    line->setPalette(palette);
+    return line;
+}
+
+QString textOf(const QWidget* control) {
+    if (const auto* edit = qobject_cast<const QLineEdit*>(control)) {
+        return edit->text();
+    }
+    if (const auto* combo = qobject_cast<const QComboBox*>(control)) {
+        return combo->currentText();
+    }
+    return qobject_cast<const QLabel*>(control)->text();
+}
+
+void focusIfPossible(QWidget* control) {
+    if (control->isVisible() && control->isEnabled()) {
+        control->setFocus();
+    }
+}
+
+}  // namespace
+
+TDlgHledani::TDlgHledani(presentation::TFormExpozice& owner) : QDialog(&owner), FMainForm(owner) {
+    ui::BusyCursor busy;
+    setObjectName("DlgHledani");
+    const presentation::LanguageTexts& texts = FMainForm.texts();
+    setWindowTitle(toQ(texts.FTextSearch));
+
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    createHeader();
+    rows->addWidget(Panel2);
+    auto* body = new QHBoxLayout;
+    PageControlHledani = named(new QStackedWidget(this), "PageControlHledani");
+    body->addWidget(PageControlHledani, 1);
+    createButtons();
+    body->addWidget(PanelBtn);
+    rows->addLayout(body, 1);
+    createSimplePage();
+    createAdvancedPage();
+    fillCountryLists();
+    showPage(true);
+}
+
+TDlgHledani::~TDlgHledani() = default;
+
+void TDlgHledani::createHeader() {
+    const presentation::LanguageTexts& texts = FMainForm.texts();
+    Panel2 = named(new QFrame(this), "Panel2");
+    Panel2->setFixedHeight(kHeaderHeight);
+    StaticTextPopis = placed(named(new QLabel(Panel2), "StaticTextPopis"), 10, 5, 673, 55);
+    StaticTextPopis->setWordWrap(true);
+    StaticTextPopis->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Panel3 = separator("Panel3", 63, Panel2);
+    Panel1 = separator("Panel1", 119, Panel2);
+    StaticTextVybrat =
+        placed(named(new QLabel(toQ(texts.FTextChoose + ":"), Panel2), "StaticTextVybrat"), 26, 73);
+    ComboBoxVybrat = placed(named(new QComboBox(Panel2), "ComboBoxVybrat"), 26, 88, 162);
+    ComboBoxVybrat->addItems(
+        {toQ(texts.FTextAll), toQ(texts.FTextOnlyNovelties), toQ(texts.FTextOnlyExhibits)});
+    ComboBoxVybrat->setCurrentIndex(0);
+    CheckBoxMalaVelka =
+        placed(named(new QCheckBox(toQ(texts.FTextCaseSensitive), Panel2), "CheckBoxMalaVelka"),
+               284, 89, 367);
+}
+
+void TDlgHledani::createButtons() {
+    const presentation::LanguageTexts& texts = FMainForm.texts();
+    PanelBtn = named(new QFrame(this), "PanelBtn");
+    PanelBtn->setFixedWidth(kButtonPanelWidth);
+
+    // OK is a command of its own: its button and the Enter key run it from anywhere in the
+    // dialog, and a failed check leaves the dialog open.
+    ActProvestVyber = named(new QAction(toQ(texts.FTextRunSelection), this), "ActProvestVyber");
+    ActProvestVyber->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    ActProvestVyber->setShortcutContext(Qt::WindowShortcut);
+    addAction(ActProvestVyber);
+    connect(ActProvestVyber, &QAction::triggered, this,
+            [this] { ui::guard([this] { ActProvestVyberExecute(); }); });
+
+    BtnSelVyber = placed(named(new QPushButton(ActProvestVyber->text(), PanelBtn), "BtnSelVyber"),
+                         4, 9, 110, 26);
+    connect(BtnSelVyber, &QPushButton::clicked, ActProvestVyber, &QAction::trigger);
+    BtnCancel = placed(named(new QPushButton(toQ(texts.FTextCancel), PanelBtn), "BtnCancel"), 4, 37,
+                       110, 25);
+    connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    BtnPokocile = placed(named(new QPushButton(PanelBtn), "BtnPokocile"), 3, 92, 111, 25);
+    connect(BtnPokocile, &QPushButton::clicked, this,
+            [this] { ui::guard([this] { BtnPokocileClick(); }); });
+    for (QPushButton* button : {BtnSelVyber, BtnCancel, BtnPokocile}) {
+        button->setAutoDefault(false);  // Enter belongs to ActProvestVyber
+    }
+}
+
+void TDlgHledani::createSimplePage() {
+    const presentation::LanguageTexts& texts = FMainForm.texts();
+    TabSheetJednoduche = named(new QWidget(PageControlHledani), "TabSheetJednoduche");
+    PageControlHledani->addWidget(TabSheetJednoduche);
+    auto* fill = new QVBoxLayout(TabSheetJednoduche);
+    fill->setContentsMargins(0, 0, 0, 0);
+    PanelVyb = named(new QFrame(TabSheetJednoduche), "PanelVyb");
+    fill->addWidget(PanelVyb);
+
+    auto labelled = [&](const char* labelName, const std::string& caption, QWidget* input,
+                        const char* inputName, int top) {
+        placed(named(new QLabel(toQ(caption), PanelVyb), labelName), 22, top + 3);
+        placed(named(input, inputName), 183, top, 338, 21);
+    };
+    EditNAZEVFIRMY = new QLineEdit(PanelVyb);
+    labelled("StaticTextNAZEVFIRMY", texts.FTextExhibitorName, EditNAZEVFIRMY, "EditNAZEVFIRMY", 4);
+    EditULICE = new QLineEdit(PanelVyb);
+    labelled("StaticTextULICE", texts.FTextStreet, EditULICE, "EditULICE", 33);
+    EditMESTO = new QLineEdit(PanelVyb);
+    labelled("StaticTextMESTO", texts.FTextCity, EditMESTO, "EditMESTO", 62);
+    EditPSC = new QLineEdit(PanelVyb);
+    labelled("StaticTextPSC", texts.FTextPostcode, EditPSC, "EditPSC", 91);
+    CBoxStat = new DropDownComboBox(false, PanelVyb);
+    labelled("StaticTextSTAT", texts.FTextCountry, CBoxStat, "CBoxStat", 120);
+    setTabOrder(EditNAZEVFIRMY, EditULICE);
+    setTabOrder(EditULICE, EditMESTO);
+    setTabOrder(EditMESTO, EditPSC);
+    setTabOrder(EditPSC, CBoxStat);
+}
+
+// The country lists of both pages correspond item by item: the advanced one shows the names
+// of the language, the simple one the Czech names.
+void TDlgHledani::fillCountryLists() {
+    for (const CountryEntry& entry :
+         countryEntries(FMainForm.catalogue().CDSCisStat, FMainForm.sectionFilter(),
+                        FMainForm.languageName())) {
+        CBoxStatEx->addItem(toQ(entry.shown));
+        CBoxStat->addItem(toQ(entry.czech));
+    }
+    CBoxStatEx->setCurrentIndex(-1);
+    CBoxStat->setCurrentIndex(-1);
+}
+
+bool TDlgHledani::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        FormActivate();
+    }
+    return QDialog::event(event);
+}
+
+// The name edit takes the focus only while the simple page is shown.
+void TDlgHledani::FormActivate() {
+    focusIfPossible(EditNAZEVFIRMY);
+}
+
+SimpleSearchInput TDlgHledani::simpleInput() const {
+    return {.name = fromQ(EditNAZEVFIRMY->text()),
+            .street = fromQ(EditULICE->text()),
+            .city = fromQ(EditMESTO->text()),
+            .country = fromQ(CBoxStat->currentText()),
+            .postcode = fromQ(EditPSC->text()),
+            .caseSensitive = CheckBoxMalaVelka->isChecked(),
+            .restriction = static_cast<Restriction>(ComboBoxVybrat->currentIndex())};
+}
+
+void TDlgHledani::BtnPokocileClick() {
+    if (PageControlHledani->currentWidget() == TabSheetJednoduche) {
+        showPage(false);
+        carryToAdvanced();
+    } else {
+        showPage(true);
+        carryToSimple();
+    }
+    FSimpleMode = !FSimpleMode;
+}
+
+void TDlgHledani::showPage(bool simple) {
+    const presentation::LanguageTexts& texts = FMainForm.texts();
+    PageControlHledani->setCurrentWidget(simple ? TabSheetJednoduche : TabSheetPokrocile);
+    setFixedSize(kWidth, simple ? kSimpleHeight : kAdvancedHeight);
+    BtnPokocile->setText(toQ(simple ? texts.FTextAdvancedSearch : texts.FTextSimpleSearch));
+    StaticTextPopis->setText(
+        toQ(simple ? texts.FTextEnterCondition : texts.FTextEnterConditionAdvanced));
+}
+
+namespace {
+
+// The simple edits and the advanced criteria that take over their values.
+struct CarriedField {
+    QLineEdit* TDlgHledani::*simple;
+    Criterion criterion;
+};
+constexpr CarriedField kCarried[] = {
+    {&TDlgHledani::EditNAZEVFIRMY, Criterion::ExhibitorName},
+    {&TDlgHledani::EditULICE, Criterion::Street},
+    {&TDlgHledani::EditMESTO, Criterion::City},
+    {&TDlgHledani::EditPSC, Criterion::Postcode},
+};
+
+}  // namespace
+
+// A value typed on the simple page goes into an empty advanced row, and ticks it; operators
+// stay as they are.
+void TDlgHledani::carryToAdvanced() {
+    for (const CarriedField& field : kCarried) {
+        QLineEdit* simple = this->*field.simple;
+        const CriterionBand& band = criterionBand(field.criterion);
+        auto* advanced = qobject_cast<QLineEdit*>(band.own.valueControl);
+        if (!trim(fromQ(simple->text())).empty() && advanced->text().isEmpty()) {
+            advanced->setText(simple->text());
+            band.check->setChecked(true);
+        }
+    }
+    const CriterionBand& country = criterionBand(Criterion::Country);
+    if (!trim(fromQ(CBoxStat->currentText())).empty() && CBoxStatEx->currentText().isEmpty()) {
+        CBoxStatEx->setCurrentIndex(CBoxStat->currentIndex());
+        country.check->setChecked(true);
+    }
+}
+
+// A ticked advanced row's value goes back into an empty simple field; alternatives do not.
+void TDlgHledani::carryToSimple() {
+    for (const CarriedField& field : kCarried) {
+        QLineEdit* simple = this->*field.simple;
+        const CriterionBand& band = criterionBand(field.criterion);
+        auto* advanced = qobject_cast<QLineEdit*>(band.own.valueControl);
+        if (trim(fromQ(simple->text())).empty() && !advanced->text().isEmpty() &&
+            band.check->isChecked()) {
+            simple->setText(advanced->text());
+        }
+    }
+    const CriterionBand& country = criterionBand(Criterion::Country);
+    if (trim(fromQ(CBoxStat->currentText())).empty() && !CBoxStatEx->currentText().isEmpty() &&
+        country.check->isChecked()) {
+        CBoxStat->setCurrentIndex(CBoxStatEx->currentIndex());
+    }
+}
+
+// The advanced page as the filters see it; `shownRows` receives, per criterion, the rows in the
+// order their values are read, so that a missing value can be found again.
+AdvancedSearchInput TDlgHledani::advancedInput(
+    std::vector<const ConditionRowWidgets*>* shownRows) const {
+    auto rowOf = [](const ConditionRowWidgets& row) {
+        return ConditionRow{fromQ(textOf(row.operatorControl)), fromQ(textOf(row.valueControl))};
+    };
+    AdvancedSearchInput input;
+    for (int i = 0; i < kCriterionCount; ++i) {
+        const CriterionBand& band = FBands[i];
+        CriterionInput& criterion = input.criteria[i];
+        criterion.ticked = band.check->isChecked();
+        criterion.row = rowOf(band.own);
+        for (const ConditionRowWidgets& alternative : band.alternatives) {
+            if (!alternative.panel->isHidden()) {
+                criterion.alternatives.push_back(rowOf(alternative));
+                shownRows[i].push_back(&alternative);
+            }
+        }
+    }
+    input.caseSensitive = CheckBoxMalaVelka->isChecked();
+    input.restriction = static_cast<Restriction>(ComboBoxVybrat->currentIndex());
+    input.sectionFilter = FMainForm.sectionFilter();
+    input.languageSuffix = FMainForm.languageSuffix();
+    return input;
+}
+
+void TDlgHledani::ActProvestVyberExecute() {
+    setResult(0);
+    const presentation::LanguageTexts& texts = FMainForm.texts();
+    if (FSimpleMode) {
+        if (!hasSimpleCondition(simpleInput())) {
+            EditNAZEVFIRMY->setFocus();
+            throw Error(texts.FTextNeedOneCondition);
+        }
+        accept();
+        return;
+    }
+    FFilters = {};
+    std::vector<const ConditionRowWidgets*> shownRows[kCriterionCount];
+    const AdvancedSearchInput input = advancedInput(shownRows);
+    try {
+        FFilters = buildAdvancedSearch(input, texts);
+    } catch (const ValueRequired& missing) {
+        const int i = static_cast<int>(missing.criterion);
+        const ConditionRowWidgets& row =
+            missing.alternative < 0 ? FBands[i].own : *shownRows[i][size_t(missing.alternative)];
+        focusIfPossible(row.valueControl);
+        throw;
+    }
+    accept();
+}
+
+}  // namespace expo::search

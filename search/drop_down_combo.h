@@ -1,0 +1,28 @@
+#pragma once
+// The search dialog's value combos: a combo box that can fill its list just before it opens,
+// and that the Delete key empties (no item chosen, no text).
+#include <QComboBox>
+#include <functional>
+
+namespace expo::search {
+
+class DropDownComboBox : public QComboBox {
+    Q_OBJECT
+  public:
+    // An editable combo takes any text (no completion from its items, Enter adds no item); the
+    // others choose one of their items and start with none chosen.
+    DropDownComboBox(bool editable, QWidget* parent);
+
+    // Runs `handler` every time the list is about to open.
+    void setDropDown(std::function<void()> handler) { dropDown_ = std::move(handler); }
+
+    void showPopup() override;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    std::function<void()> dropDown_;
+};
+
+}  // namespace expo::search

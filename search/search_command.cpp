@@ -1,0 +1,88 @@
+#include "search/search_command.h"
+
+#include <QListWidget>
+
+#include "platform/browser/webbrowser.h"
+#include "platform/text/text.h"
+#include "platform/ui/messages.h"
+#include "platform/ui/pump.h"
+#include "presentation/exhibitor_list_view.h"
+#include "presentation/expozice.h"
+#include "search/advanced_search.h"
+#include "search/dlg_hledani.h"
+
+namespace expo::search {
+namespace {
+
+using presentation::ExhibitorEntry;
+using presentation::TFormExpozice;
+
+void showNoMatch(TFormExpozice& form) {
+    ui::showInformation(form.texts().FTextNoMatch + ".");
+}
+
+std::vector<ExhibitorEntry> listedEntries(const QListWidget& list) {
+    std::vector<ExhibitorEntry> entries;
+    for (int i = 0; i < list.count(); ++i) {
+        entries.push_back(presentation::exhibitorEntryOf(*list.item(i)));
+    }
+    return entries;
+}
+
+}  // namespace
+
+bool RunSearchDialog(TFormExpozice& form) {
+    TDlgHledani dialog(form);
+    if (dialog.exec() != QDialog::Accepted) {
+        if (QToolButton* view = form.currentViewButton()) {
+            form.SetViewButton(view);
+        }
+        return false;
+    }
+    QListWidget& list = *form.ListBoxSeznamFirem;
+    {
+        ui::BusyCursor busy;
+        list.clear();
+        form.setSelectionList({});
+        if (dialog.simpleMode()) {
+            BuildSimpleSearchFilter(form, dialog);
+        } else {
+            RunAdvancedSearch(form, dialog);
+        }
+        form.setSelectionList(listedEntries(list));
+    }
+    // The simple search has shown its first exhibitor already; the advanced one leaves that
+    // until its details are unlinked again.
+    if (!dialog.simpleMode() && list.count() > 0) {
+        presentation::selectOnly(list, 0);
+        if (const std::optional<int32_t> key = presentation::exhibitorKeyOf(list.item(0))) {
+            form.ShowExhibitorPage(*key);
+        }
+    }
+    return true;
+}
+
+void BuildSimpleSearchFilter(TFormExpozice& form, const TDlgHledani& dialog) {
+    const SimpleSearch search =
+        buildSimpleSearch(dialog.simpleInput(), form.texts(), form.sectionFilter());
+    form.setSelectionText(search.description);
+    if (form.selectFilterVyst(search.filter) == 0) {
+        showNoMatch(form);
+        form.ListBoxSeznamFirem->clear();
+    }
+}
+
+void RunAdvancedSearch(TFormExpozice& form, const TDlgHledani& dialog) {
+    const AdvancedFilters& filters = dialog.filters();
+    form.setSelectionText(text::lower(filters.FSelectionDescription));
+    std::vector<ExhibitorEntry> found = findExhibitors(form.catalogue(), filters);
+    if (found.empty()) {
+        form.ListBoxSeznamFirem->clear();
+        form.WebBrowser->navigate("about:blank");
+        showNoMatch(form);
+        return;
+    }
+    presentation::setExhibitorEntries(*form.ListBoxSeznamFirem, std::move(found));
+}
+
+}  // namespace expo::search
