@@ -9,8 +9,9 @@
 // its navigation tree and data files), expozice_views.cpp the view buttons,
 // expozice_links.cpp the link words of the shown pages and printing; expozice_nodes.cpp shows
 // navigation nodes, expozice_list.cpp the exhibitor list, expozice_page.cpp exhibitor pages,
-// expozice_pathbar.cpp the path bar, expozice_fulltext.cpp the full-text search and
-// expozice_search.cpp the commands of the criteria search.
+// expozice_pathbar.cpp the path bar, expozice_fulltext.cpp the full-text search,
+// expozice_notebook.cpp the notebook and its export, and expozice_search.cpp the commands of the
+// criteria search.
 #include <QMainWindow>
 #include <QPoint>
 #include <cstdint>
