@@ -110,7 +110,7 @@ class TFormExpozice : public QMainWindow {
     const LanguageTexts& texts() const { return FTexts; }
     const std::string& languageName() const { return FLanguageName; }
     // Width of the navigation panel and height of the tree over the exhibitor list, as the
-    // last activation set them.
+    // last activation read them; the panel is never narrower than navigationMinimumWidth().
     int treeWidth() const { return FTreeWidth; }
     int treeHeight() const { return FTreeHeight; }
     // The narrowest the navigation panel may be: its view bar, hidden buttons included, as the
@@ -316,6 +316,7 @@ class TFormExpozice : public QMainWindow {
     void showHeaderPage(const std::string& name);
     void showHeaderPicture(const std::string& file);
     // expozice_tree.cpp
+    void clearNavigation();
     void loadNavigation(TFormDlgHlaseni& notice, bool loadData);
     void showSectionNodes();
     void fitNavigationToViewBar();

@@ -128,15 +128,12 @@ void TFormExpozice::offerCopy(std::string_view url) {
     }
 }
 
-// The tree is emptied first, so the loading builds it anew; the datasets, the notebook and the
-// last search result stay. Errors leave to the caller, which swallows them.
+// The tree is emptied first, so that none of it stays when the loading fails before the tree;
+// the datasets, the notebook and the last search result stay. Errors leave to the caller,
+// which swallows them.
 void TFormExpozice::switchLanguage(int language) {
     FLanguage = language;
-    TreeViewNavigace->clear();
-    // No node of the old tree outlives its item, also when the loading fails before the tree.
-    FNavigation = NavigationTree();
-    FExhibitorNode = nullptr;
-    ClearPathBar();
+    clearNavigation();
     LoadLanguage(text::intToStr(language), false);
 }
 

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QFrame>
 #include <QToolButton>
+#include <algorithm>
 
 #include "platform/os/files.h"
 #include "platform/os/paths.h"
@@ -141,7 +142,7 @@ void TFormExpozice::applyNavigationSize() {
     const NavigationSize nav = navigationSize(FConfig, PanelNavigace->height(), width());
     FTreeWidth = nav.width;
     FTreeHeight = nav.height;
-    PanelNavigace->setFixedWidth(FTreeWidth);
+    PanelNavigace->setFixedWidth(std::max(FTreeWidth, FNavigationMinWidth));
 }
 
 }  // namespace expo::presentation

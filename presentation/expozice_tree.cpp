@@ -1,8 +1,10 @@
-// The navigation part of the language loading: config.ini's items become the navigation tree,
-// shown in the tree control with its first node; then the catalogue sections go below the
-// exhibitor item and, at the first loading, the twelve data files are opened, each step with
-// its progress line; last the navigation panel's narrowest width is measured from its view bar.
+// The navigation part of the language loading: the tree is emptied, config.ini's items become
+// the navigation tree, shown in the tree control with its first node; then the catalogue
+// sections go below the exhibitor item and, at the first loading, the twelve data files are
+// opened, each step with its progress line; last the navigation panel's narrowest width is
+// measured from its view bar.
 #include <QFrame>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <algorithm>
@@ -16,6 +18,7 @@
 #include "presentation/dlg_hlaseni.h"
 #include "presentation/expozice.h"
 #include "presentation/navigation_items.h"
+#include "presentation/splitter_bar.h"
 
 namespace expo::presentation {
 namespace {
@@ -46,9 +49,16 @@ void addMissingItems(QTreeWidget& control, QTreeWidgetItem* parent,
 
 }  // namespace
 
-void TFormExpozice::loadNavigation(TFormDlgHlaseni& notice, bool loadData) {
-    // The path bar names nodes of the tree about to go.
+// Empties the navigation tree: the path bar that names its nodes, the items, then the nodes.
+void TFormExpozice::clearNavigation() {
     ClearPathBar();
+    TreeViewNavigace->clear();
+    FNavigation = NavigationTree();
+    FExhibitorNode = nullptr;
+}
+
+void TFormExpozice::loadNavigation(TFormDlgHlaseni& notice, bool loadData) {
+    clearNavigation();
     NavigationTree tree = buildNavigationTree(FConfig, FConfigSections, FLanguage, FLook.hideData);
     // The items point at the nodes, which keep their places when the tree moves into the window.
     showNavigationTree(*TreeViewNavigace, tree);
@@ -57,6 +67,10 @@ void TFormExpozice::loadNavigation(TFormDlgHlaseni& notice, bool loadData) {
     if (QTreeWidgetItem* first = TreeViewNavigace->topLevelItem(0)) {
         ShowNodeContent(first);
         BuildPathBar(first, 0, false);
+        // The node shown becomes the tree's current one, unselected and without the change
+        // handling: the keys go on from it, and a resized window names it in the path bar again.
+        const QSignalBlocker quiet(TreeViewNavigace);
+        TreeViewNavigace->setCurrentItem(first, 0, QItemSelectionModel::NoUpdate);
     }
 
     CatalogueLoading request;
@@ -105,9 +119,8 @@ void TFormExpozice::fitNavigationToViewBar() {
         width += barWidth(w);
     }
     FNavigationMinWidth = width;
-    if (PanelNavigace->width() < width) {
-        PanelNavigace->setFixedWidth(width);
-    }
+    SplitterWeb->setMinimumTargetSize(width);
+    PanelNavigace->setFixedWidth(std::max(PanelNavigace->minimumWidth(), width));
 }
 
 }  // namespace expo::presentation

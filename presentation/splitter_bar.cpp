@@ -6,7 +6,6 @@
 namespace expo::presentation {
 namespace {
 constexpr int kThickness = 3;
-constexpr int kMinTargetSize = 30;
 }  // namespace
 
 SplitterBar::SplitterBar(const QString& name, Qt::Orientation orientation, QWidget* target,
@@ -45,7 +44,7 @@ void SplitterBar::mouseMoveEvent(QMouseEvent* event) {
     if (side_ == TargetSide::After) {
         delta = -delta;
     }
-    const int size = std::max(kMinTargetSize, pressSize_ + delta);
+    const int size = std::max(minimumTargetSize_, pressSize_ + delta);
     if (orientation_ == Qt::Vertical) {
         target_->setFixedWidth(size);
     } else {

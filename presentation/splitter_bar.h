@@ -1,6 +1,7 @@
 #pragma once
 // A splitter bar between two neighbours of a box layout: dragging it changes the fixed width
-// (vertical bar) or fixed height (horizontal bar) of its target, the neighbour on one side.
+// (vertical bar) or fixed height (horizontal bar) of its target, the neighbour on one side,
+// never below the target's minimum size.
 #include <QWidget>
 
 namespace expo::presentation {
@@ -12,6 +13,9 @@ class SplitterBar : public QWidget {
 
     SplitterBar(const QString& name, Qt::Orientation orientation, QWidget* target, TargetSide side,
                 QWidget* parent);
+
+    // The least width or height a drag leaves the target; 30 pixels until set.
+    void setMinimumTargetSize(int size) { minimumTargetSize_ = size; }
 
   signals:
     // After a drag has changed the target's size.
@@ -31,6 +35,7 @@ class SplitterBar : public QWidget {
     TargetSide side_;
     int pressPos_ = -1;  // -1 while not dragging
     int pressSize_ = 0;
+    int minimumTargetSize_ = 30;
 };
 
 }  // namespace expo::presentation
