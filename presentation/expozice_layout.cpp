@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
+#include <QPixmap>
 #include <QToolButton>
 #include <QTreeWidget>
 
@@ -16,6 +18,7 @@
 #include "platform/text/text.h"
 #include "platform/ui/qtext.h"
 #include "presentation/expozice.h"
+#include "presentation/navigation_tree_view.h"
 #include "presentation/panel_button.h"
 #include "presentation/splitter_bar.h"
 
@@ -71,6 +74,23 @@ constexpr int kCloseBoxWidth = 17;
 constexpr int kCloseBoxHeight = 15;
 constexpr int kCloseBoxGap = 2;  // between the close box and the strip's right end
 constexpr int kFulltextHeight = 28;
+
+// The print button's picture: the desktop's printer icon, or where the desktop has no icon
+// theme a small printer drawn here, a sheet going in at the top and one coming out below.
+QIcon printerIcon() {
+    QPixmap drawn(16, 16);
+    drawn.fill(Qt::transparent);
+    QPainter painter(&drawn);
+    painter.setPen(QColor(64, 64, 64));
+    painter.setBrush(Qt::white);
+    painter.drawRect(4, 1, 7, 5);
+    painter.setBrush(QColor(176, 176, 176));
+    painter.drawRect(1, 5, 13, 6);
+    painter.setBrush(Qt::white);
+    painter.drawRect(4, 9, 7, 5);
+    painter.end();
+    return QIcon::fromTheme("document-print", QIcon(drawn));
+}
 
 }  // namespace
 
@@ -173,7 +193,7 @@ QWidget* TFormExpozice::createNavigationPanel() {
     PanelNavigace->setFixedWidth(kNavigationWidth);
     auto* column = boxLayout(QBoxLayout::TopToBottom, PanelNavigace);
 
-    TreeViewNavigace = named(new QTreeWidget(PanelNavigace), "TreeViewNavigace");
+    TreeViewNavigace = named(new NavigationTreeView(PanelNavigace), "TreeViewNavigace");
     TreeViewNavigace->setHeaderHidden(true);
     TreeViewNavigace->setColumnCount(1);
     TreeViewNavigace->setEditTriggers(QAbstractItemView::NoEditTriggers);  // read-only
@@ -329,7 +349,7 @@ QWidget* TFormExpozice::createPageArea() {
     SpeedButtonTisk = named(new QToolButton(PanelIcon), "SpeedButtonTisk");
     SpeedButtonTisk->setFixedSize(kPrintButtonSize, kPrintButtonSize);
     SpeedButtonTisk->setAutoRaise(true);
-    SpeedButtonTisk->setIcon(QIcon::fromTheme("document-print"));
+    SpeedButtonTisk->setIcon(printerIcon());
     iconRow->addWidget(SpeedButtonTisk);
     infoRow->addWidget(PanelIcon);
 

@@ -100,6 +100,8 @@ TEST_F(ComponentsTest, TheMainWindowHasItsComponentsActionsAndViews) {
                 EXPECT_NE(form.findChild<QWidget*>(name), nullptr) << name;
             }
             EXPECT_EQ(form.PnlStatusBarBack->height(), 31);
+            // A printer, also on a desktop without an icon theme.
+            EXPECT_FALSE(form.SpeedButtonTisk->icon().pixmap(16, 16).isNull());
             // No browser control of the window opens a context menu; the tree keeps its own.
             const QList<QWebEngineView*> views = form.findChildren<QWebEngineView*>();
             EXPECT_EQ(views.size(), 3);  // header, path bar, page
