@@ -19,7 +19,7 @@ using Names = std::vector<std::string>;
 
 constexpr int kSectionCount = 89;  // exhibitors of "Strojírenství"
 
-class Notebook : public NotebookTest {
+class NotebookCommands : public NotebookTest {
   protected:
     void expectNotebookButtons(bool enabled) {
         TFormExpozice& w = form();
@@ -44,7 +44,7 @@ class Notebook : public NotebookTest {
     }
 };
 
-TEST_F(Notebook, AddingTheSameExhibitorAgainTellsSoAndChangesNothing) {
+TEST_F(NotebookCommands, AddingTheSameExhibitorAgainTellsSoAndChangesNothing) {
     TFormExpozice& w = openSection();
     expectNotebookButtons(false);
     add({0});
@@ -60,7 +60,7 @@ TEST_F(Notebook, AddingTheSameExhibitorAgainTellsSoAndChangesNothing) {
     EXPECT_TRUE(w.ToolButtonVse->isChecked());  // the view stays
 }
 
-TEST_F(Notebook, OfSeveralSelectedTheNewOnesAreAddedSilently) {
+TEST_F(NotebookCommands, OfSeveralSelectedTheNewOnesAreAddedSilently) {
     openSection();
     add({1});
     add({0, 1, 2});
@@ -69,7 +69,7 @@ TEST_F(Notebook, OfSeveralSelectedTheNewOnesAreAddedSilently) {
     EXPECT_EQ(statusCaption(), status(3, kSectionCount));
 }
 
-TEST_F(Notebook, NothingSelectedAddsAndEnablesNothingButWritesTheStatusLine) {
+TEST_F(NotebookCommands, NothingSelectedAddsAndEnablesNothingButWritesTheStatusLine) {
     TFormExpozice& w = openSection();
     w.PnlStatusBar->clear();
     add({});
@@ -78,7 +78,7 @@ TEST_F(Notebook, NothingSelectedAddsAndEnablesNothingButWritesTheStatusLine) {
     EXPECT_EQ(statusCaption(), status(0, kSectionCount));
 }
 
-TEST_F(Notebook, TheEmptySectionsEntryIsNoExhibitor) {
+TEST_F(NotebookCommands, TheEmptySectionsEntryIsNoExhibitor) {
     TFormExpozice& w = open();
     replaceExhibitors({{1200, {}}});  // in "Strojírenství" only
     select(node({"Katalog vystavovatelů", "Potraviny a obaly"}));
@@ -88,7 +88,7 @@ TEST_F(Notebook, TheEmptySectionsEntryIsNoExhibitor) {
     EXPECT_EQ(statusCaption(), status(0, 1));
 }
 
-TEST_F(Notebook, ExhibitorsOfTheSameNameAreBothAdded) {
+TEST_F(NotebookCommands, ExhibitorsOfTheSameNameAreBothAdded) {
     open();
     replaceExhibitors({{1200, {{"KAT_NAZEV", ds::Value(std::string("Dvojnik"))}}},
                        {1353, {{"KAT_NAZEV", ds::Value(std::string("Dvojnik"))}}}});
@@ -97,7 +97,7 @@ TEST_F(Notebook, ExhibitorsOfTheSameNameAreBothAdded) {
     EXPECT_EQ(notebookNames(), (Names{"Dvojnik", "Dvojnik"}));
 }
 
-TEST_F(Notebook, ItsViewListsItSortedAndShowsTheFirst) {
+TEST_F(NotebookCommands, ItsViewListsItSortedAndShowsTheFirst) {
     TFormExpozice& w = openSection();
     const Names section = listNames();
     const int32_t firstKey = keyOfRow(0);
@@ -128,7 +128,7 @@ TEST_F(Notebook, ItsViewListsItSortedAndShowsTheFirst) {
     EXPECT_EQ(w.sectionFilter(), "SEKCE_ID in (1)");
 }
 
-TEST_F(Notebook, AnEmptyNotebooksViewShowsABlankPageAndDisabledButtons) {
+TEST_F(NotebookCommands, AnEmptyNotebooksViewShowsABlankPageAndDisabledButtons) {
     TFormExpozice& w = openSection();
     w.ActZapisnik->trigger();
     settle();
@@ -140,7 +140,7 @@ TEST_F(Notebook, AnEmptyNotebooksViewShowsABlankPageAndDisabledButtons) {
     EXPECT_EQ(statusCaption(), status(0, 0));
 }
 
-TEST_F(Notebook, RemovingTheSecondAndFourthShowsTheThird) {
+TEST_F(NotebookCommands, RemovingTheSecondAndFourthShowsTheThird) {
     TFormExpozice& w = openSection();
     const Names five = showFiveInNotebook();
     remove({1, 3});
@@ -153,7 +153,7 @@ TEST_F(Notebook, RemovingTheSecondAndFourthShowsTheThird) {
     EXPECT_EQ(statusCaption(), status(3, 3));
 }
 
-TEST_F(Notebook, RemovingTheFirstShowsTheNewFirst) {
+TEST_F(NotebookCommands, RemovingTheFirstShowsTheNewFirst) {
     TFormExpozice& w = openSection();
     const Names five = showFiveInNotebook();
     remove({0});
@@ -162,7 +162,7 @@ TEST_F(Notebook, RemovingTheFirstShowsTheNewFirst) {
     EXPECT_EQ(lastExhibitorFilter(), "KAT_ID=" + std::to_string(keyOfRow(0)));
 }
 
-TEST_F(Notebook, RemovingEverythingBlanksThePageAndDisablesTheButtons) {
+TEST_F(NotebookCommands, RemovingEverythingBlanksThePageAndDisablesTheButtons) {
     TFormExpozice& w = openSection();
     showFiveInNotebook();
     remove({0, 1, 2, 3, 4});
@@ -180,7 +180,7 @@ TEST_F(Notebook, RemovingEverythingBlanksThePageAndDisablesTheButtons) {
     expectNotebookButtons(true);
 }
 
-TEST_F(Notebook, RemovingWithNothingSelectedPutsTheNotebookIntoTheListsOrder) {
+TEST_F(NotebookCommands, RemovingWithNothingSelectedPutsTheNotebookIntoTheListsOrder) {
     TFormExpozice& w = openSection();
     const Names section = listNames();
     add({2});
@@ -196,7 +196,7 @@ TEST_F(Notebook, RemovingWithNothingSelectedPutsTheNotebookIntoTheListsOrder) {
     EXPECT_EQ(lastExhibitorFilter(), "KAT_ID=" + std::to_string(keyOfRow(0)));
 }
 
-TEST_F(Notebook, AfterARemovalTheNotebookFollowsTheList) {
+TEST_F(NotebookCommands, AfterARemovalTheNotebookFollowsTheList) {
     TFormExpozice& w = openSection();
     const Names section = listNames();  // A, B, C
     add({2});
@@ -208,7 +208,7 @@ TEST_F(Notebook, AfterARemovalTheNotebookFollowsTheList) {
     EXPECT_EQ(notebookNames(), (Names{section[0], section[2]}));
 }
 
-TEST_F(Notebook, SurvivesALanguageSwitch) {
+TEST_F(NotebookCommands, SurvivesALanguageSwitch) {
     TFormExpozice& w = openSection();
     add({0, 1});
     bool cancel = false;
@@ -227,7 +227,7 @@ TEST_F(Notebook, SurvivesALanguageSwitch) {
     EXPECT_EQ(w.LblVyradit->text(), "Remove");  // only the captions change
 }
 
-TEST_F(Notebook, APanelButtonIsDownWhileItsCommandWaits) {
+TEST_F(NotebookCommands, APanelButtonIsDownWhileItsCommandWaits) {
     TFormExpozice& w = openSection();
     std::optional<QFrame::Shadow> during;
     QTimer::singleShot(30ms, [&] { during = w.PnlDoZapisniku->frameShadow(); });
