@@ -1,6 +1,7 @@
 // The language loading: texts, look, header logo, navigation tree, catalogue sections and, at
 // the first loading, the data files, under one progress notice that goes away however the
 // loading ends.
+#include <QFontInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPalette>
@@ -10,6 +11,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "platform/browser/webbrowser.h"
 #include "platform/ui/qtext.h"
 #include "presentation/dlg_hlaseni.h"
 #include "presentation/expozice.h"
@@ -142,6 +144,8 @@ void TFormExpozice::loadPanelLook() {
         infoFont.setPointSize(FLook.infoFontSize);
     }
     PanelInfo->setFont(infoFont);
+    // Where the face is missing the bar's page shows the face the label is measured in.
+    WebBrowserInfo->setStandardFontFamily(QFontInfo(infoFont).family());
     paint(PanelInfo,
           {{QPalette::Window, FLook.infoBackground}, {QPalette::WindowText, FLook.infoFontColour}});
 

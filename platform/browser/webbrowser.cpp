@@ -89,6 +89,10 @@ void WebBrowser::setScrollBarsShown(bool shown) {
     page_->settings()->setAttribute(QWebEngineSettings::ShowScrollBars, shown);
 }
 
+void WebBrowser::setStandardFontFamily(const QString& family) {
+    page_->settings()->setFontFamily(QWebEngineSettings::StandardFont, family);
+}
+
 void WebBrowser::print() {
     if (printer_) {
         return;  // the engine prints one page at a time

@@ -52,6 +52,8 @@ class WebBrowser : public QWidget {
 
     // The intro window shows its page with no scroll bars; shown by default.
     void setScrollBarsShown(bool shown);
+    // The face of text whose page names no face, or only faces the system does not have.
+    void setStandardFontFamily(const QString& family);
 
     // The print dialog for the page shown, then the page printed; Ctrl+P in the page and
     // window.print() do the same. printFinished tells the outcome.

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QMenu>
 #include <QPointer>
 #include <QWebEnginePage>
+#include <QWebEngineSettings>
 #include <chrono>
 
 #include "platform/text/error.h"
@@ -252,6 +255,33 @@ TEST_F(WebBrowserTest, ScrollBarsCanBeTakenAway) {
     show(tall);
     EXPECT_EQ(scrollBarWidth(), 0);
     browser().setScrollBarsShown(true);
+}
+
+TEST_F(WebBrowserTest, TextInAMissingFaceTakesTheStandardFace) {
+    QWebEngineSettings& settings = *browser().view()->page()->settings();
+    const QString standard = settings.fontFamily(QWebEngineSettings::StandardFont);
+    const QString fixed = QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family();
+    ASSERT_NE(fixed, standard);
+    const std::string text =
+        page("pismo.html",
+             "<html><body><span id='chybi' style=\"font-family: 'Není takové'\">"
+             "iiiiiiii</span><br><span id='dane' style=\"font-family: '" +
+                 fixed.toStdString() + "'\">iiiiiiii</span></body></html>");
+    const auto widthOf = [](const char* id) {
+        QVariant width;
+        browser().view()->page()->runJavaScript(
+            QStringLiteral("document.getElementById('%1').offsetWidth").arg(QLatin1String(id)),
+            [&](const QVariant& result) { width = result; });
+        EXPECT_TRUE(waitFor([&] { return width.isValid(); }));
+        return width.toInt();
+    };
+    show(text);
+    EXPECT_NE(widthOf("chybi"), widthOf("dane"));
+
+    browser().setStandardFontFamily(fixed);
+    show(text);
+    EXPECT_EQ(widthOf("chybi"), widthOf("dane"));
+    browser().setStandardFontFamily(standard);
 }
 
 }  // namespace

@@ -1,11 +1,15 @@
 // The navigation panel after the loading: never narrower than its view bar, whatever the
 // settings or the splitter ask; the first node shown is the tree's current node without being
-// selected, and the tree's focus alone makes no other node current.
+// selected, and the tree's focus alone makes no other node current. The path bar's page shows
+// the face its height is measured in.
+#include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QTest>
 #include <QTreeWidget>
+#include <QWebEngineSettings>
 
+#include "platform/browser/webbrowser.h"
 #include "presentation/splitter_bar.h"
 #include "tests/loading/loading_fixture.h"
 
@@ -59,6 +63,18 @@ TEST_F(NavigationPanelTest, TheFirstNodeShownIsCurrentUnselectedAndKeptInThePath
         QTest::qWait(50);
         EXPECT_EQ(tree.currentItem(), tree.topLevelItem(0));
         EXPECT_TRUE(tree.selectedItems().empty());
+    });
+    expectNoErrors();
+}
+
+// The bar's page names Verdana; where the system lacks it, the page shows the face that the
+// label measuring the bar's height falls back to.
+TEST_F(NavigationPanelTest, ThePathBarsPageFallsBackToTheFaceItIsMeasuredIn) {
+    writeSmallDisc("[polozka_a]\ntext0=A\nurl0=a.html\n");
+    startIn(0, [](TFormExpozice& form) {
+        const QWebEngineSettings& settings = *form.WebBrowserInfo->view()->page()->settings();
+        EXPECT_EQ(settings.fontFamily(QWebEngineSettings::StandardFont),
+                  QFontInfo(form.LabelInfo->font()).family());
     });
     expectNoErrors();
 }
