@@ -8,6 +8,9 @@
 #include <QListWidget>
 #include <QToolButton>
 #include <chrono>
+#include <initializer_list>
+#include <utility>
+#include <vector>
 
 #include "platform/browser/webbrowser.h"
 #include "platform/os/files.h"
@@ -61,8 +64,8 @@ void TFormExpozice::connectNotebookHandlers() {
 }
 
 void TFormExpozice::enableNotebookButtons(bool enabled) {
-    for (QWidget* w : {static_cast<QWidget*>(PnlVyradit), static_cast<QWidget*>(LblVyradit),
-                       static_cast<QWidget*>(PnlExport), static_cast<QWidget*>(LblExport)}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{PnlVyradit, LblVyradit, PnlExport, LblExport}) {
         w->setEnabled(enabled);
     }
 }
