@@ -58,15 +58,23 @@ TDlgVyberNom::TDlgVyberNom(QWidget* owner, presentation::TFormExpozice& mainForm
         grid.setItem(row, 1, new QTableWidgetItem(toQ(rows[i].description)));
     }
     if (const std::optional<size_t> chosen = preselectedRow(rows, ui::fromQ(FTargetEdit.text()))) {
-        const int row = static_cast<int>(*chosen);
-        grid.setCurrentCell(row, 0);
-        grid.scrollToItem(grid.item(row, 0), QAbstractItemView::PositionAtTop);
+        FPreselectedRow = static_cast<int>(*chosen);
+        grid.setCurrentCell(FPreselectedRow, 0);
     } else if (!rows.empty()) {
         grid.setCurrentCell(0, 0);
     }
 
     grid.installEventFilter(this);
     grid.viewport()->installEventFilter(this);
+}
+
+void TDlgVyberNom::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (FPreselectedRow >= 0) {
+        ValueListEditorNom->scrollToItem(ValueListEditorNom->item(FPreselectedRow, 0),
+                                         QAbstractItemView::PositionAtTop);
+        FPreselectedRow = -1;
+    }
 }
 
 bool TDlgVyberNom::eventFilter(QObject* watched, QEvent* event) {

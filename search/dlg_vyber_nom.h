@@ -6,6 +6,7 @@
 #include <QDialog>
 
 class QLineEdit;
+class QShowEvent;
 class QTableWidget;
 
 namespace expo::presentation {
@@ -25,6 +26,7 @@ class TDlgVyberNom : public QDialog {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void ValueListEditorNomDblClick();
@@ -33,6 +35,7 @@ class TDlgVyberNom : public QDialog {
 
     presentation::TFormExpozice& FMainForm;
     QLineEdit& FTargetEdit;
+    int FPreselectedRow = -1;  // scrolled to the top once the grid has its size
 };
 
 }  // namespace expo::search
