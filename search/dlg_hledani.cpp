@@ -273,10 +273,9 @@ void TDlgHledani::carryToSimple() {
     }
 }
 
-// The advanced page as the filters see it; `shownRows` receives, per criterion, the rows in the
-// order their values are read, so that a missing value can be found again.
-AdvancedSearchInput TDlgHledani::advancedInput(
-    std::vector<const ConditionRowWidgets*>* shownRows) const {
+// The advanced page as the filters see it; `shownRows` receives the alternatives read, so that
+// a missing value can be found again.
+AdvancedSearchInput TDlgHledani::advancedInput(ShownRows& shownRows) const {
     auto rowOf = [](const ConditionRowWidgets& row) {
         return ConditionRow{fromQ(textOf(row.operatorControl)), fromQ(textOf(row.valueControl))};
     };
@@ -312,7 +311,7 @@ void TDlgHledani::ActProvestVyberExecute() {
         return;
     }
     FFilters = {};
-    std::vector<const ConditionRowWidgets*> shownRows[kCriterionCount];
+    ShownRows shownRows;
     const AdvancedSearchInput input = advancedInput(shownRows);
     try {
         FFilters = buildAdvancedSearch(input, texts);

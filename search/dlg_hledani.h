@@ -113,7 +113,9 @@ class TDlgHledani : public QDialog {
     void carryToAdvanced();
     void carryToSimple();
     void ActProvestVyberExecute();
-    AdvancedSearchInput advancedInput(std::vector<const ConditionRowWidgets*>* shownRows) const;
+    // Per criterion, the alternative rows whose values the filters read, in their order.
+    using ShownRows = std::array<std::vector<const ConditionRowWidgets*>, kCriterionCount>;
+    AdvancedSearchInput advancedInput(ShownRows& shownRows) const;
 
     // dlg_hledani_rows.cpp
     void createAdvancedPage();

@@ -196,10 +196,12 @@ QWidget* TDlgHledani::createValueControl(Criterion criterion, QFrame* row, const
                 combo->setDropDown([this, combo] { CBoxStatExDropDown(combo); });
             } else {
                 CBoxStatEx = combo;
+                combo->setAutoDropDown(true);
             }
             break;
         case ValueKind::Pavilion:
             combo->setDropDown([this, combo] { CBoxPavilonExDropDown(combo); });
+            combo->setAutoDropDown(!alternative);
             break;
         case ValueKind::RepresentedFirm:
             combo->setDropDown([this, combo] { fillList(combo, FMainForm.representedFirms()); });

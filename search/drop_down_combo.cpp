@@ -1,7 +1,7 @@
 #include "search/drop_down_combo.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
-#include <QLineEdit>
 
 #include "platform/ui/guard.h"
 
@@ -29,6 +29,11 @@ void DropDownComboBox::keyPressEvent(QKeyEvent* event) {
         clearEditText();
         event->accept();
         return;
+    }
+    const QString typed = event->text();
+    if (autoDropDown_ && !isEditable() && !view()->isVisible() && !typed.isEmpty() &&
+        typed.at(0).isPrint()) {
+        showPopup();
     }
     QComboBox::keyPressEvent(event);
 }

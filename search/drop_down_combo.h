@@ -1,6 +1,6 @@
 #pragma once
 // The search dialog's value combos: a combo box that can fill its list just before it opens,
-// and that the Delete key empties (no item chosen, no text).
+// can open by itself, and that the Delete key empties (no item chosen, no text).
 #include <QComboBox>
 #include <functional>
 
@@ -15,6 +15,9 @@ class DropDownComboBox : public QComboBox {
 
     // Runs `handler` every time the list is about to open.
     void setDropDown(std::function<void()> handler) { dropDown_ = std::move(handler); }
+    // A list that opens by itself when the user starts typing (not for editable combos, whose
+    // text the refilled list would take away).
+    void setAutoDropDown(bool on) { autoDropDown_ = on; }
 
     void showPopup() override;
 
@@ -23,6 +26,7 @@ class DropDownComboBox : public QComboBox {
 
   private:
     std::function<void()> dropDown_;
+    bool autoDropDown_ = false;
 };
 
 }  // namespace expo::search

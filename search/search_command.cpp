@@ -62,6 +62,8 @@ bool RunSearchDialog(TFormExpozice& form) {
     return true;
 }
 
+// Every exhibitor that passes the filter is listed, with placements or without, as in the
+// window's other views.
 void BuildSimpleSearchFilter(TFormExpozice& form, const TDlgHledani& dialog) {
     const SimpleSearch search =
         buildSimpleSearch(dialog.simpleInput(), form.texts(), form.sectionFilter());

@@ -1,5 +1,6 @@
 // The search dialog over the main window on the demo disc: its start, the switch between its
 // pages, alternative rows, value lists, its OK checks, and the nomenclature picker.
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -87,6 +88,7 @@ TEST_F(SearchDialog, StartsOnTheSimplePageWithEveryCriterionOff) {
     EXPECT_TRUE(d.simpleMode());
     EXPECT_EQ(d.PageControlHledani->currentWidget(), d.TabSheetJednoduche);
     EXPECT_EQ(d.size(), QSize(700, 320));
+    EXPECT_EQ(d.focusWidget(), d.EditNAZEVFIRMY) << "the name edit takes the focus";
     EXPECT_EQ(d.StaticTextPopis->text(), q("Zadejte vyhledávací podmínku a potvrďte výběr."));
     EXPECT_EQ(d.BtnPokocile->text(), q("Pokročilé hledání"));
     EXPECT_EQ(d.BtnSelVyber->text(), q("Provést výběr"));
@@ -291,6 +293,21 @@ TEST_F(SearchDialog, AddedCountryListRefillsAndForgetsItsChoiceWhenItOpens) {
     added->hidePopup();
     EXPECT_EQ(added->count(), 6);
     EXPECT_EQ(added->currentText(), "");
+}
+
+TEST_F(SearchDialog, PavilionListOpensWhenTypedInto) {
+    TDlgHledani& d = openDialog();
+    d.BtnPokocile->click();
+    tick(Criterion::Pavilion, "");
+    QComboBox* areas = comboOf(band(Criterion::Pavilion).own);
+    areas->setFocus();
+    QTest::keyClick(areas, Qt::Key_B);
+    EXPECT_TRUE(areas->view()->isVisible());
+    EXPECT_EQ(areas->count(), 2) << "filled as it opened";
+    EXPECT_EQ(areas->currentText(), "B");
+    areas->hidePopup();
+    QTest::keyClick(areas, Qt::Key_Delete);
+    EXPECT_EQ(areas->currentText(), "");
 }
 
 TEST_F(SearchDialog, RepresentedFirmListIsTheCataloguesFirms) {
