@@ -6,6 +6,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -196,6 +197,17 @@ TEST_F(FulltextWindow, HledejPlaysItsPressAndSearchesAnew) {
     EXPECT_EQ(hits(), std::vector<std::string>{"Chata=sub\\z1.html"});
     EXPECT_TRUE(hitPanelShown());
     EXPECT_EQ(w.EditHledani->text(), QString());
+}
+
+TEST_F(FulltextWindow, TheCommandSearchesWithoutAPress) {
+    TFormExpozice& w = openSmallDisc();
+    w.EditHledani->setText(toQ(cp("hora")));
+    w.ActFulltext->trigger();
+    settle();
+
+    EXPECT_FALSE(fullPressed_);
+    EXPECT_EQ(hits(), (std::vector<std::string>{"Hora", "Chata=sub\\z1.html"}));  // h < ch
+    EXPECT_TRUE(hitPanelShown());
 }
 
 TEST_F(FulltextWindow, NoHitTellsSoHidesThePanelAndKeepsTheQuery) {
