@@ -4,6 +4,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineSettings>
@@ -21,6 +22,9 @@ namespace {
 // Requests whose loads never start (a frame replaced before it loaded, say) must not pile up.
 constexpr size_t kRememberedRequests = 16;
 constexpr QSize kNewWindowSize(800, 600);
+// A load waiting for the one in progress looks again this often, and stops it after so long.
+constexpr int kPendingRecheckMs = 50;
+constexpr qint64 kPendingPatienceMs = 3000;
 
 }  // namespace
 
@@ -135,6 +139,13 @@ bool WebBrowser::acceptNavigation(const QUrl& url, QWebEnginePage::NavigationTyp
 void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info) {
     if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus) {
         // Succeeded, failed or stopped (a turned-down navigation stops too).
+        if (!pending_ && info.status() == QWebEngineLoadingInfo::LoadFailedStatus &&
+            info.errorCode() == 0 && lastLoad_ == info.url() && !retried_) {
+            // On a busy machine the engine now and then fails a load that follows a
+            // turned-down navigation, giving no reason: that load is tried once more.
+            retried_ = true;
+            pending_ = info.url();
+        }
         if (pending_) {
             // Not from inside the engine's own call: a load started there would go unreported.
             QMetaObject::invokeMethod(this, &WebBrowser::loadPending, Qt::QueuedConnection);
@@ -196,6 +207,7 @@ void WebBrowser::raiseLater(const QUrl& url, bool resumeUnlessCancelled) {
 void WebBrowser::load(const QUrl& url) {
     readyState_ = ReadyState::Loading;
     pending_ = url;
+    pendingWait_.start();
     loadPending();
 }
 
@@ -207,10 +219,22 @@ void WebBrowser::loadPending() {
         return;
     }
     if (page_->isLoading()) {
-        page_->triggerAction(QWebEnginePage::Stop);  // its end comes back here
+        // A navigation that was turned down winds down by itself, and stopping it then can abort
+        // the load that follows; only a load that goes on and on is stopped. Its end comes back
+        // here; the timer looks again in case no report comes.
+        if (pendingWait_.isValid() && pendingWait_.hasExpired(kPendingPatienceMs)) {
+            page_->triggerAction(QWebEnginePage::Stop);
+        }
+        QTimer::singleShot(kPendingRecheckMs, this, &WebBrowser::loadPending);
         return;
     }
-    page_->load(*std::exchange(pending_, std::nullopt));
+    pendingWait_.invalidate();
+    const QUrl url = *std::exchange(pending_, std::nullopt);
+    if (url != lastLoad_) {
+        retried_ = false;
+    }
+    lastLoad_ = url;
+    page_->load(url);
 }
 
 WebBrowser* WebBrowser::openWindow() {

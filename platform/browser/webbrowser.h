@@ -13,6 +13,7 @@
 //    the handler is told of them all the same.
 // Links that ask for a new window (target="_blank", window.open) open a new top-level window of
 // the program that shows the page; its own links are not watched.
+#include <QElapsedTimer>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWidget>
@@ -94,6 +95,9 @@ class WebBrowser : public QWidget {
     ReadyState readyState_ = ReadyState::Uninitialized;
     // A load waiting for the one in progress to end.
     std::optional<QUrl> pending_;
+    QElapsedTimer pendingWait_;  // since the pending load was asked for
+    QUrl lastLoad_;              // the page last handed to the engine
+    bool retried_ = false;       // and whether it was tried again after a failure
     // Main-frame URLs the engine asked about whose loads have not started yet.
     std::deque<QUrl> requests_;
     std::unique_ptr<QPrinter> printer_;

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QWebEngineView>
@@ -110,10 +111,23 @@ class DiscTest : public ::testing::Test {
             }
             const std::string id = links_.front();
             links_.pop_front();
-            intro.WebBrowserUvod->view()->page()->runJavaScript(
-                QStringLiteral("document.getElementById('%1').click()")
-                    .arg(QString::fromStdString(id)));
+            clickWhenThere(intro.WebBrowserUvod, QString::fromStdString(id));
         });
+    }
+
+    // Clicks the link with this id; a page that has just loaded may not run scripts yet, so the
+    // click is tried again until the link is there and clicked.
+    static void clickWhenThere(browser::WebBrowser* browser, const QString& id) {
+        const QPointer<browser::WebBrowser> alive(browser);
+        browser->view()->page()->runJavaScript(
+            QStringLiteral("(function(){var e=document.getElementById('%1');"
+                           "if(!e)return false;e.click();return true;})()")
+                .arg(id),
+            [alive, id](const QVariant& clicked) {
+                if (alive && !clicked.toBool()) {
+                    QTimer::singleShot(50, alive, [alive, id] { clickWhenThere(alive, id); });
+                }
+            });
     }
 
     // Runs the start; once the main window is shown and active, runs `whileShown` and closes
