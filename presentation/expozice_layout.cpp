@@ -367,6 +367,8 @@ QWidget* TFormExpozice::createPageArea() {
     barRow->addWidget(PanelSpace);
     barRow->addWidget(LabelInfo, 1);
     WebBrowserInfo = named(new browser::WebBrowser(PanelInfo), "WebBrowserInfo");
+    // The bar's page asks for no scroll bars; a bar one line high has no room for them.
+    WebBrowserInfo->setScrollBarsShown(false);
     WebBrowserInfo->hide();
     infoRow->addWidget(PanelInfo, 1);
     column->addWidget(PanelInfoAll);

@@ -4,6 +4,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QWebEngineView>
 #include <cmath>
 
 #include "platform/text/text.h"
@@ -167,6 +168,30 @@ TEST_F(PathBarTest, EmptyingTheTreeEmptiesTheBar) {
     followBarLink("link_0_1");
     EXPECT_EQ(w.TreeViewNavigace->currentItem(), nullptr);
     EXPECT_EQ(caption(), "");
+}
+
+// The bar's page shows its whole text, however it wraps: no scroll bar takes room from it.
+TEST_F(PathBarTest, TheBarsPageShowsItsWholeTextWithoutScrollBars) {
+    TFormExpozice& w = openSmallDisc();
+    const auto measure = [&](const char* script) {
+        QVariant value;
+        w.WebBrowserInfo->view()->page()->runJavaScript(QString::fromLatin1(script),
+                                                        [&](const QVariant& v) { value = v; });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return value.isValid(); }, kPatienceMs));
+        return value.toInt();
+    };
+    select(node({"Delta a velmi dlouhý název položky, který se do úzkého pruhu nevejde"}));
+    for (const int width : {640, 420}) {
+        SCOPED_TRACE(width);
+        w.resize(width, w.height());
+        settle();
+        waitShown(*w.WebBrowserInfo, barFile());
+        EXPECT_EQ(measure("window.innerWidth - document.documentElement.clientWidth"), 0);
+        EXPECT_LE(measure("(function() { const r = document.createRange();"
+                          " r.selectNodeContents(document.querySelector('td'));"
+                          " return Math.ceil(r.getBoundingClientRect().bottom); })()"),
+                  w.WebBrowserInfo->height());
+    }
 }
 
 }  // namespace
