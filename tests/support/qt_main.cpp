@@ -48,6 +48,22 @@ std::filesystem::path makeRuntimeDir() {
     return pattern;
 }
 
+// A fresh temporary folder for this process, made the TMPDIR of everything it runs; empty when
+// none could be made.
+std::filesystem::path makePrivateTempDir() {
+    std::error_code ec;
+    auto base = std::filesystem::temp_directory_path(ec);
+    if (ec) {
+        base = "/tmp";
+    }
+    std::string pattern = (base / "expo-test-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        return {};
+    }
+    ::setenv("TMPDIR", pattern.c_str(), 1);
+    return pattern;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -59,6 +75,10 @@ int main(int argc, char** argv) {
         setDefault("QTWEBENGINE_DISABLE_SANDBOX", "1");
     }
     const std::filesystem::path runtimeDir = makeRuntimeDir();
+    // The program writes its generated pages into a folder of its own below the temporary
+    // folder, the same for every process of a user: tests running side by side each get a
+    // temporary folder of their own, so they never read each other's pages.
+    const std::filesystem::path tempDir = makePrivateTempDir();
 
     // WebEngine needs contexts shared before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
@@ -69,9 +89,11 @@ int main(int argc, char** argv) {
         expo::ui::ScopedMessageSink noModalBoxes(unexpected);
         result = RUN_ALL_TESTS();
     }
-    if (!runtimeDir.empty()) {
-        std::error_code ec;
-        std::filesystem::remove_all(runtimeDir, ec);
+    for (const std::filesystem::path& made : {runtimeDir, tempDir}) {
+        if (!made.empty()) {
+            std::error_code ec;
+            std::filesystem::remove_all(made, ec);
+        }
     }
     return result;
 }
