@@ -22,9 +22,10 @@ namespace {
 // Requests whose loads never start (a frame replaced before it loaded, say) must not pile up.
 constexpr size_t kRememberedRequests = 16;
 constexpr QSize kNewWindowSize(800, 600);
-// A load waiting for the one in progress looks again this often, and stops it after so long.
+// A load waiting for the one in progress looks again this often; a turned-down link that has not
+// wound down after so long is stopped.
 constexpr int kPendingRecheckMs = 50;
-constexpr qint64 kPendingPatienceMs = 3000;
+constexpr qint64 kTurnDownPatienceMs = 3000;
 
 }  // namespace
 
@@ -198,15 +199,18 @@ void WebBrowser::raiseLater(const QUrl& url, bool resumeUnlessCancelled) {
             const QPointer<WebBrowser> alive(this);
             const bool cancelled = beforeNavigate(urlText(url));
             if (alive && resumeUnlessCancelled && !cancelled) {
-                load(url);
+                load(url, /*afterTurnDown=*/true);
             }
         },
         Qt::QueuedConnection);
 }
 
-void WebBrowser::load(const QUrl& url) {
+void WebBrowser::load(const QUrl& url, bool afterTurnDown) {
     readyState_ = ReadyState::Loading;
     pending_ = url;
+    // A link that was turned down winds down by itself, and stopping it then can abort the load
+    // that follows: that one waits. Any other load in progress is stopped at once.
+    stopPatienceMs_ = afterTurnDown ? kTurnDownPatienceMs : 0;
     pendingWait_.start();
     loadPending();
 }
@@ -219,10 +223,8 @@ void WebBrowser::loadPending() {
         return;
     }
     if (page_->isLoading()) {
-        // A navigation that was turned down winds down by itself, and stopping it then can abort
-        // the load that follows; only a load that goes on and on is stopped. Its end comes back
-        // here; the timer looks again in case no report comes.
-        if (pendingWait_.isValid() && pendingWait_.hasExpired(kPendingPatienceMs)) {
+        // Its end comes back here; the timer looks again in case no report comes.
+        if (pendingWait_.isValid() && pendingWait_.hasExpired(stopPatienceMs_)) {
             page_->triggerAction(QWebEnginePage::Stop);
         }
         QTimer::singleShot(kPendingRecheckMs, this, &WebBrowser::loadPending);

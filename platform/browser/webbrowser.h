@@ -84,7 +84,7 @@ class WebBrowser : public QWidget {
     // Raises the before-navigate handler; returns the cancel flag.
     bool beforeNavigate(const std::string& url);
     void raiseLater(const QUrl& url, bool resumeUnlessCancelled);
-    void load(const QUrl& url);
+    void load(const QUrl& url, bool afterTurnDown = false);
     void loadPending();
     WebBrowser* openWindow();
 
@@ -96,6 +96,7 @@ class WebBrowser : public QWidget {
     // A load waiting for the one in progress to end.
     std::optional<QUrl> pending_;
     QElapsedTimer pendingWait_;  // since the pending load was asked for
+    qint64 stopPatienceMs_ = 0;  // how long it lets the load in progress run on
     QUrl lastLoad_;              // the page last handed to the engine
     bool retried_ = false;       // and whether it was tried again after a failure
     // Main-frame URLs the engine asked about whose loads have not started yet.

@@ -173,7 +173,7 @@ TEST_F(WebBrowserTest, AMissingPageStillEndsComplete) {
 }
 
 TEST_F(WebBrowserTest, DocumentCompleteComesOnceThePageEndsAndAllowsTheNextNavigation) {
-    const std::string first = page("prvni.html", "<html><body><a id='a' href='druha.html'>x</a>");
+    const std::string first = page("prvni.html", "<html><body>první</body></html>");
     page("druha.html", "<html><title>Druhá</title><body>druhá</body></html>");
     std::vector<bool> outcomes;
     const QMetaObject::Connection connection =
@@ -181,7 +181,7 @@ TEST_F(WebBrowserTest, DocumentCompleteComesOnceThePageEndsAndAllowsTheNextNavig
             outcomes.push_back(ok);
             if (outcomes.size() == 1) {
                 EXPECT_TRUE(complete());
-                click("a");  // a link followed from the handler itself
+                browser().navigate(pathOf("druha.html"));  // from the handler itself
             }
         });
     browser().navigate(first);
