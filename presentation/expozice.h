@@ -74,6 +74,7 @@ class TFormExpozice : public QMainWindow {
     // list with the first exhibitor's page. The status bar is emptied first.
     void ShowNodeContent(QTreeWidgetItem* node);
     // Shows the page of the exhibitor with this KAT_ID; an unknown one leaves the page as it is.
+    // Throws expo::Error when the page cannot be made (the browser is then left blank).
     void ShowExhibitorPage(int katId);
     // Empties and hides the path bar.
     void ClearPathBar();

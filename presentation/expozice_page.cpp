@@ -54,8 +54,10 @@ void TFormExpozice::showOneExhibitorPage(int katId) {
         page =
             makeExhibitorPage(FCatalogue, text::intToStr(katId), exhibitorPageSettings(), suffixes);
     } catch (...) {
-        // The columns were chosen before the template was read and filled.
+        // The columns were chosen before the template was read and filled. The page asked for
+        // cannot be shown: the browser is blanked rather than left on another exhibitor's page.
         keepLanguageSuffixes(suffixes);
+        WebBrowser->navigate("about:blank");
         throw;
     }
     keepLanguageSuffixes(suffixes);

@@ -1,15 +1,19 @@
 // Showing an exhibitor's page: "temp.html" in the program's private temporary folder, shown in
-// the page browser; an unknown exhibitor; the same exhibitor twice; requests that arrive while
-// a page waits for the blank browser; a temporary folder that is not private.
+// the page browser; an unknown exhibitor; a page that cannot be made; the same exhibitor twice;
+// requests that arrive while a page waits for the blank browser; a temporary folder that is not
+// private.
 #include <sys/stat.h>
+#include <chrono>
 
 #include <QTest>
 #include <QTimer>
 #include <QWebEngineView>
 #include <filesystem>
 
+#include "platform/os/paths.h"
 #include "platform/text/error.h"
 #include "platform/text/text.h"
+#include "platform/ui/pump.h"
 #include "tests/pages/window_fixture.h"
 
 namespace expo::presentation::testing {
@@ -57,7 +61,23 @@ TEST_F(ExhibitorPage, SameExhibitorTwiceRewritesAndReloadsThePage) {
                      [&](bool ok) { loads += ok && shownUrl(*w.WebBrowser) == page ? 1 : 0; });
     w.ShowExhibitorPage(1200);
     EXPECT_EQ(read(page), first);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return loads == 1; }, kPatienceMs));
+    EXPECT_TRUE(ui::pumpUntil([&] { return loads == 1; }, std::chrono::milliseconds(kPatienceMs)));
+}
+
+TEST_F(ExhibitorPage, APageThatCannotBeMadeLeavesTheBrowserBlank) {
+    TFormExpozice& w = open();
+    w.ShowExhibitorPage(1200);
+    const std::string page = privateFolder() + "temp.html";
+    waitShown(*w.WebBrowser, page);
+    const std::string shown = read(page);
+
+    // The template is read from the program's folder, here one without it.
+    os::setProgramFolder((temp.path() / "prazdna").string());
+    EXPECT_THROW(w.ShowExhibitorPage(1353), Error);
+    os::setProgramFolder(EXPO_DISC_DIR);
+    waitShown(*w.WebBrowser, "about:blank");  // not the page of the exhibitor shown before
+    EXPECT_EQ(read(page), shown);
+    EXPECT_EQ(lastExhibitorFilter(), "KAT_ID=1353");
 }
 
 // Requests that arrive while a page waits for the blank browser run after it, the last one
