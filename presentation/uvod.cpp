@@ -17,8 +17,6 @@
 namespace expo::presentation {
 namespace {
 
-constexpr int kMinScreenWidth = 1024;
-constexpr int kMinScreenHeight = 768;
 constexpr QSize kLayoutSize(495, 347);
 
 TFormUvod::PageLoadedHook& pageLoadedHook() {
@@ -70,9 +68,7 @@ TFormUvod::TFormUvod(TFormExpozice* owner, std::string url, int width, int heigh
 
     applySize(width, height, percent);
 
-    const ScreenSize screen = primaryScreenSize();
-    if ((screen.width < kMinScreenWidth || screen.height < kMinScreenHeight) &&
-        !resolutionText.empty()) {
+    if (isLowResolution(primaryScreenSize()) && !resolutionText.empty()) {
         ui::showStandardInformation(resolutionText);
     }
 }

@@ -67,6 +67,10 @@ int navigationPixels(const SizeValue& v, int base) {
 
 }  // namespace
 
+bool isLowResolution(ScreenSize screen) {
+    return screen.width < 1024 || screen.height < 768;
+}
+
 WindowSize introWindowSize(const IniFile& config) {
     return readWindowSize(config, "uvod", 472, 321);
 }

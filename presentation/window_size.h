@@ -11,6 +11,9 @@ struct ScreenSize {
     int height = 0;
 };
 
+// The screen is less than 1024 pixels wide or less than 768 high: the intro window warns of it.
+bool isLowResolution(ScreenSize screen);
+
 // A window's configured size. With `percent` set both numbers are percentages of the screen
 // (a pixel value of the pair included); -1 marks a percentage of 100 or more.
 struct WindowSize {

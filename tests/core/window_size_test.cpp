@@ -42,6 +42,15 @@ void expectWindow(bool intro, const WindowCase& c) {
 constexpr ScreenSize kXga{1024, 768};
 constexpr PixelSize kMaximised{true, 0, 0};
 
+TEST(WindowSize, LowResolutionIsBelow1024By768) {
+    EXPECT_FALSE(isLowResolution({1024, 768}));
+    EXPECT_FALSE(isLowResolution({1280, 1024}));
+    EXPECT_TRUE(isLowResolution({1024, 600}));
+    EXPECT_TRUE(isLowResolution({800, 768}));
+    EXPECT_TRUE(isLowResolution({1023, 767}));
+    EXPECT_TRUE(isLowResolution({1920, 767}));
+}
+
 TEST(WindowSize, IntroWindow) {
     const WindowCase cases[] = {
         {nullptr, nullptr, kXga, {false, 472, 321}},
