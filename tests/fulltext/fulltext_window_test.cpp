@@ -5,6 +5,7 @@
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
+#include <chrono>
 
 #include <QAction>
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/ui/pump.h"
 #include "platform/ui/qtext.h"
 #include "presentation/dlg_hlaseni.h"
 #include "presentation/event_tap.h"
@@ -286,7 +288,8 @@ TEST_F(FulltextWindow, ASubPageHitShowsTheSubPageAndNamesItInThePathBar) {
     choose("Chata=sub\\z1.html");
     EXPECT_EQ(selectedCaption(), "Zeta");
     expectPage("sub/z1.html");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return w.LabelInfo->text() == "- Zeta - Chata"; }))
+    EXPECT_TRUE(ui::pumpUntil([&] { return w.LabelInfo->text() == "- Zeta - Chata"; },
+                              std::chrono::milliseconds(5000)))
         << w.LabelInfo->text().toStdString();
     const NavNode* zeta = navNodeOf(w.TreeViewNavigace->currentItem());
     EXPECT_EQ(zeta->data.CurrentSubPageTitle, "Chata");
@@ -309,7 +312,8 @@ TEST_F(FulltextWindow, ASearchForgetsTheSubPageShown) {
     searchByEnter("lipová");
     choose("Chata=sub\\z1.html");
     const NavNode* zeta = navNodeOf(w.TreeViewNavigace->currentItem());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return zeta->data.CurrentSubPageTitle == "Chata"; }));
+    ASSERT_TRUE(ui::pumpUntil([&] { return zeta->data.CurrentSubPageTitle == "Chata"; },
+                              std::chrono::milliseconds(5000)));
 
     searchByEnter("nic");
     takeMessages();

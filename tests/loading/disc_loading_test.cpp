@@ -5,8 +5,10 @@
 #include <QListWidget>
 #include <QPalette>
 #include <QToolButton>
+#include <chrono>
 
 #include "platform/browser/webbrowser.h"
+#include "platform/ui/pump.h"
 #include "tests/loading/loading_fixture.h"
 
 namespace expo::presentation::testing {
@@ -184,7 +186,8 @@ TEST_F(DiscLoadingTest, TheHeaderPageIsLookedForBelowTheCurrentDirectoryFirst) {
         startIn(0, [&](TFormExpozice& form) {
             EXPECT_TRUE(form.WebBrowserLogo->isVisibleTo(&form));
             QWebEngineView& view = *form.WebBrowserLogo->view();
-            EXPECT_TRUE(QTest::qWaitFor([&] { return !view.url().isEmpty(); }, kPatienceMs));
+            EXPECT_TRUE(ui::pumpUntil([&] { return !view.url().isEmpty(); },
+                                      std::chrono::milliseconds(kPatienceMs)));
             shown = view.url().toLocalFile();
         });
         return std::filesystem::path(shown.toStdString()).lexically_normal();

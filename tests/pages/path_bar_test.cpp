@@ -5,9 +5,11 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QWebEngineView>
+#include <chrono>
 #include <cmath>
 
 #include "platform/text/text.h"
+#include "platform/ui/pump.h"
 
 #include "presentation/navigation_items.h"
 #include "presentation/splitter_bar.h"
@@ -177,7 +179,8 @@ TEST_F(PathBarTest, TheBarsPageShowsItsWholeTextWithoutScrollBars) {
         QVariant value;
         w.WebBrowserInfo->view()->page()->runJavaScript(QString::fromLatin1(script),
                                                         [&](const QVariant& v) { value = v; });
-        EXPECT_TRUE(QTest::qWaitFor([&] { return value.isValid(); }, kPatienceMs));
+        EXPECT_TRUE(
+            ui::pumpUntil([&] { return value.isValid(); }, std::chrono::milliseconds(kPatienceMs)));
         return value.toInt();
     };
     select(node({"Delta a velmi dlouhý název položky, který se do úzkého pruhu nevejde"}));

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <QWebEngineView>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +16,7 @@
 #include "platform/dataset/dataset.h"
 #include "platform/os/paths.h"
 #include "platform/text/text.h"
+#include "platform/ui/pump.h"
 #include "platform/ui/qtext.h"
 #include "presentation/uvod.h"
 
@@ -149,12 +151,12 @@ std::string WindowTest::shownUrl(browser::WebBrowser& browser) {
 }
 
 void WindowTest::waitShown(browser::WebBrowser& browser, const std::string& page) {
-    EXPECT_TRUE(QTest::qWaitFor(
+    EXPECT_TRUE(ui::pumpUntil(
         [&] {
             return shownUrl(browser) == page &&
                    browser.readyState() == browser::ReadyState::Complete;
         },
-        kPatienceMs))
+        std::chrono::milliseconds(kPatienceMs)))
         << "shown: " << shownUrl(browser) << ", expected: " << page;
 }
 
