@@ -312,6 +312,7 @@ class TFormExpozice : public QMainWindow {
     void loadCatalogueLook();
     void loadLanguageTexts();
     void loadPanelLook();
+    void applyPanelLook();
     // expozice_logo.cpp
     void loadHeaderLogo();
     void showHeaderPage(const std::string& name);

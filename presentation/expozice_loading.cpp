@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPalette>
+#include <QScopeGuard>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <algorithm>
@@ -96,10 +97,11 @@ void TFormExpozice::loadLanguageFields(std::string_view languageText) {
 }
 
 // The logo areas, "SkrytData", the exhibitor template and the navigation tree's font and
-// background. A bad colour ends the loading before anything of the step is applied.
+// background. A bad colour ends the loading, but what was read before it is shown all the same
+// (the values not read yet are those already shown).
 void TFormExpozice::loadCatalogueLook() {
+    const auto show = qScopeGuard([this] { applyListLook(TreeViewNavigace, FLook); });
     readCatalogueLook(FConfig, FLanguage, FLook);
-    applyListLook(TreeViewNavigace, FLook);
 }
 
 void TFormExpozice::loadLanguageTexts() {
@@ -128,12 +130,16 @@ void TFormExpozice::loadLanguageTexts() {
 }
 
 // The exhibitor list takes the tree's look; then the header's height and colour, the path bar's
-// panel, the status bar, the view-button switches and the window background, none of which is
-// applied when one of their colours is bad.
+// panel, the status bar, the view-button switches and the window background. A bad colour ends
+// the loading, but what was read before it is shown all the same.
 void TFormExpozice::loadPanelLook() {
     applyListLook(ListBoxSeznamFirem, FLook);
+    const auto show = qScopeGuard([this] { applyPanelLook(); });
     readPanelLook(FConfig, FLook);
+}
 
+// The panels as the look has them; the values not read yet are those already shown.
+void TFormExpozice::applyPanelLook() {
     PanelLogo->setFixedHeight(std::max(0, FLook.headerHeight));
     paint(PanelLogo, {{QPalette::Window, FLook.headerBackground}});
 

@@ -1,7 +1,9 @@
 // Failures end the loading at their step with their message: the later steps do not run, what
 // the earlier ones loaded stays, and the notice goes in every case. Also the header picture.
+#include <QFont>
 #include <QImage>
 #include <QLabel>
+#include <QPalette>
 #include <QPixmap>
 
 #include "tests/loading/loading_fixture.h"
@@ -125,6 +127,44 @@ TEST_P(FailureLoadingTest, EndsTheLoadingAtItsStep) {
 
 INSTANTIATE_TEST_SUITE_P(Each, FailureLoadingTest, ::testing::ValuesIn(kFailures),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A bad colour ends its step where it stands: what the step read before it is shown all the
+// same, what comes after it is not.
+class FailedStepTest : public LoadingTest {};
+
+TEST_F(FailedStepTest, ABadTreeColourKeepsTheFontReadBeforeIt) {
+    writeSmallDisc(std::string(kItems) +
+                   "[menu - graficka podoba]\npismo=Courier New\npismoVelikost=11\n"
+                   "pismoBarva=modra\npismoStyl=B\n");
+    startIn(0, [](TFormExpozice& form) {
+        const QFont font = form.TreeViewNavigace->font();
+        EXPECT_EQ(font.family(), "Courier New");
+        EXPECT_EQ(font.pointSize(), 11);
+        EXPECT_FALSE(font.bold()) << "the style letters come after the colour";
+        EXPECT_NE(form.ListBoxSeznamFirem->font().family(), "Courier New")
+            << "the list takes the tree's look only in a later step";
+    });
+    ASSERT_EQ(errors().size(), 1u);
+}
+
+TEST_F(FailedStepTest, ABadStatusBarColourKeepsTheHeaderAndThePathBarPanel) {
+    writeSmallDisc(std::string(kItems) +
+                   "[logo]\nlogoVyska=70\nlogoBarva=$000000FF\n"
+                   "[menu - graficka podoba]\ninfPruhPozadiBarva=$0000FF00\n"
+                   "infPruhPismoVelikost=12\novlPrvekPozadiBarva=$00FF0000\n"
+                   "[stavova lista]\npozadiBarva=$00FF0000\npismoBarva=x\n");
+    startIn(0, [](TFormExpozice& form) {
+        EXPECT_EQ(form.PanelLogo->height(), 70);
+        EXPECT_EQ(form.PanelLogo->palette().color(QPalette::Window), QColor(Qt::red));
+        EXPECT_EQ(form.PanelInfo->palette().color(QPalette::Window), QColor(Qt::green));
+        EXPECT_EQ(form.PanelInfo->font().pointSize(), 12);
+        EXPECT_EQ(form.PnlStatusBar->palette().color(QPalette::Window), QColor(Qt::blue))
+            << "the status bar's background is read before its bad font colour";
+        EXPECT_NE(form.palette().color(QPalette::Window), QColor(Qt::blue))
+            << "the window background comes after the failure";
+    });
+    ASSERT_EQ(errors().size(), 1u);
+}
 
 class HeaderPictureTest : public LoadingTest {};
 
