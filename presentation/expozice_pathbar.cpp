@@ -108,16 +108,11 @@ bool TFormExpozice::isPathBarPage(const std::string& url) const {
 }
 
 void TFormExpozice::followPathBarLink(const std::string& url) {
-    std::vector<const NavNode*> nodes;
-    for (QTreeWidgetItem* item : FPathNodes) {
-        nodes.push_back(navNodeOf(item));
-    }
-    const std::optional<PathBarTarget> target = pathBarTarget(url, nodes);
+    const std::optional<PathBarTarget> target = pathBarTarget(url, FPathNodes.size());
     if (!target) {
         return;
     }
-    QTreeWidgetItem* item = FPathNodes[static_cast<size_t>(
-        std::find(nodes.begin(), nodes.end(), target->node) - nodes.begin())];
+    QTreeWidgetItem* item = FPathNodes[target->index];
     // Selecting another node shows it through the tree's change handling; the node already
     // selected is shown here.
     if (TreeViewNavigace->currentItem() == item) {
@@ -126,7 +121,7 @@ void TFormExpozice::followPathBarLink(const std::string& url) {
         TreeViewNavigace->setCurrentItem(item);
     }
     if (target->subPage) {
-        WebBrowser->navigate(discPageTarget(target->node->data.CurrentSubPageFile));
+        WebBrowser->navigate(discPageTarget(navNodeOf(item)->data.CurrentSubPageFile));
     }
     ClearPathBar();
     BuildPathBar(item, 0, target->subPage);

@@ -77,8 +77,7 @@ bool isPathBarLink(std::string_view url) {
     return text::asciiLower(url).find(kLinkWord) != std::string::npos;
 }
 
-std::optional<PathBarTarget> pathBarTarget(std::string_view url,
-                                           const std::vector<const NavNode*>& pathNodes) {
+std::optional<PathBarTarget> pathBarTarget(std::string_view url, size_t nodeCount) {
     // The bar's links are file names, so the last "link_" is theirs: the folder of the bar's
     // page may hold the word too.
     const size_t at = text::asciiLower(url).rfind(kLinkWord);
@@ -88,10 +87,10 @@ std::optional<PathBarTarget> pathBarTarget(std::string_view url,
     }
     const std::optional<int32_t> number = text::tryStrToInt(url.substr(at + 7));
     const std::optional<int32_t> kind = text::tryStrToInt(url.substr(at + 5, 1));
-    if (!number || !kind || *number < 0 || static_cast<size_t>(*number) >= pathNodes.size()) {
+    if (!number || !kind || *number < 0 || static_cast<size_t>(*number) >= nodeCount) {
         return std::nullopt;
     }
-    return PathBarTarget{pathNodes[static_cast<size_t>(*number)], *kind == 1};
+    return PathBarTarget{static_cast<size_t>(*number), *kind == 1};
 }
 
 }  // namespace expo::presentation

@@ -45,14 +45,13 @@ PathBar buildPathBar(const NavNode* node, int startIndex, bool withSubPage,
 bool isPathBarLink(std::string_view url);
 
 struct PathBarTarget {
-    const NavNode* node;
+    size_t index;  // of the node in the bar's node list
     bool subPage;  // open the node's current sub-page as well
 };
 
-// What a bar link points to: node N of `pathNodes`, read after the URL's last "link_" (in any
-// letter case); nothing when the URL holds no "link_", its number part is not a number, or N is
-// negative or beyond the list.
-std::optional<PathBarTarget> pathBarTarget(std::string_view url,
-                                           const std::vector<const NavNode*>& pathNodes);
+// What a bar link points to: node N of the bar's `nodeCount` nodes, read after the URL's last
+// "link_" (in any letter case); nothing when the URL holds no "link_", its number part is not a
+// number, or N is negative or beyond the list.
+std::optional<PathBarTarget> pathBarTarget(std::string_view url, size_t nodeCount);
 
 }  // namespace expo::presentation

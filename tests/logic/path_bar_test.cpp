@@ -124,13 +124,13 @@ TEST_P(LogicPathBarLink, Target) {
     const PathBar bar = buildPathBar(&f.leaf, 0, true, {});
     const LinkCase& c = GetParam();
     EXPECT_EQ(isPathBarLink(c.url), c.isLink);
-    const auto target = pathBarTarget(c.url, bar.nodes);
+    const auto target = pathBarTarget(c.url, bar.nodes.size());
     if (c.node < 0) {
         EXPECT_FALSE(target.has_value());
         return;
     }
     ASSERT_TRUE(target.has_value());
-    EXPECT_EQ(target->node, bar.nodes[static_cast<size_t>(c.node)]);
+    EXPECT_EQ(target->index, static_cast<size_t>(c.node));
     EXPECT_EQ(target->subPage, c.subPage);
 }
 
