@@ -94,6 +94,18 @@ TEST_F(NavigationLinksTest, ASubPageWithATitleIsRecordedAndNamedInThePathBar) {
     });
 }
 
+TEST_F(NavigationLinksTest, AGoToLinkToTheFirstItemShowsItAgainAfterTheLoading) {
+    withMainWindow([&](TFormExpozice& form) {
+        ASSERT_TRUE(waitFor([&] { return shows(*form.WebBrowser, "uvod.html"); }));
+        click(*form.WebBrowser, "jedna");
+        ASSERT_TRUE(waitFor([&] { return shows(*form.WebBrowser, "jedna.html"); }));
+        EXPECT_TRUE(follow(form, urlOf("stranky/go_polozka_polozka_uvod")));
+        EXPECT_EQ(selectedCaption(form), cp("Úvod"));
+        EXPECT_TRUE(waitFor([&] { return shows(*form.WebBrowser, "uvod.html"); }));
+        EXPECT_EQ(form.LabelInfo->text(), ui::toQ(cp("- Úvod")));
+    });
+}
+
 TEST_F(NavigationLinksTest, ASubPageClickedInThePageOpensAndIsNamed) {
     withMainWindow([&](TFormExpozice& form) {
         form.TreeViewNavigace->setCurrentItem(form.TreeViewNavigace->topLevelItem(0));
