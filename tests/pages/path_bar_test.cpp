@@ -158,6 +158,25 @@ TEST_F(PathBarTest, BarGrowsWithItsWrappedTextAndCentresThePrintButton) {
     EXPECT_EQ(w.WebBrowserInfo->height(), w.LabelInfo->height());
 }
 
+// The bar's page is written in the program's code page without naming it: the browser still
+// shows Czech letters as they are written.
+TEST_F(PathBarTest, CzechLettersShowAsWritten) {
+    TFormExpozice& w = openSmallDisc();
+    QTreeWidgetItem* beta = node({"Alfa", "Beta"});
+    navNodeOf(beta)->data.CurrentSubPageTitle = text::cp("Katalog vystavovatelů");
+    select(beta);
+    w.resize(w.width() + 20, w.height());  // names the sub-page
+    settle();
+    waitShown(*w.WebBrowserInfo, barFile());
+    QVariant shown;
+    w.WebBrowserInfo->view()->page()->runJavaScript(QStringLiteral("document.body.innerText"),
+                                                    [&](const QVariant& v) { shown = v; });
+    ASSERT_TRUE(
+        ui::pumpUntil([&] { return shown.isValid(); }, std::chrono::milliseconds(kPatienceMs)));
+    EXPECT_EQ(shown.toString().trimmed(),
+              QString::fromUtf8("- Alfa - Beta - Katalog vystavovatelů"));
+}
+
 // A rebuilt tree leaves no node in the bar: the bar is empty and its old links lead nowhere.
 TEST_F(PathBarTest, EmptyingTheTreeEmptiesTheBar) {
     TFormExpozice& w = openSmallDisc();
