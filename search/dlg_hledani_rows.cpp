@@ -123,12 +123,13 @@ void TDlgHledani::createAdvancedPage() {
     bands->addStretch(1);
     ScrollBoxExHledani->setWidget(ScrollBoxSelection);
 
-    // Nobody can tick a criterion that has nothing to find.
-    presentation::Catalogue& catalogue = FMainForm.catalogue();
+    // Nobody can tick a criterion that has nothing to find. The lists tell whether the catalogue
+    // has represented firms and brands at all; the datasets may still be filtered by the last
+    // page or search.
     criterionBand(Criterion::RepresentedFirm)
-        .band->setVisible(catalogue.CDSZastFir.recordCount() > 0);
+        .band->setVisible(!FMainForm.representedFirms().empty());
     criterionBand(Criterion::RepresentedBrand)
-        .band->setVisible(catalogue.CDSZastZnac.recordCount() > 0);
+        .band->setVisible(!FMainForm.representedBrands().empty());
 }
 
 void TDlgHledani::createBand(Criterion criterion) {

@@ -204,6 +204,24 @@ TEST_F(SearchCommand, AdvancedSearchWithoutMatchBlanksThePage) {
     EXPECT_EQ(statusCaption(), status(0));
 }
 
+// The represented-firm dataset keeps the filter of a search that found no firm; the next
+// dialog still offers the criterion, as the catalogue still has firms.
+TEST_F(SearchCommand, RepresentedFirmWithoutMatchIsStillOfferedNextTime) {
+    openSectionOne();
+    search([](TDlgHledani& d) {
+        d.BtnPokocile->click();
+        const TDlgHledani::CriterionBand& firm = d.criterionBand(Criterion::RepresentedFirm);
+        firm.check->setChecked(true);
+        qobject_cast<QComboBox*>(firm.own.valueControl)->setEditText("zzz");
+        confirm(d);
+    });
+    EXPECT_EQ(takeMessages(), std::vector<std::string>{kNoMatch});
+    search([](TDlgHledani& d) {
+        EXPECT_FALSE(d.criterionBand(Criterion::RepresentedFirm).band->isHidden());
+        d.BtnCancel->click();
+    });
+}
+
 TEST_F(SearchCommand, CancelKeepsTheViewTheResultAndItsStatusLine) {
     TFormExpozice& w = openSectionOne();
     searchName("stroj");

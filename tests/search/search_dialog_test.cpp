@@ -339,10 +339,13 @@ TEST_F(SearchDialog, PickButtonOfAnAddedRowFillsThatRow) {
 }
 
 TEST_F(SearchDialog, CriterionWithoutRecordsIsNotOffered) {
-    open();
-    ds::Packet firms = ds::readPacketFile(std::string(EXPO_DISC_DIR) + "/data/data6.dat");
+    // The demo disc without represented firms.
+    const std::filesystem::path disc = temp.path() / "disc";
+    std::filesystem::copy(EXPO_DISC_DIR, disc, std::filesystem::copy_options::recursive);
+    ds::Packet firms = ds::readPacketFile((disc / "data/data6.dat").string());
     firms.rows.clear();
-    form().catalogue().CDSZastFir.loadFromPacket(std::move(firms));
+    temp.write("disc/data/data6.dat", ds::writeBinaryPacket(firms));
+    open(disc.string());
     TDlgHledani d(form());
     EXPECT_TRUE(d.criterionBand(Criterion::RepresentedFirm).band->isHidden());
     EXPECT_FALSE(d.criterionBand(Criterion::RepresentedBrand).band->isHidden());
