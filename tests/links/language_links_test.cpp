@@ -100,6 +100,22 @@ TEST_F(LanguageLinksTest, AFailedLoadingIsNotReportedAndLeavesNoOldNodes) {
     });
 }
 
+TEST_F(LanguageLinksTest, ALanguageOutsideTheFiveEndsTheProgramAtTheNextActivation) {
+    writeDisc();
+    withMainWindow([&](TFormExpozice& form) {
+        EXPECT_TRUE(follow(form, urlOf("stranky/nastav_jaz7")));
+        EXPECT_EQ(form.language(), 7);
+        // Activated from another window of the program, the window closes.
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(waitFor([&] { return other.isActiveWindow() || !form.isVisible(); }));
+        other.close();
+        form.activateWindow();
+        EXPECT_TRUE(waitFor([&] { return !form.isVisible(); }));
+    });
+}
+
 TEST_F(LanguageLinksTest, TheHeaderKnowsOnlyTheLanguageLink) {
     writeDisc();
     withMainWindow([&](TFormExpozice& form) {
