@@ -193,7 +193,12 @@ void handlePageLink(std::string_view url, PageLinkHost& host, bool& cancel) {
     }
     if (has(".exe")) {
         cancel = true;
-        host.startProgram(splitCommandLine(localPathFromUrl(url)));
+        // Only the program the link names is started, never another one of the system (a shell
+        // with the rest of the link as its commands) that the link puts first.
+        const CommandLine commandLine = splitCommandLine(localPathFromUrl(url));
+        if (text::asciiLower(commandLine.program).ends_with(".exe")) {
+            host.startProgram(commandLine);
+        }
     }
     if (has(".mpg") || has(".mpeg") || has(".avi")) {
         cancel = true;  // video files are not followed

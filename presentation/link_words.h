@@ -64,7 +64,7 @@ class PageLinkHost {
     virtual NavNode* selectedNavigationNode() = 0;
     // Rebuilds the path bar for `node` with its sub-page.
     virtual void showSubPageInPathBar(NavNode& node) = 0;
-    // ".exe": starts the program; its outcome is ignored.
+    // ".exe": starts the program, whose file name ends in ".exe"; its outcome is ignored.
     virtual void startProgram(const CommandLine& commandLine) = 0;
     // ".zip": offers to save a copy of the file `url` names; throws expo::Error on failure.
     virtual void offerCopy(std::string_view url) = 0;
@@ -76,7 +76,8 @@ class PageLinkHost {
 // Runs the page browser's link words on `url`, in this order, and sets `cancel` as each one
 // says: "zpet:", "go_polozka_", the selected node's sub-pages, ".exe", the video files, ".zip",
 // "nastav_jaz". A URL may hold several words and gets all their actions. An error of the first
-// six leaves the handler with `cancel` as set so far and the later words untried.
+// six leaves the handler with `cancel` as set so far and the later words untried. A ".exe" link
+// starts its program only when the program's file name ends in ".exe".
 void handlePageLink(std::string_view url, PageLinkHost& host, bool& cancel);
 
 // The language word alone, as the page browser and the header browser run it: true (cancel)

@@ -114,6 +114,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "file:///disc/Setup.EXE%20/S%20%22C:/Program%20Files%22",
                  true,
                  {"start /disc/Setup.EXE [/S] [C:/Program Files]"}},
+        // Only a program whose file name ends in ".exe" is started.
+        LinkCase{"OtherProgramWithExeFurtherOn", "/bin/sh -c \"touch x\" .exe2", true, {}},
+        LinkCase{"QuotedOtherProgram", "\"/bin/sh\" -c x.exe", true, {}},
         LinkCase{"VideoMpg", "file:///disc/film.mpg", true, {}},
         LinkCase{"VideoMpeg", "file:///disc/film.MPEG", true, {}},
         LinkCase{"VideoAvi", "file:///disc/film.avi", true, {}},
