@@ -158,6 +158,17 @@ TEST_F(FileLinksTest, AFailedCopyHasItsMessage) {
     });
 }
 
+TEST_F(FileLinksTest, SavingOverTheLinkedFileItselfFailsAndKeepsIt) {
+    const std::string source = (disc.path() / "soubory" / "ceny.zip").string();
+    withMainWindow([&](TFormExpozice& form) {
+        const auto dialog = answerSaveDialog(source);
+        bool cancel = false;
+        EXPECT_THROW(form.WebBrowserBeforeNavigate2(urlOf("soubory/ceny.zip"), cancel), Error);
+        EXPECT_TRUE(cancel);
+        EXPECT_EQ(contentOf(source), "PK\x03\x04 ceny");
+    });
+}
+
 TEST_F(FileLinksTest, AZipLinkClickedInThePageKeepsThePageAndReportsAFailure) {
     withMainWindow([&](TFormExpozice& form) {
         const auto dialog = answerSaveDialog((saved.path() / "kopie.zip").string());
