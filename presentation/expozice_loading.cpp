@@ -21,15 +21,11 @@
 namespace expo::presentation {
 namespace {
 
-void setCaption(QToolButton* button, const std::optional<std::string>& caption) {
+// A button or label keeps its own caption when the language gives none.
+template <typename Widget>
+void setCaption(Widget* widget, const std::optional<std::string>& caption) {
     if (caption) {
-        button->setText(ui::toQ(*caption));
-    }
-}
-
-void setCaption(QLabel* label, const std::optional<std::string>& caption) {
-    if (caption) {
-        label->setText(ui::toQ(*caption));
+        widget->setText(ui::toQ(*caption));
     }
 }
 
@@ -48,22 +44,21 @@ void paint(QWidget* widget, std::initializer_list<std::pair<QPalette::ColorRole,
 }
 
 // `base` with the look's face, size (a size below 1 keeps the base's) and style.
-QFont fontOf(QFont base, const std::string& name, int pointSize, const FontLook& style) {
-    base.setFamily(ui::toQ(name));
-    if (pointSize > 0) {
-        base.setPointSize(pointSize);
+QFont fontOf(QFont base, const FontLook& look) {
+    base.setFamily(ui::toQ(look.name));
+    if (look.pointSize > 0) {
+        base.setPointSize(look.pointSize);
     }
-    base.setBold(style.bold);
-    base.setItalic(style.italic);
-    base.setUnderline(style.underline);
+    base.setBold(look.bold);
+    base.setItalic(look.italic);
+    base.setUnderline(look.underline);
     return base;
 }
 
 // The tree and the exhibitor list look alike.
 void applyListLook(QWidget* list, const Look& look) {
-    const FontLook& font = look.treeFont;
-    list->setFont(fontOf(list->font(), font.name, font.pointSize, font));
-    paint(list, {{QPalette::Base, look.treeBackground}, {QPalette::Text, font.colour}});
+    list->setFont(fontOf(list->font(), look.treeFont));
+    paint(list, {{QPalette::Base, look.treeBackground}, {QPalette::Text, look.treeFont.colour}});
 }
 
 }  // namespace

@@ -9,11 +9,8 @@
 #include <QTreeWidget>
 #include <algorithm>
 #include <initializer_list>
-#include <memory>
-#include <vector>
 
 #include "platform/os/paths.h"
-#include "platform/ui/qtext.h"
 #include "presentation/catalogue_loading.h"
 #include "presentation/dlg_hlaseni.h"
 #include "presentation/expozice.h"
@@ -31,20 +28,6 @@ std::string dataFolder() {
 // The width a widget of the view bar takes, also while it is hidden or not laid out yet.
 int barWidth(const QWidget* widget) {
     return std::max(widget->minimumWidth(), widget->sizeHint().width());
-}
-
-// Gives `parent` (the top level for none) an item for each node of `nodes` beyond the items it
-// has: the nodes added since the tree was shown.
-void addMissingItems(QTreeWidget& control, QTreeWidgetItem* parent,
-                     const std::vector<std::unique_ptr<NavNode>>& nodes) {
-    const int shown = parent ? parent->childCount() : control.topLevelItemCount();
-    for (size_t i = static_cast<size_t>(shown); i < nodes.size(); ++i) {
-        NavNode& node = *nodes[i];
-        const QStringList caption(ui::toQ(node.caption));
-        auto* item =
-            parent ? new QTreeWidgetItem(parent, caption) : new QTreeWidgetItem(&control, caption);
-        attachNavNode(*item, node);
-    }
 }
 
 }  // namespace
@@ -101,11 +84,15 @@ void TFormExpozice::loadNavigation(TFormDlgHlaseni& notice, bool loadData) {
     fitNavigationToViewBar();
 }
 
-// The section nodes stand below the exhibitor item, or at the end of the top level without one.
+// The section nodes, added since the tree was shown, stand below the exhibitor item, or at the
+// end of the top level without one.
 void TFormExpozice::showSectionNodes() {
     const NavNode* exhibitorNode = FNavigation.exhibitorNode;
-    addMissingItems(*TreeViewNavigace, FExhibitorNode,
-                    exhibitorNode ? exhibitorNode->children : FNavigation.roots());
+    const int shown =
+        FExhibitorNode ? FExhibitorNode->childCount() : TreeViewNavigace->topLevelItemCount();
+    addNavItems(*TreeViewNavigace, FExhibitorNode,
+                exhibitorNode ? exhibitorNode->children : FNavigation.roots(),
+                static_cast<size_t>(shown));
 }
 
 // The navigation panel is never to be narrower than its view bar, hidden buttons included.

@@ -12,27 +12,23 @@ namespace {
 
 constexpr int kNodeRole = Qt::UserRole;
 
-void addItems(QTreeWidgetItem& parent, NavNode& node) {
-    for (const std::unique_ptr<NavNode>& child : node.children) {
-        auto* item = new QTreeWidgetItem(&parent, QStringList(ui::toQ(child->caption)));
-        attachNavNode(*item, *child);
-        addItems(*item, *child);
-    }
-}
-
 }  // namespace
 
 void showNavigationTree(QTreeWidget& control, NavigationTree& tree) {
     control.clear();
-    for (const std::unique_ptr<NavNode>& root : tree.roots()) {
-        auto* item = new QTreeWidgetItem(&control, QStringList(ui::toQ(root->caption)));
-        attachNavNode(*item, *root);
-        addItems(*item, *root);
-    }
+    addNavItems(control, nullptr, tree.roots());
 }
 
-void attachNavNode(QTreeWidgetItem& item, NavNode& node) {
-    item.setData(0, kNodeRole, QVariant::fromValue(static_cast<void*>(&node)));
+void addNavItems(QTreeWidget& control, QTreeWidgetItem* parent,
+                 const std::vector<std::unique_ptr<NavNode>>& nodes, size_t from) {
+    for (size_t i = from; i < nodes.size(); ++i) {
+        NavNode& node = *nodes[i];
+        const QStringList caption(ui::toQ(node.caption));
+        auto* item =
+            parent ? new QTreeWidgetItem(parent, caption) : new QTreeWidgetItem(&control, caption);
+        item->setData(0, kNodeRole, QVariant::fromValue(static_cast<void*>(&node)));
+        addNavItems(control, item, node.children);
+    }
 }
 
 NavNode* navNodeOf(const QTreeWidgetItem* item) {
