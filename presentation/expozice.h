@@ -47,7 +47,6 @@ namespace expo::presentation {
 class PanelButton;
 class SplitterBar;
 class TFormDlgHlaseni;
-class TFormUvod;
 
 class TFormExpozice : public QMainWindow {
     Q_OBJECT
@@ -355,8 +354,6 @@ class TFormExpozice : public QMainWindow {
     // Fonts, colours, logo areas, "SkrytData" and the exhibitor template of the loading.
     Look FLook;
     Catalogue FCatalogue;  // the twelve datasets
-
-    TFormUvod* FIntroForm = nullptr;  // while the constructor shows it
 
     bool FExhibitorPageBusy = false;       // an exhibitor page is being shown
     std::optional<int> FPendingExhibitor;  // the last exhibitor asked for meanwhile

@@ -90,11 +90,6 @@ void TFormExpozice::runIntro(const std::string& introPage) {
     const WindowSize size = introWindowSize(FConfig);
     TFormUvod intro(this, introPage, size.width, size.height, size.percent,
                     resolutionNotice(FConfig));
-    FIntroForm = &intro;
-    struct Reset {
-        TFormUvod*& form;
-        ~Reset() { form = nullptr; }
-    } reset{FIntroForm};
     intro.exec();
 }
 
