@@ -1,8 +1,13 @@
 // Reader of the XML data packet: DATAPACKET / METADATA / FIELDS / FIELD describe the columns,
 // ROWDATA / ROW carry one attribute per non-null value.
+#include <iconv.h>
 #include <pugixml.hpp>
 
 #include <algorithm>
+#include <cerrno>
+#include <memory>
+#include <optional>
+#include <string>
 #include <unordered_map>
 
 #include "platform/dataset/base64.h"
@@ -34,6 +39,35 @@ std::string declaredEncoding(std::string_view doc) {
         return {};
     }
     return text::asciiLower(decl.substr(open + 1, close - open - 1));
+}
+
+bool isUtf8Name(std::string_view encoding) {
+    return encoding == "utf-8" || encoding == "utf8";
+}
+
+bool isCp1250Name(std::string_view encoding) {
+    return encoding == "windows-1250" || encoding == "cp1250" || encoding == "x-cp1250";
+}
+
+// The bytes of a document in the 8-bit `encoding` as UTF-8; nullopt when the system does not
+// know the encoding, or the bytes are not text in it.
+std::optional<std::string> recodeToUtf8(std::string_view bytes, const std::string& encoding) {
+    const iconv_t cd = iconv_open("UTF-8", encoding.c_str());
+    if (cd == reinterpret_cast<iconv_t>(-1)) {
+        return std::nullopt;
+    }
+    const std::unique_ptr<void, int (*)(iconv_t)> closer(cd, &iconv_close);
+    std::string in(bytes);
+    std::string out(4 * bytes.size() + 16, '\0');
+    char* inPtr = in.data();
+    size_t inLeft = in.size();
+    char* outPtr = out.data();
+    size_t outLeft = out.size();
+    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<size_t>(-1)) {
+        return std::nullopt;
+    }
+    out.resize(out.size() - outLeft);
+    return out;
 }
 
 class Reader {
@@ -72,9 +106,9 @@ class Reader {
         throw Error(source_ + ": " + problem + where);
     }
 
-    // Values end up in code page 1250: a document whose encoding is declared as UTF-8, or
-    // that declares none and is valid UTF-8, is read as UTF-8; any other 8-bit encoding is
-    // taken as code page 1250; UTF-16 is recognised by its byte order mark.
+    // Values end up in code page 1250. A document is read in the encoding its declaration
+    // names; one that declares none is read as UTF-8 when it is valid UTF-8 and as code page
+    // 1250 otherwise; UTF-16 is recognised by its byte order mark.
     void parse(std::string_view bytes) {
         pugi::xml_encoding encoding = pugi::encoding_utf8;
         std::string converted;
@@ -84,10 +118,16 @@ class Reader {
             encoding = pugi::encoding_auto;
         } else {
             const std::string declared = declaredEncoding(bytes);
-            const bool utf8 = declared == "utf-8" || declared == "utf8" ||
-                              (declared.empty() && text::isValidUtf8(bytes));
-            if (!utf8) {
+            if (isCp1250Name(declared) || (declared.empty() && !text::isValidUtf8(bytes))) {
                 converted = text::cp1250ToUtf8(bytes);
+                bytes = converted;
+            } else if (!declared.empty() && !isUtf8Name(declared)) {
+                std::optional<std::string> recoded = recodeToUtf8(bytes, declared);
+                if (!recoded) {
+                    fail("the text is not in the encoding '" + declared +
+                         "' that the document declares, or that encoding is unknown");
+                }
+                converted = std::move(*recoded);
                 bytes = converted;
             }
         }

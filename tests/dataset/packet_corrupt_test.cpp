@@ -238,6 +238,23 @@ TEST(DatasetXmlEncoding, DeclaredOrGuessed) {
     EXPECT_EQ(firstText(xmlText(plain, "&#381;&#x165;")), text::cp("Žť"));
 }
 
+TEST(DatasetXmlEncoding, OtherDeclaredEncodingsAreHonoured) {
+    const auto declaring = [](const char* encoding) {
+        return std::string("<?xml version=\"1.0\" encoding=\"") + encoding + "\"?>";
+    };
+    // ISO 8859-2 gives Ž, ť and the others codes of its own.
+    EXPECT_EQ(firstText(xmlText(declaring("ISO-8859-2"), "\xAElu\xBBou\xE8k\xFD k\xF9\xF2")),
+              text::cp("Žluťoučký kůň"));
+    EXPECT_EQ(firstText(xmlText(declaring("iso-8859-1"), "Gr\xFC\xDF" "e")), text::cp("Grüße"));
+    try {
+        firstText(xmlText(declaring("x-no-such-code"), "abc"));
+        ADD_FAILURE() << "an unknown encoding was accepted";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find("enc.xml"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("x-no-such-code"), std::string::npos) << e.what();
+    }
+}
+
 TEST(DatasetXmlEncoding, Utf16WithByteOrderMark) {
     const std::u16string doc =
         u"\uFEFF<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"S\" "
