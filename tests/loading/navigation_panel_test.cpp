@@ -79,6 +79,24 @@ TEST_F(NavigationPanelTest, ThePathBarsPageFallsBackToTheFaceItIsMeasuredIn) {
     expectNoErrors();
 }
 
+// Without navigation items there is no first node: nothing is shown, the path bar stays empty
+// and hidden, and the section nodes added afterwards are not shown either.
+TEST_F(NavigationPanelTest, WithoutItemsNothingIsShown) {
+    writeSmallDisc(
+        "[SysPolozkaVystavovatele]\nsablona0=s.html\n"
+        "[sekce katalogu]\npocet=1\n"
+        "[sekce 1 na CD]\njaz0=První\nsekce katalogu=1\n");
+    startIn(0, [](TFormExpozice& form) {
+        ASSERT_EQ(form.TreeViewNavigace->topLevelItemCount(), 1) << "the section alone";
+        EXPECT_TRUE(form.WebBrowser->view()->url().isEmpty());
+        EXPECT_EQ(form.LabelInfo->text(), "");
+        EXPECT_FALSE(form.WebBrowserInfo->isVisible());
+        EXPECT_FALSE(form.PanelSeznamFirem->isVisible());
+        EXPECT_EQ(form.PnlStatusBar->text(), "");
+    });
+    expectNoErrors();
+}
+
 // Without navigation items the tree holds only catalogue sections, none of them shown; the
 // focus would otherwise list the first and show its first exhibitor through a template that
 // is not there.
