@@ -30,6 +30,15 @@ ExhibitorEntry exhibitorEntryOf(const QListWidgetItem& item) {
     return {item.data(kNameRole).toByteArray().toStdString(), exhibitorKeyOf(&item)};
 }
 
+std::vector<ExhibitorEntry> exhibitorEntries(const QListWidget& list) {
+    std::vector<ExhibitorEntry> entries;
+    entries.reserve(static_cast<size_t>(list.count()));
+    for (int row = 0; row < list.count(); ++row) {
+        entries.push_back(exhibitorEntryOf(*list.item(row)));
+    }
+    return entries;
+}
+
 std::optional<int32_t> exhibitorKeyOf(const QListWidgetItem* item) {
     if (!item) {
         return std::nullopt;

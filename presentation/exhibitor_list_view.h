@@ -14,6 +14,8 @@ void setExhibitorEntries(QListWidget& list, std::vector<ExhibitorEntry> entries)
 
 // The entry an item stands for.
 ExhibitorEntry exhibitorEntryOf(const QListWidgetItem& item);
+// The entries of every item, in the list's order.
+std::vector<ExhibitorEntry> exhibitorEntries(const QListWidget& list);
 // The exhibitor's key of an item; none for no item or the empty-section entry.
 std::optional<int32_t> exhibitorKeyOf(const QListWidgetItem* item);
 

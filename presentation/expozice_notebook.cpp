@@ -108,14 +108,11 @@ void TFormExpozice::ActZrusitZeZapisnikuExecute() {
     if (!ToolButtonZapisnik->isChecked()) {
         return;
     }
-    std::vector<ExhibitorEntry> entries;
     std::vector<bool> selected;
     for (int row = 0; row < ListBoxSeznamFirem->count(); ++row) {
-        const QListWidgetItem& item = *ListBoxSeznamFirem->item(row);
-        entries.push_back(exhibitorEntryOf(item));
-        selected.push_back(item.isSelected());
+        selected.push_back(ListBoxSeznamFirem->item(row)->isSelected());
     }
-    NotebookRemoval removal = removeSelected(entries, selected);
+    NotebookRemoval removal = removeSelected(exhibitorEntries(*ListBoxSeznamFirem), selected);
     FNotebook = std::move(removal.remaining);
     setExhibitorEntries(*ListBoxSeznamFirem, FNotebook);
     if (removal.rowToShow >= 0) {

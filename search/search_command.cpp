@@ -21,14 +21,6 @@ void showNoMatch(TFormExpozice& form) {
     ui::showInformation(form.texts().FTextNoMatch + ".");
 }
 
-std::vector<ExhibitorEntry> listedEntries(const QListWidget& list) {
-    std::vector<ExhibitorEntry> entries;
-    for (int i = 0; i < list.count(); ++i) {
-        entries.push_back(presentation::exhibitorEntryOf(*list.item(i)));
-    }
-    return entries;
-}
-
 }  // namespace
 
 bool RunSearchDialog(TFormExpozice& form) {
@@ -49,7 +41,7 @@ bool RunSearchDialog(TFormExpozice& form) {
         } else {
             RunAdvancedSearch(form, dialog);
         }
-        form.setSelectionList(listedEntries(list));
+        form.setSelectionList(presentation::exhibitorEntries(list));
     }
     // The simple search has shown its first exhibitor already; the advanced one leaves that
     // until its details are unlinked again.
