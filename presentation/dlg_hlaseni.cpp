@@ -40,6 +40,8 @@ TFormDlgHlaseni::TFormDlgHlaseni(QWidget* owner, std::string_view title, Options
 
     if (QWidget* mainForm = applicationMainForm()) {
         mainForm->setEnabled(false);
+        // A window of its own: it is not greyed out with the window it belongs to.
+        setEnabled(true);
     }
 }
 

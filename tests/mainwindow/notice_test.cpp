@@ -52,6 +52,7 @@ TEST_F(NoticeTest, DisablesTheMainWindowWhileItExists) {
         auto notice =
             std::make_unique<TFormDlgHlaseni>(&mainForm, "Export:", TFormDlgHlaseni::Options{});
         EXPECT_FALSE(mainForm.isEnabled());
+        EXPECT_TRUE(notice->isEnabled()) << "the notice itself is not greyed out";
         notice->SetMessageText("1");
         EXPECT_FALSE(mainForm.isEnabled()) << "pumping leaves it disabled";
     }
