@@ -110,8 +110,11 @@ void TFormExpozice::TreeViewNavigaceExpandedOrCollapsed() {
 void TFormExpozice::connectPageHandlers() {
     connect(TreeViewNavigace, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* node) { ui::guard([&] { TreeViewNavigaceChange(node); }); });
-    new EventTap(TreeViewNavigace->viewport(), QEvent::MouseButtonRelease,
-                 [this](QEvent&) { ui::guard([&] { TreeViewNavigaceClick(); }); });
+    new EventTap(TreeViewNavigace->viewport(), QEvent::MouseButtonRelease, [this](QEvent& e) {
+        if (static_cast<QMouseEvent&>(e).button() == Qt::LeftButton) {
+            ui::guard([&] { TreeViewNavigaceClick(); });
+        }
+    });
     connect(TreeViewNavigace, &QTreeWidget::itemExpanded, this,
             [this] { TreeViewNavigaceExpandedOrCollapsed(); });
     connect(TreeViewNavigace, &QTreeWidget::itemCollapsed, this,

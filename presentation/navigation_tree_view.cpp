@@ -1,5 +1,6 @@
 #include "presentation/navigation_tree_view.h"
 
+#include <QMouseEvent>
 #include <QSignalBlocker>
 
 namespace expo::presentation {
@@ -14,6 +15,21 @@ void NavigationTreeView::focusInEvent(QFocusEvent* event) {
     if (currentItem() != current) {
         setCurrentItem(current, 0, QItemSelectionModel::NoUpdate);
     }
+}
+
+bool NavigationTreeView::viewportEvent(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+            if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) {
+                return true;
+            }
+            break;
+        default:
+            break;
+    }
+    return QTreeWidget::viewportEvent(event);
 }
 
 }  // namespace expo::presentation

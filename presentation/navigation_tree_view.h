@@ -2,7 +2,8 @@
 // The navigation tree control. Its current node changes only when the user or the program
 // chooses one: gaining the focus never makes a node current, as Qt's item views otherwise do
 // with the first node when none is, which would show that node through the tree's change
-// handling.
+// handling. The mouse chooses and expands nodes with its left button only; the other buttons
+// leave the tree as it is.
 #include <QTreeWidget>
 
 namespace expo::presentation {
@@ -13,6 +14,7 @@ class NavigationTreeView : public QTreeWidget {
 
   protected:
     void focusInEvent(QFocusEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
 };
 
 }  // namespace expo::presentation

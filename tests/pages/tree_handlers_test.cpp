@@ -2,6 +2,7 @@
 // already selected shows its page again once a click has armed the tree; a press of any mouse
 // button on an entry shows it; six keys show the current entry, the others nothing.
 #include <QAction>
+#include <QLabel>
 #include <QListWidget>
 #include <QTest>
 #include <QToolButton>
@@ -81,6 +82,27 @@ TEST_F(TreeAndListHandlers, ExpandingOrCollapsingDisarmsTheClick) {
     EXPECT_EQ(shownUrl(*w.WebBrowser), kDisc + "/stranky/plan0.html");
     click(fair);
     expectPage(w, "stranky/veletrh0.html");
+}
+
+// Only the left button clicks the tree: other buttons neither choose a node nor show the chosen
+// one again (showing a node would empty the status bar at once).
+TEST_F(TreeAndListHandlers, OtherButtonsNeitherChooseNorShowANode) {
+    TFormExpozice& w = open();
+    QTreeWidgetItem* intro = node({"Úvod"});
+    click(intro);  // arms the tree
+    QTreeWidget& tree = *w.TreeViewNavigace;
+    w.PnlStatusBar->setText("x");
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        for (QTreeWidgetItem* item : {intro, node({"O veletrhu"})}) {
+            QTest::mouseClick(tree.viewport(), button, {}, tree.visualItemRect(item).center());
+            settle();
+            EXPECT_EQ(tree.currentItem(), intro) << button;
+            EXPECT_EQ(statusCaption(), "x") << button;
+        }
+    }
+    followLink(w);
+    click(intro);  // still armed by the left click
+    expectPage(w, "stranky/uvod0.html");
 }
 
 TEST_F(TreeAndListHandlers, SectionNodeIsNotListedAgainByAClick) {
