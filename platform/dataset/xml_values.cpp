@@ -8,6 +8,20 @@
 namespace expo::ds::xml {
 namespace {
 
+// The whole text as one number, an optional "+" before it.
+template <typename Number>
+std::optional<Number> parseNumber(std::string_view s) {
+    Number v = 0;
+    if (!s.empty() && s.front() == '+') {
+        s.remove_prefix(1);
+    }
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (ec != std::errc() || end != s.data() + s.size()) {
+        return std::nullopt;
+    }
+    return v;
+}
+
 std::optional<int64_t> digits(std::string_view s) {
     int64_t v = 0;
     if (s.empty()) {
@@ -120,17 +134,8 @@ std::optional<int64_t> parseValue(FieldType type, std::string_view s) {
             const auto ms = s[8] == 'T' ? parseTime(s.substr(9)) : std::nullopt;
             return ms ? std::optional(*day * kMsPerDay + *ms) : std::nullopt;
         }
-        default: {
-            int64_t v = 0;
-            if (!s.empty() && s.front() == '+') {
-                s.remove_prefix(1);
-            }
-            const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-            if (ec != std::errc() || end != s.data() + s.size()) {
-                return std::nullopt;
-            }
-            return v;
-        }
+        default:
+            return parseNumber<int64_t>(s);
     }
 }
 
@@ -141,15 +146,7 @@ std::string formatReal(double v) {
 }
 
 std::optional<double> parseReal(std::string_view s) {
-    double v = 0;
-    if (!s.empty() && s.front() == '+') {
-        s.remove_prefix(1);
-    }
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (ec != std::errc() || end != s.data() + s.size()) {
-        return std::nullopt;
-    }
-    return v;
+    return parseNumber<double>(s);
 }
 
 }  // namespace expo::ds::xml
