@@ -249,15 +249,19 @@ QWidget* TFormExpozice::createExhibitorListPanel() {
         buttons->addWidget(w);
         return w;
     };
-    ToolButtonVse = viewButton("ToolButtonVse", ActVse);
+    // A separator before, between and after the buttons; the one after "Exponáty" and the one
+    // after "Novinky" go with their buttons when those are switched off.
     ToolButtonMezera1 = separator("ToolButtonMezera1");
+    ToolButtonVse = viewButton("ToolButtonVse", ActVse);
+    ToolButtonMezera2 = separator("ToolButtonMezera2");
     ToolButtonExponaty = viewButton("ToolButtonExponaty", ActExponaty);
     ToolButtonMezera3 = separator("ToolButtonMezera3");
     ToolButtonNovinky = viewButton("ToolButtonNovinky", ActNovinky);
     ToolButtonMezera4 = separator("ToolButtonMezera4");
     ToolButtonZapisnik = viewButton("ToolButtonZapisnik", ActZapisnik);
-    ToolButtonMezera2 = separator("ToolButtonMezera2");
+    ToolButtonMezera5 = separator("ToolButtonMezera5");
     ToolButtonVyber = viewButton("ToolButtonVyber", ActVyber);
+    ToolButtonMezera6 = separator("ToolButtonMezera6");
     ToolButtonVyber->setText(czech("Vyběr"));  // the button's own caption, not its action's
     column->addWidget(PanelBtnZobr);
 

@@ -98,9 +98,9 @@ void TFormExpozice::showSectionNodes() {
 // The navigation panel is never to be narrower than its view bar, hidden buttons included.
 void TFormExpozice::fitNavigationToViewBar() {
     const std::initializer_list<const QWidget*> viewBar = {
-        ToolButtonVse,      ToolButtonMezera1, ToolButtonExponaty,
-        ToolButtonMezera3,  ToolButtonNovinky, ToolButtonMezera4,
-        ToolButtonZapisnik, ToolButtonMezera2, ToolButtonVyber};
+        ToolButtonMezera1, ToolButtonVse,     ToolButtonMezera2, ToolButtonExponaty,
+        ToolButtonMezera3, ToolButtonNovinky, ToolButtonMezera4, ToolButtonZapisnik,
+        ToolButtonMezera5, ToolButtonVyber,   ToolButtonMezera6};
     int width = 0;
     for (const QWidget* w : viewBar) {
         width += barWidth(w);

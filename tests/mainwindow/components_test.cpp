@@ -20,32 +20,26 @@ namespace {
 using text::cp;
 using ui::toQ;
 
-const char* const kComponents[] = {"PanelLogo",         "ImageLogo",
-                                   "WebBrowserLogo",    "BevelLogoLeft",
-                                   "BevelLogoTop",      "BevelLogoRight",
-                                   "PanelNavigace",     "TreeViewNavigace",
-                                   "SplitterFirmy",     "PanelSeznamFirem",
-                                   "PanelBtnZobr",      "ToolBarSwitch",
-                                   "ToolButtonVse",     "ToolButtonExponaty",
-                                   "ToolButtonMezera3", "ToolButtonNovinky",
-                                   "ToolButtonMezera4", "ToolButtonZapisnik",
-                                   "ToolButtonVyber",   "ListBoxSeznamFirem",
-                                   "PanelTlacitka",     "PnlDoZapisniku",
-                                   "LblDoZapisniku",    "PnlVyradit",
-                                   "LblVyradit",        "PanelTlacitkaVpravo1",
-                                   "PnlExport",         "LblExport",
-                                   "PnlNovyVyber",      "LblNovyVyber",
-                                   "SplitterHledani",   "PanelBackHledani",
-                                   "PanelHledaniText",  "PanelZavritHledani",
-                                   "ListBoxNalezene",   "PanelFulltext",
-                                   "LabelFulltext",     "EditHledani",
-                                   "PanelFull",         "LabelHledej",
-                                   "SplitterWeb",       "PanelExpozice",
-                                   "PanelInfoAll",      "PanelIcon",
-                                   "SpeedButtonTisk",   "PanelInfo",
-                                   "PanelSpace",        "LabelInfo",
-                                   "WebBrowserInfo",    "WebBrowser",
-                                   "PnlStatusBarBack",  "PnlStatusBar"};
+const char* const kComponents[] = {
+    "PanelLogo",          "ImageLogo",          "WebBrowserLogo",
+    "BevelLogoLeft",      "BevelLogoTop",       "BevelLogoRight",
+    "PanelNavigace",      "TreeViewNavigace",   "SplitterFirmy",
+    "PanelSeznamFirem",   "PanelBtnZobr",       "ToolBarSwitch",
+    "ToolButtonMezera1",  "ToolButtonVse",      "ToolButtonMezera2",
+    "ToolButtonExponaty", "ToolButtonMezera3",  "ToolButtonNovinky",
+    "ToolButtonMezera4",  "ToolButtonZapisnik", "ToolButtonMezera5",
+    "ToolButtonVyber",    "ToolButtonMezera6",  "ListBoxSeznamFirem",
+    "PanelTlacitka",      "PnlDoZapisniku",     "LblDoZapisniku",
+    "PnlVyradit",         "LblVyradit",         "PanelTlacitkaVpravo1",
+    "PnlExport",          "LblExport",          "PnlNovyVyber",
+    "LblNovyVyber",       "SplitterHledani",    "PanelBackHledani",
+    "PanelHledaniText",   "PanelZavritHledani", "ListBoxNalezene",
+    "PanelFulltext",      "LabelFulltext",      "EditHledani",
+    "PanelFull",          "LabelHledej",        "SplitterWeb",
+    "PanelExpozice",      "PanelInfoAll",       "PanelIcon",
+    "SpeedButtonTisk",    "PanelInfo",          "PanelSpace",
+    "LabelInfo",          "WebBrowserInfo",     "WebBrowser",
+    "PnlStatusBarBack",   "PnlStatusBar"};
 
 struct ActionCase {
     const char* name;
@@ -100,6 +94,22 @@ TEST_F(ComponentsTest, TheMainWindowHasItsComponentsActionsAndViews) {
                 EXPECT_NE(form.findChild<QWidget*>(name), nullptr) << name;
             }
             EXPECT_EQ(form.PnlStatusBarBack->height(), 31);
+            // The view bar: a 3-pixel separator before, between and after its five buttons.
+            std::vector<QString> viewBar;
+            QLayout& bar = *form.ToolBarSwitch->layout();
+            for (int i = 0; i < bar.count(); ++i) {
+                if (QWidget* w = bar.itemAt(i)->widget()) {
+                    viewBar.push_back(w->objectName());
+                    if (w->objectName().startsWith("ToolButtonMezera")) {
+                        EXPECT_EQ(w->width(), 3) << w->objectName().toStdString();
+                    }
+                }
+            }
+            EXPECT_EQ(viewBar, (std::vector<QString>{
+                                   "ToolButtonMezera1", "ToolButtonVse", "ToolButtonMezera2",
+                                   "ToolButtonExponaty", "ToolButtonMezera3", "ToolButtonNovinky",
+                                   "ToolButtonMezera4", "ToolButtonZapisnik", "ToolButtonMezera5",
+                                   "ToolButtonVyber", "ToolButtonMezera6"}));
             // A printer, also on a desktop without an icon theme.
             EXPECT_FALSE(form.SpeedButtonTisk->icon().pixmap(16, 16).isNull());
             // No browser control of the window opens a context menu; the tree keeps its own.
