@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <QPoint>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -65,6 +66,9 @@ class TFormExpozice : public QMainWindow {
     // given as decimal text (the same number as language()), and the data files when loadData
     // is set, under the progress notice. Throws expo::Error; what was loaded before stays.
     void LoadLanguage(std::string_view languageText, bool loadData);
+    // The progress notice of a long operation, in the colour of config.ini; the main window is
+    // disabled while it exists.
+    std::unique_ptr<TFormDlgHlaseni> showNotice(std::string_view title);
 
     // Makes `button` the one view button down and shows the panel-buttons of its view.
     void SetViewButton(QToolButton* button);

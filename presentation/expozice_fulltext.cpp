@@ -17,6 +17,7 @@
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <chrono>
+#include <memory>
 
 #include "platform/browser/webbrowser.h"
 #include "platform/os/files.h"
@@ -152,10 +153,8 @@ void TFormExpozice::ActFulltextExecute(const QObject* sender) {
     }
     ListBoxNalezene->clear();
     {
-        TFormDlgHlaseni notice(this, FTexts.FTextSearch + ":", {});
-        readNoticeLook(FConfig, FLook);
-        notice.setPanelColor(FLook.noticeBackground);
-        WindowSearch search(notice, *ListBoxNalezene, FTexts.FTextProcessingItem);
+        const std::unique_ptr<TFormDlgHlaseni> notice = showNotice(FTexts.FTextSearch + ":");
+        WindowSearch search(*notice, *ListBoxNalezene, FTexts.FTextProcessingItem);
         searchPages(FNavigation, typed, search);
 
         const bool found = ListBoxNalezene->count() > 0;

@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <algorithm>
 #include <initializer_list>
+#include <memory>
 #include <utility>
 
 #include "platform/browser/webbrowser.h"
@@ -63,25 +64,31 @@ void applyListLook(QWidget* list, const Look& look) {
 
 }  // namespace
 
+std::unique_ptr<TFormDlgHlaseni> TFormExpozice::showNotice(std::string_view title) {
+    auto notice = std::make_unique<TFormDlgHlaseni>(this, title, TFormDlgHlaseni::Options{});
+    readNoticeLook(FConfig, FLook);
+    notice->setPanelColor(FLook.noticeBackground);
+    return notice;
+}
+
 void TFormExpozice::LoadLanguage(std::string_view languageText, bool loadData) {
     PnlStatusBar->clear();
     PnlStatusBar->setToolTip(QString());
 
-    TFormDlgHlaseni notice(this, readNoticeText(FConfig, FLanguage, NoticeText::Title), {});
-    readNoticeLook(FConfig, FLook);
-    notice.setPanelColor(FLook.noticeBackground);
-    notice.SetMessageText(readNoticeText(FConfig, FLanguage, NoticeText::Appearance));
+    const std::unique_ptr<TFormDlgHlaseni> notice =
+        showNotice(readNoticeText(FConfig, FLanguage, NoticeText::Title));
+    notice->SetMessageText(readNoticeText(FConfig, FLanguage, NoticeText::Appearance));
 
     loadLanguageFields(languageText);
     loadCatalogueLook();
     loadLanguageTexts();
     loadPanelLook();
 
-    notice.SetMessageText(readNoticeText(FConfig, FLanguage, NoticeText::Logo));
+    notice->SetMessageText(readNoticeText(FConfig, FLanguage, NoticeText::Logo));
     loadHeaderLogo();
 
-    notice.SetMessageText(readNoticeText(FConfig, FLanguage, NoticeText::Navigation));
-    loadNavigation(notice, loadData);
+    notice->SetMessageText(readNoticeText(FConfig, FLanguage, NoticeText::Navigation));
+    loadNavigation(*notice, loadData);
 }
 
 void TFormExpozice::loadLanguageFields(std::string_view languageText) {

@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <chrono>
 #include <initializer_list>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -149,14 +150,12 @@ void TFormExpozice::ShowSimpleExport() {
     }
     TDlgJednoduchyExport dialog(*this);
     {
-        TFormDlgHlaseni notice(this, FTexts.FTextExport + ":", {});
-        readNoticeLook(FConfig, FLook);
-        notice.setPanelColor(FLook.noticeBackground);
+        const std::unique_ptr<TFormDlgHlaseni> notice = showNotice(FTexts.FTextExport + ":");
         const ui::BusyCursor busy;
         const std::vector<std::string> lines = notebookExportLines(
             FNotebook, FCatalogue.CDSZaznamy, FCatalogue.CDSUmisteni,
             [&](size_t position, size_t count) {
-                notice.SetMessageText(exportProgressLine(FTexts, position, count));
+                notice->SetMessageText(exportProgressLine(FTexts, position, count));
             });
         dialog.setExportText(exportBoxText(lines));
     }
