@@ -245,7 +245,10 @@ TEST(DatasetXmlEncoding, OtherDeclaredEncodingsAreHonoured) {
     // ISO 8859-2 gives Ž, ť and the others codes of its own.
     EXPECT_EQ(firstText(xmlText(declaring("ISO-8859-2"), "\xAElu\xBBou\xE8k\xFD k\xF9\xF2")),
               text::cp("Žluťoučký kůň"));
-    EXPECT_EQ(firstText(xmlText(declaring("iso-8859-1"), "Gr\xFC\xDF" "e")), text::cp("Grüße"));
+    EXPECT_EQ(firstText(xmlText(declaring("iso-8859-1"),
+                                "Gr\xFC\xDF"
+                                "e")),
+              text::cp("Grüße"));
     try {
         firstText(xmlText(declaring("x-no-such-code"), "abc"));
         ADD_FAILURE() << "an unknown encoding was accepted";
