@@ -1,7 +1,7 @@
 #include "presentation/dlg_hlaseni.h"
 
-#include <QApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -19,7 +19,7 @@ constexpr int kHeight = 65;  // hides the interrupt button below the visible par
 
 }  // namespace
 
-TFormDlgHlaseni::TFormDlgHlaseni(QWidget* owner, std::string_view title, Options options)
+TFormDlgHlaseni::TFormDlgHlaseni(QWidget* owner, std::string_view title)
     : QWidget(owner, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName("FormDlgHlaseni");
     setWindowTitle(ui::toQ(text::cp("Hlášení")));
@@ -29,13 +29,8 @@ TFormDlgHlaseni::TFormDlgHlaseni(QWidget* owner, std::string_view title, Options
     lblHlaseni->clear();
     ui::pumpMessages();
 
-    if (!options.framed) {
-        Panel1->setFrameShape(QFrame::NoFrame);
-    }
-    centre(options.framed);
-    if (options.showNow) {
-        show();
-    }
+    centreOnScreen();
+    show();
     ui::pumpMessages();
 
     if (QWidget* mainForm = applicationMainForm()) {
@@ -63,8 +58,7 @@ void TFormDlgHlaseni::buildLayout() {
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName("Panel1");
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setLineWidth(2);
+    Panel1->setFrameShape(QFrame::NoFrame);
     Panel1->setAutoFillBackground(true);
     Panel1->setGeometry(kBorder, kBorder, kClientWidth, kHeight - 2 * kBorder);
 
@@ -90,11 +84,9 @@ void TFormDlgHlaseni::buildLayout() {
     BtnPrerusit->setGeometry(167, 66, 75, 25);
 }
 
-void TFormDlgHlaseni::centre(bool onMainForm) {
+void TFormDlgHlaseni::centreOnScreen() {
     QRect area;
-    if (QWidget* mainForm = applicationMainForm(); onMainForm && mainForm != nullptr) {
-        area = mainForm->frameGeometry();
-    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         area = screen->geometry();
     }
     move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);

@@ -21,12 +21,8 @@ namespace expo::presentation {
 class TFormDlgHlaseni : public QWidget {
     Q_OBJECT
   public:
-    struct Options {
-        bool showNow = true;  // shown at once, not modally
-        bool framed = false;  // bevelled panel, centred on the main window instead of the screen
-    };
-
-    TFormDlgHlaseni(QWidget* owner, std::string_view title, Options options);
+    // Shown at once, centred on the screen.
+    TFormDlgHlaseni(QWidget* owner, std::string_view title);
     ~TFormDlgHlaseni() override;
 
     // Replaces the progress line and pumps the pending messages.
@@ -46,7 +42,7 @@ class TFormDlgHlaseni : public QWidget {
 
   private:
     void buildLayout();
-    void centre(bool onMainForm);
+    void centreOnScreen();
 };
 
 }  // namespace expo::presentation

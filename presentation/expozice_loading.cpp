@@ -65,7 +65,7 @@ void applyListLook(QWidget* list, const Look& look) {
 }  // namespace
 
 std::unique_ptr<TFormDlgHlaseni> TFormExpozice::showNotice(std::string_view title) {
-    auto notice = std::make_unique<TFormDlgHlaseni>(this, title, TFormDlgHlaseni::Options{});
+    auto notice = std::make_unique<TFormDlgHlaseni>(this, title);
     readNoticeLook(FConfig, FLook);
     notice->setPanelColor(FLook.noticeBackground);
     return notice;

@@ -22,7 +22,7 @@ class NoticeTest : public ::testing::Test {
 };
 
 TEST_F(NoticeTest, IsAShortWindowCentredOnTheScreen) {
-    TFormDlgHlaseni notice(nullptr, text::cp("Inicializace programu:"), {});
+    TFormDlgHlaseni notice(nullptr, text::cp("Inicializace programu:"));
     EXPECT_TRUE(notice.isVisible());
     EXPECT_EQ(notice.height(), 65);
     EXPECT_EQ(notice.lblNadpis->text(), ui::toQ(text::cp("Inicializace programu:")));
@@ -37,7 +37,7 @@ TEST_F(NoticeTest, IsAShortWindowCentredOnTheScreen) {
 }
 
 TEST_F(NoticeTest, ShowsEachProgressLine) {
-    TFormDlgHlaseni notice(nullptr, "Export:", {});
+    TFormDlgHlaseni notice(nullptr, "Export:");
     notice.SetMessageText(text::cp("načítání vzhledu."));
     EXPECT_EQ(notice.lblHlaseni->text(), ui::toQ(text::cp("načítání vzhledu.")));
     notice.SetMessageText("2 z 12.");
@@ -49,8 +49,7 @@ TEST_F(NoticeTest, DisablesTheMainWindowWhileItExists) {
     mainForm.show();
     setApplicationMainForm(&mainForm);
     {
-        auto notice =
-            std::make_unique<TFormDlgHlaseni>(&mainForm, "Export:", TFormDlgHlaseni::Options{});
+        auto notice = std::make_unique<TFormDlgHlaseni>(&mainForm, "Export:");
         EXPECT_FALSE(mainForm.isEnabled());
         EXPECT_TRUE(notice->isEnabled()) << "the notice itself is not greyed out";
         notice->SetMessageText("1");
@@ -63,14 +62,14 @@ TEST_F(NoticeTest, BeforeThereIsAMainWindowNothingIsDisabled) {
     QWidget intro;
     intro.show();
     {
-        TFormDlgHlaseni notice(nullptr, "Inicializace programu:", {});
+        TFormDlgHlaseni notice(nullptr, "Inicializace programu:");
         EXPECT_TRUE(intro.isEnabled());
     }
     EXPECT_TRUE(intro.isEnabled());
 }
 
 TEST_F(NoticeTest, ThePanelTakesTheCallersColour) {
-    TFormDlgHlaseni notice(nullptr, "Export:", {});
+    TFormDlgHlaseni notice(nullptr, "Export:");
     notice.setPanelColor(text::colorFromInt(text::strToInt("$00336699")));
     EXPECT_EQ(notice.Panel1->palette().color(QPalette::Window), QColor(0x99, 0x66, 0x33));
 }
