@@ -340,7 +340,6 @@ class TFormExpozice : public QMainWindow {
     int FTreeHeight = 0;
     int FTreeWidth = 0;
     int FNavigationMinWidth = 0;
-    std::vector<std::string> FConfigSections;  // every section name of config.ini, in order
     std::vector<std::string> FRepresentedBrandList;
     std::vector<std::string> FRepresentedFirmList;
 

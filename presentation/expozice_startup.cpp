@@ -30,8 +30,6 @@ TFormExpozice::TFormExpozice(QWidget* owner) : QMainWindow(owner) {
     connectNotebookHandlers();
     connectFulltextHandlers();
     openSettings();
-    FConfigSections = FConfig.sections();
-    FLanguageName.clear();
     runIntro(introPagePath());
     FCurrentViewButton = ToolButtonVse;
     SetViewButton(ToolButtonVse);

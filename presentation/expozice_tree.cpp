@@ -42,7 +42,8 @@ void TFormExpozice::clearNavigation() {
 
 void TFormExpozice::loadNavigation(TFormDlgHlaseni& notice, bool loadData) {
     clearNavigation();
-    NavigationTree tree = buildNavigationTree(FConfig, FConfigSections, FLanguage, FLook.hideData);
+    NavigationTree tree =
+        buildNavigationTree(FConfig, FConfig.sections(), FLanguage, FLook.hideData);
     // The items point at the nodes, which keep their places when the tree moves into the window.
     showNavigationTree(*TreeViewNavigace, tree);
     FNavigation = std::move(tree);
