@@ -111,15 +111,10 @@ void TFormUvod::WebBrowserUvodBeforeNavigate2(const std::string& url, bool& /*ca
     if (closing_) {
         return;
     }
-    FLanguage = -1;
     const std::string lowerUrl = text::asciiLower(url);
-    bool close = lowerUrl.find("appexit.html") != std::string::npos;
     FLanguage = languageOfLink(lowerUrl);
     FMainForm->setLanguage(FLanguage);
-    if (FLanguage != -1) {
-        close = true;
-    }
-    if (!close) {
+    if (FLanguage == -1 && lowerUrl.find("appexit.html") == std::string::npos) {
         return;
     }
     closing_ = true;
