@@ -298,7 +298,7 @@ class TFormExpozice : public QMainWindow {
 
     // expozice_fulltext.cpp: the full-text search, its hit list and the hit panel
     void connectFulltextHandlers();
-    void ActFulltextExecute(const QObject* sender);
+    void ActFulltextExecute();
     void ListBoxNalezeneMouseDown(QPoint position);
     void openHit(const QListWidgetItem& entry);
     void PanelZavritHledaniClick();

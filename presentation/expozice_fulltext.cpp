@@ -119,12 +119,16 @@ class WindowSearch final : public FulltextHost {
 
 void TFormExpozice::connectFulltextHandlers() {
     ListBoxNalezene->setItemDelegate(new FixedHeightDelegate(ListBoxNalezene));
-    connect(PanelFull, &PanelButton::clicked, this,
-            [this] { ui::guard([this] { ActFulltextExecute(PanelFull); }); });
+    connect(PanelFull, &PanelButton::clicked, this, [this] {
+        ui::guard([this] {
+            PanelFull->press(kPressTime);
+            ActFulltextExecute();
+        });
+    });
     connect(EditHledani, &QLineEdit::returnPressed, this,
-            [this] { ui::guard([this] { ActFulltextExecute(EditHledani); }); });
+            [this] { ui::guard([this] { ActFulltextExecute(); }); });
     connect(ActFulltext, &QAction::triggered, this,
-            [this] { ui::guard([this] { ActFulltextExecute(ActFulltext); }); });
+            [this] { ui::guard([this] { ActFulltextExecute(); }); });
     connect(PanelZavritHledani, &PanelButton::clicked, this,
             [this] { ui::guard([this] { PanelZavritHledaniClick(); }); });
     new EventTap(ListBoxNalezene->viewport(), QEvent::MouseButtonPress, [this](QEvent& e) {
@@ -142,10 +146,7 @@ void TFormExpozice::connectFulltextHandlers() {
             forgetNodes);
 }
 
-void TFormExpozice::ActFulltextExecute(const QObject* sender) {
-    if (sender == PanelFull || sender == LabelHledej) {
-        PanelFull->press(kPressTime);
-    }
+void TFormExpozice::ActFulltextExecute() {
     const std::string typed = ui::fromQ(EditHledani->text());
     if (text::trim(typed).empty()) {
         EditHledani->setFocus();
