@@ -23,34 +23,6 @@ bool contains(std::string_view text, std::string_view word) {
     return text.find(word) != std::string_view::npos;
 }
 
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
-// Decodes "%XX" escapes; a "%" not followed by two hexadecimal digits stays as it is.
-std::string percentDecoded(std::string_view text) {
-    std::string decoded;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size() && hexValue(text[i + 1]) >= 0 &&
-            hexValue(text[i + 2]) >= 0) {
-            decoded += static_cast<char>(hexValue(text[i + 1]) * 16 + hexValue(text[i + 2]));
-            i += 2;
-        } else {
-            decoded += text[i];
-        }
-    }
-    return decoded;
-}
-
 // Folder separators compared as one.
 std::string withSlashes(std::string text) {
     std::replace(text.begin(), text.end(), '\\', '/');
@@ -100,7 +72,7 @@ std::string localPathFromUrl(std::string_view url) {
             rest.remove_prefix(pathStart);
         }
     }
-    return percentDecoded(rest);
+    return std::string(rest);
 }
 
 CommandLine splitCommandLine(std::string_view commandLine) {

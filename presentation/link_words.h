@@ -22,8 +22,8 @@ struct CommandLine {
     bool operator==(const CommandLine&) const = default;
 };
 
-// The local path that a "file:" URL names (its percent escapes decoded, a query or fragment
-// left out); any other text is taken as a path as it is.
+// The local path that a "file:" URL names, a query or fragment left out; any other text is taken
+// as a path as it is. The URL comes decoded from the browser (a "%" in it is the file name's own).
 std::string localPathFromUrl(std::string_view url);
 
 // Splits a command line into program and arguments. The program is the text in double quotes

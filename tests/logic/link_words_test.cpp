@@ -111,7 +111,7 @@ INSTANTIATE_TEST_SUITE_P(
         LinkCase{"SubPageWithoutTitleStopsTheSearch", "file:///disc/pages/dva.htm", false, {}},
         LinkCase{"Program", "file:///disc/bin/setup.exe", true, {"start /disc/bin/setup.exe"}},
         LinkCase{"ProgramWithArguments",
-                 "file:///disc/Setup.EXE%20/S%20%22C:/Program%20Files%22",
+                 "file:///disc/Setup.EXE /S \"C:/Program Files\"",
                  true,
                  {"start /disc/Setup.EXE [/S] [C:/Program Files]"}},
         // Only a program whose file name ends in ".exe" is started.
@@ -211,7 +211,9 @@ INSTANTIATE_TEST_SUITE_P(
                       PathCase{"FILE:///disc/a.zip", "/disc/a.zip"},
                       PathCase{"file://localhost/disc/a.zip", "/disc/a.zip"},
                       PathCase{"file:/disc/a.zip", "/disc/a.zip"},
-                      PathCase{"file:///disc/m%C3%A1%20b.zip", "/disc/m\xC3\xA1 b.zip"},
+                      // Decoded once by the browser already: a "%" left is part of the name.
+                      PathCase{"file:///disc/m\xE1 b.zip?x", "/disc/m\xE1 b.zip"},
+                      PathCase{"file:///disc/a%20b.zip#page", "/disc/a%20b.zip"},
                       PathCase{"file:///disc/100%.zip", "/disc/100%.zip"},
                       PathCase{"file:///disc/a.zip#page", "/disc/a.zip"},
                       PathCase{"file:///disc/a.zip?x=1", "/disc/a.zip"},
