@@ -30,14 +30,10 @@ std::vector<ExhibitorEntry> readExhibitorEntries(ds::ClientDataSet& zaznamy) {
     return entries;
 }
 
-bool exhibitorNameLess(std::string_view a, std::string_view b) {
-    return text::collateNoCase(a, b) < 0;
-}
-
 void sortExhibitorEntries(std::vector<ExhibitorEntry>& entries) {
     std::stable_sort(entries.begin(), entries.end(),
                      [](const ExhibitorEntry& a, const ExhibitorEntry& b) {
-                         return exhibitorNameLess(a.name, b.name);
+                         return text::collateNoCase(a.name, b.name) < 0;
                      });
 }
 

@@ -25,9 +25,8 @@ std::string exhibitorDisplayName(std::string_view katNazev);
 // record to its end.
 std::vector<ExhibitorEntry> readExhibitorEntries(ds::ClientDataSet& zaznamy);
 
-// The list's order: the Czech locale's alphabet without regard to case.
-bool exhibitorNameLess(std::string_view a, std::string_view b);
-// Sorts as the list shows its entries; entries of equal names keep their order.
+// Sorts as the list shows its entries: the Czech locale's alphabet without regard to case;
+// entries of equal names keep their order.
 void sortExhibitorEntries(std::vector<ExhibitorEntry>& entries);
 
 enum class ExhibitorView { News, Exhibits };

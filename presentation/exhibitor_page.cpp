@@ -25,6 +25,13 @@ std::string languageColumn(const ds::ClientDataSet& CDSJazyky, std::string_view 
     return std::string(fallback);
 }
 
+// The datasets of the catalogue that an exhibitor page reads.
+PageDataSets pageDataSets(Catalogue& catalogue) {
+    return {catalogue.CDSZaznamy,  catalogue.CDSNomenklatury, catalogue.CDSUmisteni,
+            catalogue.CDSExponaty, catalogue.CDSZastFir,      catalogue.CDSZastZnac,
+            catalogue.CDSDoplnInf};
+}
+
 }  // namespace
 
 LanguageSuffixes chooseLanguageSuffixes(const ds::ClientDataSet& CDSJazyky,
@@ -64,12 +71,6 @@ std::optional<std::string> makeExhibitorPage(Catalogue& catalogue, std::string_v
                                              LanguageSuffixes& suffixes) {
     return makeExhibitorPage(catalogue.CDSJazyky, pageDataSets(catalogue), katId, settings,
                              suffixes);
-}
-
-PageDataSets pageDataSets(Catalogue& catalogue) {
-    return {catalogue.CDSZaznamy,  catalogue.CDSNomenklatury, catalogue.CDSUmisteni,
-            catalogue.CDSExponaty, catalogue.CDSZastFir,      catalogue.CDSZastZnac,
-            catalogue.CDSDoplnInf};
 }
 
 }  // namespace expo::presentation

@@ -55,7 +55,4 @@ std::optional<std::string> makeExhibitorPage(Catalogue& catalogue, std::string_v
                                              const ExhibitorPageSettings& settings,
                                              LanguageSuffixes& suffixes);
 
-// The datasets of the catalogue that an exhibitor page reads.
-PageDataSets pageDataSets(Catalogue& catalogue);
-
 }  // namespace expo::presentation
