@@ -51,7 +51,9 @@ TEST(NotebookAdd, AmongSeveralSelectedTheNotedOneIsPassedOverSilently) {
 TEST(NotebookAdd, ASingleNewExhibitorIsNotReported) {
     Notebook notebook;
     const size_t skipped = addToNotebook(notebook, {entry("Alfa", 1)});
+    EXPECT_EQ(skipped, 0u);
     EXPECT_FALSE(tellsAlreadyInNotebook(1, skipped));
+    EXPECT_EQ(names(notebook), (Names{"Alfa"}));
 }
 
 TEST(NotebookAdd, KeysDecideNotNames) {
@@ -60,7 +62,7 @@ TEST(NotebookAdd, KeysDecideNotNames) {
     EXPECT_EQ(notebook.size(), 2u);
     // A different name under a key already noted is the same exhibitor.
     EXPECT_EQ(addToNotebook(notebook, {entry("Alfa s.r.o.", 2)}), 1u);
-    EXPECT_EQ(notebook.size(), 2u);
+    EXPECT_EQ(names(notebook), (Names{"Alfa", "Alfa"}));  // the noted entry is kept as it was
 }
 
 TEST(NotebookAdd, EntriesAddedInTheSameCallCountAsNoted) {
