@@ -81,9 +81,9 @@ class TFormExpozice : public QMainWindow {
     void ShowExhibitorPage(int katId);
     // Empties and hides the path bar.
     void ClearPathBar();
-    // Names `node` (may be none) and its ancestors in the path bar, the node at level i numbered
-    // startIndex + i, and with `withSubPage` the node's current sub-page after it.
-    void BuildPathBar(QTreeWidgetItem* node, int startIndex, bool withSubPage);
+    // Names `node` (may be none) and its ancestors in the path bar instead of what it named, and
+    // with `withSubPage` the node's current sub-page after it.
+    void BuildPathBar(QTreeWidgetItem* node, bool withSubPage);
 
     // Link words of the shown pages (expozice_links.cpp): the before-navigate handlers of the
     // page browser and the header browser, and the print button's click.

@@ -212,8 +212,7 @@ void TFormExpozice::openHit(const QListWidgetItem& entry) {
     // The page browser's link handling takes the sub-page as the node's current one when the
     // navigation starts, which names it in the path bar when it has a title.
     WebBrowser->navigate(discPageTarget(subPage));
-    ClearPathBar();
-    BuildPathBar(node, 0, true);
+    BuildPathBar(node, true);
 }
 
 void TFormExpozice::PanelZavritHledaniClick() {

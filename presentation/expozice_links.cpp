@@ -69,8 +69,7 @@ class TFormExpozice::PageLinks final : public PageLinkHost {
     }
 
     void showSubPageInPathBar(NavNode& node) override {
-        form_.ClearPathBar();
-        form_.BuildPathBar(itemOfNavNode(*form_.TreeViewNavigace, &node), 0, true);
+        form_.BuildPathBar(itemOfNavNode(*form_.TreeViewNavigace, &node), true);
     }
 
     // Started directly, never through a shell; a program that cannot start shows nothing.

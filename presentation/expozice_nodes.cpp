@@ -87,8 +87,7 @@ void TFormExpozice::TreeViewNavigaceChange(QTreeWidgetItem* node) {
     FSelectionList.clear();
     ShowNodeContent(node);
     FTreeClickArmed = false;
-    ClearPathBar();
-    BuildPathBar(node, 0, false);
+    BuildPathBar(node, false);
 }
 
 void TFormExpozice::TreeViewNavigaceClick() {
@@ -97,8 +96,7 @@ void TFormExpozice::TreeViewNavigaceClick() {
     if (FTreeClickArmed && shown && shown->data.Kind == NodeKind::Page) {
         FSelectionList.clear();
         ShowNodeContent(node);
-        ClearPathBar();
-        BuildPathBar(node, 0, false);
+        BuildPathBar(node, false);
     }
     FTreeClickArmed = true;
 }

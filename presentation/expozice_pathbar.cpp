@@ -37,11 +37,11 @@ void TFormExpozice::ClearPathBar() {
     LabelInfo->clear();
 }
 
-void TFormExpozice::BuildPathBar(QTreeWidgetItem* node, int startIndex, bool withSubPage) {
-    LabelInfo->clear();
+void TFormExpozice::BuildPathBar(QTreeWidgetItem* node, bool withSubPage) {
+    ClearPathBar();
     PathBarStyle style = pathBarStyleOf(FLook);
     style.fontPointSize = PanelInfo->font().pointSize();  // the size the label is measured in
-    const PathBar bar = buildPathBar(navNodeOf(node), startIndex, withSubPage, style);
+    const PathBar bar = buildPathBar(navNodeOf(node), 0, withSubPage, style);
     // The items that show the bar's nodes: the node, its parent, and so on up to the root.
     QTreeWidgetItem* item = node;
     for (size_t level = 0; level < bar.nodes.size(); ++level, item = item->parent()) {
@@ -123,8 +123,7 @@ void TFormExpozice::followPathBarLink(const std::string& url) {
     if (target->subPage) {
         WebBrowser->navigate(discPageTarget(navNodeOf(item)->data.CurrentSubPageFile));
     }
-    ClearPathBar();
-    BuildPathBar(item, 0, target->subPage);
+    BuildPathBar(item, target->subPage);
 }
 
 // The bar takes its new width from the layouts once they have handled the change; it is built
@@ -146,8 +145,7 @@ void TFormExpozice::rebuildPathBarLater() {
         this,
         [this] {
             FPathBarRebuildQueued = false;
-            ClearPathBar();
-            BuildPathBar(TreeViewNavigace->currentItem(), 0, true);
+            BuildPathBar(TreeViewNavigace->currentItem(), true);
         },
         Qt::QueuedConnection);
 }

@@ -50,7 +50,7 @@ void TFormExpozice::loadNavigation(TFormDlgHlaseni& notice, bool loadData) {
     FExhibitorNode = itemOfNavNode(*TreeViewNavigace, FNavigation.exhibitorNode);
     if (QTreeWidgetItem* first = TreeViewNavigace->topLevelItem(0)) {
         ShowNodeContent(first);
-        BuildPathBar(first, 0, false);
+        BuildPathBar(first, false);
         // The node shown becomes the tree's current one, unselected and without the change
         // handling: the keys go on from it, and a resized window names it in the path bar again.
         const QSignalBlocker quiet(TreeViewNavigace);
