@@ -7,14 +7,8 @@
 namespace expo::ui {
 
 QString toQ(std::string_view cp1250) {
-    QString out;
-    out.reserve(static_cast<qsizetype>(cp1250.size()));
-    for (const char c : cp1250) {
-        // Every character of the code page lies in the Basic Multilingual Plane.
-        out.append(
-            QChar(static_cast<char16_t>(text::cp1250ToUnicode(static_cast<unsigned char>(c)))));
-    }
-    return out;
+    // Every character of the code page lies in the Basic Multilingual Plane.
+    return QString::fromStdU16String(text::cp1250ToUtf16(cp1250));
 }
 
 std::string fromQ(const QString& text) {
