@@ -6,6 +6,7 @@
 #include "platform/os/paths.h"
 #include "platform/text/error.h"
 #include "platform/text/text.h"
+#include "presentation/exhibitor_list.h"
 
 namespace expo::presentation {
 namespace {
@@ -23,7 +24,7 @@ enum class Column {
 enum class Rule {
     Text,             // the field text
     Br,               // trimmed, CR LF pairs as "<br>"
-    Blank,            // trimmed, CR LF pairs as one blank
+    ExhibitorName,    // as the exhibitor list shows a name
     LogoPath,         // the picture of the logo number in the field
     LogoWidth,        // field: the prefix of the "_WIDTH" and "_HEIGHT" fields
     LogoHeight,       // likewise
@@ -91,7 +92,7 @@ constexpr Keyword kKeywords[] = {
     {"UMISTENIPAVILON", Source::Umisteni, "PLO_ZKRAT", Rule::Text},
     {"UMISTENIPAVODKAZ", Source::Umisteni, "PLO_ZKRAT", Rule::FloorPlanLink},
     {"UMISTENISTANEK", Source::Umisteni, "KTU_STANEK", Rule::Text},
-    {"UMISTENIHLAVNIVYST", Source::Umisteni, "KAT_NAZEV_HL", Rule::Blank},
+    {"UMISTENIHLAVNIVYST", Source::Umisteni, "KAT_NAZEV_HL", Rule::ExhibitorName},
     {"ZASTOUPENAFIRMA", Source::ZastFir, "KTF_TEXT", Rule::Text},
     {"ZASTZNACKA", Source::ZastZnac, "KTZ_TEXT", Rule::Text},
     {"ZASTZNACKANOMENNAZEV", Source::ZastZnac, "NOM_POPIS", Rule::Text, Column::Language},
@@ -99,7 +100,7 @@ constexpr Keyword kKeywords[] = {
     {"LOGOZASTZNACKA", Source::ZastZnac, "LOGO_ID", Rule::LogoPath, Column::AsNamed, true},
     {"LOGOZASTZNACKA_WIDTH", Source::ZastZnac, "LOGO", Rule::LogoWidth, Column::AsNamed, true},
     {"LOGOZASTZNACKA_HEIGHT", Source::ZastZnac, "LOGO", Rule::LogoHeight, Column::AsNamed, true},
-    {"SPOLUVYSTAVOVATELE", Source::Umisteni, "KAT_NAZEV", Rule::Blank},
+    {"SPOLUVYSTAVOVATELE", Source::Umisteni, "KAT_NAZEV", Rule::ExhibitorName},
     {"DOPLINF", Source::DoplnInf, "doplinf_popis", Rule::Text, Column::DoplInf},
     {"LOGODOPLINF", Source::DoplnInf, "LOGO_ID", Rule::LogoPath, Column::AsNamed, true},
     {"LOGODOPLINF_WIDTH", Source::DoplnInf, "LOGO", Rule::LogoWidth, Column::AsNamed, true},
@@ -151,8 +152,8 @@ class Evaluation {
                 return field(fieldName());
             case Rule::Br:
                 return replaceLineBreaks(text::trim(field(fieldName())), "<br>");
-            case Rule::Blank:
-                return replaceLineBreaks(text::trim(field(fieldName())), " ");
+            case Rule::ExhibitorName:
+                return exhibitorDisplayName(field(fieldName()));
             case Rule::LogoPath:
                 return logoPath();
             case Rule::LogoWidth:
