@@ -27,13 +27,6 @@ std::vector<std::string> linksOf(const std::string& html) {
     return links;
 }
 
-bool startsWith(std::string_view s, std::string_view prefix) {
-    return s.substr(0, prefix.size()) == prefix;
-}
-bool endsWith(std::string_view s, std::string_view suffix) {
-    return s.size() >= suffix.size() && s.substr(s.size() - suffix.size()) == suffix;
-}
-
 bool isTemplate(const fs::path& page) {
     return page.parent_path().filename() == "sablony";
 }
@@ -52,32 +45,32 @@ TEST(DemoDiscPages, EveryLinkLeadsToAFileOrIsALinkWord) {
         for (const std::string& link : linksOf(html)) {
             SCOPED_TRACE(page.string() + ": " + link);
             const std::string lower = text::asciiLower(link);
-            if (startsWith(lower, "http:") || startsWith(lower, "mailto:")) {
+            if (lower.starts_with("http:") || lower.starts_with("mailto:")) {
                 continue;
             }
             if (lower == "zpet:") {
                 words.insert("zpet:");
-            } else if (startsWith(lower, "go_polozka_")) {
+            } else if (lower.starts_with("go_polozka_")) {
                 const std::string key = link.substr(11);
-                EXPECT_TRUE(startsWith(key, "polozka") || startsWith(key, "sekce "));
+                EXPECT_TRUE(key.starts_with("polozka") || key.starts_with("sekce "));
                 EXPECT_TRUE(config.sectionExists(key));
-                words.insert(startsWith(key, "polozka") ? "go_polozka_polozka"
+                words.insert(key.starts_with("polozka") ? "go_polozka_polozka"
                                                         : "go_polozka_sekce");
-            } else if (startsWith(lower, "nastav_jaz")) {
+            } else if (lower.starts_with("nastav_jaz")) {
                 const auto n = text::tryStrToInt(link.substr(10));
                 ASSERT_TRUE(n.has_value());
                 EXPECT_GE(*n, 0);
                 EXPECT_LT(*n, kLanguages);
                 words.insert("nastav_jaz");
-            } else if (endsWith(lower, ".mpg") || endsWith(lower, ".mpeg") ||
-                       endsWith(lower, ".avi")) {
+            } else if (lower.ends_with(".mpg") || lower.ends_with(".mpeg") ||
+                       lower.ends_with(".avi")) {
                 words.insert("video");
             } else {
                 const fs::path target =
                     fs::relative(page.parent_path() / link, disc()).lexically_normal();
-                EXPECT_FALSE(startsWith(target.generic_string(), "..")) << "leaves the disc";
+                EXPECT_FALSE(target.generic_string().starts_with("..")) << "leaves the disc";
                 EXPECT_TRUE(existsOnDisc(target.generic_string()));
-                if (endsWith(lower, ".exe") || endsWith(lower, ".zip")) {
+                if (lower.ends_with(".exe") || lower.ends_with(".zip")) {
                     words.insert(lower.substr(lower.size() - 4));
                 }
                 ++checked;
@@ -263,7 +256,7 @@ TEST(DemoDiscTemplates, EveryTemplateUsesEveryKeywordAndNoOther) {
             }
             bool loop = false;
             for (const char* name : kLoops) {
-                loop = loop || startsWith(upper, std::string("BEGIN") + name) ||
+                loop = loop || upper.starts_with(std::string("BEGIN") + name) ||
                        upper == std::string("END") + name;
             }
             const bool known =
@@ -288,7 +281,7 @@ TEST(DemoDiscTemplates, BlocksNestThreeDeepAndEveryLoopHasASeparator) {
             int starts = 0, ends = 0;
             for (const std::string& k : shape.keywords) {
                 // BEGINZASTZNAC also begins with BEGINZASTZ...; match the loop word exactly.
-                if (startsWith(k, begin) &&
+                if (k.starts_with(begin) &&
                     (k.size() == begin.size() ||
                      !std::isalpha(static_cast<unsigned char>(k[begin.size()])))) {
                     ++starts;

@@ -1,11 +1,10 @@
 #include "tests/demo/disc_support.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <variant>
 
+#include "platform/os/files.h"
 #include "platform/os/paths.h"
 #include "platform/text/text.h"
 
@@ -18,11 +17,7 @@ const std::string& disc() {
 }
 
 std::string readDiscFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw std::runtime_error("cannot read " + path.string());
-    }
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return os::readFile(path.string());
 }
 
 IniFile discIni(std::string_view cp1250Name) {

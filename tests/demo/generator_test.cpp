@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "platform/dataset/packet.h"
+#include "platform/os/files.h"
 #include "platform/text/text.h"
 #include "tools/demogen/disc.h"
 #include "tools/demogen/discfiles.h"
@@ -170,7 +171,8 @@ std::map<std::string, std::string> filesBelow(const fs::path& folder) {
     std::map<std::string, std::string> files;
     for (const fs::directory_entry& e : fs::recursive_directory_iterator(folder)) {
         if (e.is_regular_file()) {
-            files.emplace(fs::relative(e.path(), folder).generic_string(), readFile(e.path()));
+            files.emplace(fs::relative(e.path(), folder).generic_string(),
+                          os::readFile(e.path().string()));
         }
     }
     return files;

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/os/files.h"
 #include "tools/demogen/discfiles.h"
 #include "tools/demogen/floorplans.h"
 #include "tools/demogen/model.h"
@@ -26,7 +27,7 @@ std::string archiveOf(const fs::path& folder) {
     std::sort(files.begin(), files.end());
     std::vector<std::pair<std::string, std::string>> entries;
     for (const fs::path& file : files) {
-        const std::string bytes = readFile(file);
+        const std::string bytes = os::readFile(file.string());
         entries.emplace_back(fs::relative(file, folder).generic_string(),
                              isTextFile(file) ? discText(bytes) : bytes);
     }

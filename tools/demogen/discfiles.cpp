@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
+#include "platform/os/files.h"
+#include "platform/text/text.h"
 #include "tools/demogen/wording.h"
 
 namespace expo::demogen {
@@ -15,27 +14,13 @@ namespace fs = std::filesystem;
 
 void writeFile(const fs::path& path, std::string_view bytes) {
     fs::create_directories(path.parent_path());
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out.flush()) {
-        throw std::runtime_error("cannot write " + path.string());
-    }
-}
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        throw std::runtime_error("cannot read " + path.string());
-    }
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    os::writeFile(path.string(), bytes);
 }
 
 bool isTextFile(const fs::path& path) {
     static constexpr std::array<std::string_view, 5> kText = {".ini", ".html", ".htm", ".txt",
                                                               ".css"};
-    std::string ext = path.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string ext = text::asciiLower(path.extension().string());
     return std::find(kText.begin(), kText.end(), ext) != kText.end();
 }
 
@@ -71,7 +56,7 @@ void copyTree(const fs::path& from, const fs::path& to) {
             continue;
         }
         const fs::path target = to / fs::relative(entry.path(), from);
-        const std::string bytes = readFile(entry.path());
+        const std::string bytes = os::readFile(entry.path().string());
         try {
             writeFile(target, isTextFile(entry.path()) ? discText(bytes) : bytes);
         } catch (const std::invalid_argument& e) {

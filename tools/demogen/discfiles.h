@@ -9,9 +9,8 @@
 
 namespace expo::demogen {
 
-// Writes the bytes, making the folders on the way; throws std::runtime_error on failure.
+// Writes the bytes, making the folders on the way; throws expo::Error on failure.
 void writeFile(const std::filesystem::path& path, std::string_view bytes);
-std::string readFile(const std::filesystem::path& path);
 
 // Text files (.ini, .html, .htm, .txt, .css) are kept in UTF-8 in the sources and go onto the
 // disc in code page 1250 with CR LF line ends.
