@@ -8,30 +8,26 @@
 #include <QTest>
 #include <QWebEngineView>
 #include <algorithm>
-#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "platform/browser/webbrowser.h"
 #include "platform/text/text.h"
-#include "platform/ui/pump.h"
 #include "tests/core/temp_folder.h"
+#include "tests/support/wait.h"
 
 namespace expo::browser::testing {
 
-// Generous: the engine's first start on a loaded build machine takes seconds.
-constexpr int kPatienceMs = 30'000;
+using expo::testing::kPatienceMs;
 
-// Pumps at full speed (QTest::qWaitFor sleeps between passes, which slows the engine down) and,
-// as a test has no event loop of its own, deletes what was left for deletion.
+// Waits as the other window tests do and, as a test has no event loop of its own, deletes what
+// was left for deletion.
 inline bool waitFor(const std::function<bool()>& condition) {
-    return ui::pumpUntil(
-        [&] {
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            return condition();
-        },
-        std::chrono::milliseconds(kPatienceMs));
+    return expo::testing::waitFor([&] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return condition();
+    });
 }
 
 class BrowserTest : public ::testing::Test {

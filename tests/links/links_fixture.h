@@ -5,7 +5,6 @@
 #include <QTreeWidget>
 #include <QWebEnginePage>
 #include <QWebEngineView>
-#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -15,15 +14,10 @@
 
 #include "platform/browser/webbrowser.h"
 #include "platform/os/files.h"
-#include "platform/ui/pump.h"
 #include "presentation/navigation_items.h"
 #include "tests/mainwindow/disc_fixture.h"
 
 namespace expo::presentation::testing {
-
-inline bool waitFor(const std::function<bool()>& condition) {
-    return ui::pumpUntil(condition, std::chrono::milliseconds(kPatienceMs));
-}
 
 // The file name of the page a browser shows, once it has finished loading; empty meanwhile.
 inline QString shownPage(const browser::WebBrowser& browser) {

@@ -24,11 +24,12 @@
 #include "presentation/uvod.h"
 #include "tests/core/temp_folder.h"
 #include "tests/support/recording_sink.h"
+#include "tests/support/wait.h"
 
 namespace expo::presentation::testing {
 
-// The web engine's first start on a loaded build machine takes seconds.
-constexpr int kPatienceMs = 60'000;
+using expo::testing::kPatienceMs;
+using expo::testing::waitFor;
 
 inline QWidget* topLevelNamed(const char* name) {
     for (QWidget* w : QApplication::topLevelWidgets()) {

@@ -19,11 +19,11 @@
 #include "presentation/expozice.h"
 #include "tests/core/temp_folder.h"
 #include "tests/support/recording_sink.h"
+#include "tests/support/wait.h"
 
 namespace expo::presentation::testing {
 
-// The web engine's first start on a loaded build machine takes seconds.
-constexpr int kPatienceMs = 60'000;
+using expo::testing::kPatienceMs;
 
 class WindowTest : public ::testing::Test {
   protected:
