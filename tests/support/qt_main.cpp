@@ -29,38 +29,19 @@ void setDefault(const char* name, const char* value) {
     ::setenv(name, value, /*overwrite=*/0);
 }
 
-// A fresh folder that only this user may enter, as XDG_RUNTIME_DIR must be; empty when none was
-// made (an XDG_RUNTIME_DIR of the caller is kept).
-std::filesystem::path makeRuntimeDir() {
-    if (std::getenv("XDG_RUNTIME_DIR") != nullptr) {
-        return {};
-    }
+// A fresh folder that only this user may enter (mkdtemp makes it with mode 0700), made the value
+// of the environment variable `name`; empty when none could be made.
+std::filesystem::path makeFolderFor(const char* name, const char* prefix) {
     std::error_code ec;
     auto base = std::filesystem::temp_directory_path(ec);
     if (ec) {
         base = "/tmp";
     }
-    std::string pattern = (base / "expo-xdg-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {  // mkdtemp creates the folder with mode 0700
-        return {};
-    }
-    ::setenv("XDG_RUNTIME_DIR", pattern.c_str(), 1);
-    return pattern;
-}
-
-// A fresh temporary folder for this process, made the TMPDIR of everything it runs; empty when
-// none could be made.
-std::filesystem::path makePrivateTempDir() {
-    std::error_code ec;
-    auto base = std::filesystem::temp_directory_path(ec);
-    if (ec) {
-        base = "/tmp";
-    }
-    std::string pattern = (base / "expo-test-XXXXXX").string();
+    std::string pattern = (base / (std::string(prefix) + "-XXXXXX")).string();
     if (::mkdtemp(pattern.data()) == nullptr) {
         return {};
     }
-    ::setenv("TMPDIR", pattern.c_str(), 1);
+    ::setenv(name, pattern.c_str(), 1);
     return pattern;
 }
 
@@ -74,11 +55,14 @@ int main(int argc, char** argv) {
     if (::geteuid() == 0) {
         setDefault("QTWEBENGINE_DISABLE_SANDBOX", "1");
     }
-    const std::filesystem::path runtimeDir = makeRuntimeDir();
+    // XDG_RUNTIME_DIR must be private to the user; one the caller set is kept.
+    const std::filesystem::path runtimeDir = std::getenv("XDG_RUNTIME_DIR") != nullptr
+                                                 ? std::filesystem::path()
+                                                 : makeFolderFor("XDG_RUNTIME_DIR", "expo-xdg");
     // The program writes its generated pages into a folder of its own below the temporary
     // folder, the same for every process of a user: tests running side by side each get a
     // temporary folder of their own, so they never read each other's pages.
-    const std::filesystem::path tempDir = makePrivateTempDir();
+    const std::filesystem::path tempDir = makeFolderFor("TMPDIR", "expo-test");
 
     // WebEngine needs contexts shared before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
