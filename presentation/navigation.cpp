@@ -40,7 +40,6 @@ class NavigationBuilder {
     // by its own children, in file order. Every call walks the whole section list, so the
     // children may stand anywhere in the file relative to their parent.
     void AddNavigationChildren(NavNode* parentNode, const std::string& parentKey) {
-        NavNode* node = nullptr;
         for (size_t i = 0; i < sections_.size(); ++i) {
             const std::string name = text::trim(sections_[i]);
             if (!isItem(name) || read(name, "rodic") != parentKey) {
@@ -52,7 +51,7 @@ class NavigationBuilder {
                 AddNavigationChildren(parentNode, name);
                 continue;
             }
-            node = AddNavigationNode(parentNode, i);
+            NavNode* node = AddNavigationNode(parentNode, i);
             if (isExhibitorItem(name)) {
                 tree_.exhibitorNode = node;
             }
