@@ -20,16 +20,16 @@ void appendHex(std::string& out, uint8_t byte) {
 }
 
 std::string page(const std::string& links, const PathBarStyle& style) {
+    const std::string linkColor = ColorToHtml(style.linkColor);
     return "<html><body style=\"margin-left: 0px; margin-top: 0px; margin-bottom: 0px; "
            "margin-right: 0px; border: 0px; padding: 0px\" link=\"" +
-           ColorToHtml(style.linkColor) + "\" " + "vlink=\"" + ColorToHtml(style.linkColor) +
-           "\" " + "alink=\"" + ColorToHtml(style.activeLinkColor) + "\" " + "bgcolor=\"" +
-           ColorToHtml(style.backColor) + "\" scroll=\"no\">" +
-           "<table style=\"font-family: Verdana; font-size: " +
-           text::intToStr(style.fontPointSize) + "pt\" " +
-           "height=\"100%\" height=\"100%\" cellpadding=\"0\" " +
-           "cellspacing=\"0\" border=\"0\">" + "<tr><td valign=\"middle\">" + links + "</td></tr>" +
-           "</table>" + "</body></html>";
+           linkColor + "\" vlink=\"" + linkColor + "\" alink=\"" +
+           ColorToHtml(style.activeLinkColor) + "\" bgcolor=\"" + ColorToHtml(style.backColor) +
+           "\" scroll=\"no\"><table style=\"font-family: Verdana; font-size: " +
+           text::intToStr(style.fontPointSize) +
+           "pt\" height=\"100%\" height=\"100%\" cellpadding=\"0\" cellspacing=\"0\" "
+           "border=\"0\"><tr><td valign=\"middle\">" +
+           links + "</td></tr></table></body></html>";
 }
 
 }  // namespace
