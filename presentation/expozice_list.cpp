@@ -46,7 +46,6 @@ int TFormExpozice::selectFilterVyst(const std::string& filter) {
     std::vector<ExhibitorEntry> entries = readExhibitorEntries(zaznamy);
     const bool found = !entries.empty();
     PnlDoZapisniku->setEnabled(found);
-    LblDoZapisniku->setEnabled(found);
     if (!found) {
         WebBrowser->navigate("about:blank");
         return 0;

@@ -53,7 +53,6 @@ void TFormExpozice::ShowNodeContent(QTreeWidgetItem* node) {
                 FillExhibitorList(filter);
                 const bool listed = exhibitorKeyOf(ListBoxSeznamFirem->item(0)).has_value();
                 PnlDoZapisniku->setEnabled(listed);
-                LblDoZapisniku->setEnabled(listed);
                 return;
             }
             break;

@@ -4,11 +4,9 @@
 // window. "Vyřadit" and "Export" are enabled from the first addition until a removal empties the
 // notebook.
 #include <QAction>
-#include <QLabel>
 #include <QListWidget>
 #include <QToolButton>
 #include <chrono>
-#include <initializer_list>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -65,10 +63,8 @@ void TFormExpozice::connectNotebookHandlers() {
 }
 
 void TFormExpozice::enableNotebookButtons(bool enabled) {
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{PnlVyradit, LblVyradit, PnlExport, LblExport}) {
-        w->setEnabled(enabled);
-    }
+    PnlVyradit->setEnabled(enabled);
+    PnlExport->setEnabled(enabled);
 }
 
 // With a single entry selected, an exhibitor already noted is reported; of several, those

@@ -57,7 +57,6 @@ void TFormExpozice::ActVyberExecute() {
 void TFormExpozice::showSelectionButtons() {
     const bool found = ListBoxSeznamFirem->count() > 0;
     PnlDoZapisniku->setEnabled(found);
-    LblDoZapisniku->setEnabled(found);
     LblNovyVyber->setText(ui::toQ(found ? FTexts.FTextNewSelection : FTexts.FTextRunSelection));
     PnlNovyVyber->fitToLabel();
 }

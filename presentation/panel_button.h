@@ -1,6 +1,7 @@
 #pragma once
 // A panel used as a button: a raised panel with a centred label. A click on the panel or on its
-// label emits clicked(). The panel is as wide as its label plus 10 pixels once fitted.
+// label emits clicked(), and the label is enabled with the panel. The panel is as wide as its
+// label plus 10 pixels once fitted.
 #include <QFrame>
 #include <chrono>
 

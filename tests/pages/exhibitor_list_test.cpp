@@ -84,6 +84,11 @@ TEST_F(ExhibitorList, EmptySectionShowsItsPlaceholderOnly) {
     EXPECT_FALSE(exhibitorKeyOf(w.ListBoxSeznamFirem->item(0)).has_value());
     expectNothingListed(w, 1);
     EXPECT_TRUE(w.PanelSeznamFirem->isVisible());
+
+    select(sectionOne());  // "Do zápisníku" comes back with the exhibitors
+    EXPECT_EQ(listNames().size(), 2u);
+    EXPECT_TRUE(w.PnlDoZapisniku->isEnabled());
+    EXPECT_TRUE(w.LblDoZapisniku->isEnabled());
 }
 
 TEST_F(ExhibitorList, NamesAreTrimmedJoinedAndSortedInTheCzechAlphabet) {
