@@ -200,15 +200,18 @@ SimpleSearchInput TDlgHledani::simpleInput() const {
             .restriction = static_cast<Restriction>(ComboBoxVybrat->currentIndex())};
 }
 
+bool TDlgHledani::simpleMode() const {
+    return PageControlHledani->currentWidget() == TabSheetJednoduche;
+}
+
 void TDlgHledani::BtnPokocileClick() {
-    if (PageControlHledani->currentWidget() == TabSheetJednoduche) {
+    if (simpleMode()) {
         showPage(false);
         carryToAdvanced();
     } else {
         showPage(true);
         carryToSimple();
     }
-    FSimpleMode = !FSimpleMode;
 }
 
 void TDlgHledani::showPage(bool simple) {
@@ -302,7 +305,7 @@ AdvancedSearchInput TDlgHledani::advancedInput(ShownRows& shownRows) const {
 void TDlgHledani::ActProvestVyberExecute() {
     setResult(0);
     const presentation::LanguageTexts& texts = FMainForm.texts();
-    if (FSimpleMode) {
+    if (simpleMode()) {
         if (!hasSimpleCondition(simpleInput())) {
             EditNAZEVFIRMY->setFocus();
             throw Error(texts.FTextNeedOneCondition);

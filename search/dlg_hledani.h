@@ -42,7 +42,7 @@ class TDlgHledani : public QDialog {
     ~TDlgHledani() override;
 
     // Whether the simple page was shown when the dialog closed.
-    bool simpleMode() const { return FSimpleMode; }
+    bool simpleMode() const;
     // The advanced page's filters and description, as OK built them.
     const AdvancedFilters& filters() const { return FFilters; }
     // The simple page's controls as the user left them.
@@ -132,7 +132,6 @@ class TDlgHledani : public QDialog {
     void CBoxPavilonExDropDown(QComboBox* combo);
 
     presentation::TFormExpozice& FMainForm;
-    bool FSimpleMode = true;
     AdvancedFilters FFilters;
     std::array<CriterionBand, kCriterionCount> FBands;
 };
