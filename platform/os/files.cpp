@@ -26,10 +26,6 @@ extern char** environ;
 namespace expo::os {
 namespace {
 
-bool statOf(const std::string& path, struct stat& info) {
-    return ::stat(path.c_str(), &info) == 0;
-}
-
 [[noreturn]] void refuseRead(const std::string& path, int error) {
     throw Error(text::cp("Soubor nelze přečíst: ") + text::utf8ToCp1250(path) + " (" +
                 std::strerror(error) + ")");
@@ -125,12 +121,7 @@ bool isRemovableDevice(unsigned major, unsigned minor) {
 
 bool fileExists(const std::string& path) {
     struct stat info {};
-    return statOf(path, info) && !S_ISDIR(info.st_mode);
-}
-
-bool folderExists(const std::string& path) {
-    struct stat info {};
-    return statOf(path, info) && S_ISDIR(info.st_mode);
+    return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
 std::optional<std::string> readFileIfExists(const std::string& path) {

@@ -10,8 +10,6 @@ namespace expo::os {
 
 // Something other than a folder exists at the path (symbolic links followed).
 bool fileExists(const std::string& path);
-// A folder exists at the path.
-bool folderExists(const std::string& path);
 
 // The file's bytes, unchanged. Throws expo::Error naming the file and the system's reason when
 // it cannot be read (a folder cannot). `readFileIfExists` gives nullopt when nothing is there.

@@ -134,15 +134,20 @@ TEST(PrivateTempFolder, RefusesWhatIsNotAPrivateFolder) {
     }
 }
 
-TEST(Files, ExistenceOfFilesAndFolders) {
+TEST(Files, ExistenceOfFiles) {
     testing::TempFolder dir;
     const auto file = dir.write("a.txt", "x");
+    const fs::path links = dir.path() / "links";
+    fs::create_directory(links);
+    fs::create_symlink(file, links / "to-file");
+    fs::create_directory_symlink(dir.path(), links / "to-folder");
+    fs::create_symlink(dir.path() / "missing", links / "dangling");
     EXPECT_TRUE(fileExists(file));
-    EXPECT_FALSE(folderExists(file));
     EXPECT_FALSE(fileExists(dir.path().string()));
-    EXPECT_TRUE(folderExists(dir.path().string()));
     EXPECT_FALSE(fileExists(dir.path().string() + "/missing"));
-    EXPECT_FALSE(folderExists(dir.path().string() + "/missing"));
+    EXPECT_TRUE(fileExists((links / "to-file").string()));
+    EXPECT_FALSE(fileExists((links / "to-folder").string()));
+    EXPECT_FALSE(fileExists((links / "dangling").string()));
 }
 
 std::string contentOf(const fs::path& path) {
