@@ -6,33 +6,23 @@
 #include "platform/text/text.h"
 #include "presentation/catalogue_sections.h"
 #include "presentation/exhibitor_list.h"
+#include "tests/dataset/support.h"
 
 namespace expo::presentation {
 namespace {
 
 using ds::FieldType;
 using ds::Null;
-using ds::Value;
-
-ds::FieldDef field(std::string name, FieldType type, int size = 0) {
-    return {std::move(name), type, size, false};
-}
-
-// A dataset loaded from rows held in memory.
-std::unique_ptr<ds::ClientDataSet> dataSet(std::vector<ds::FieldDef> fields,
-                                           std::vector<std::vector<Value>> rows) {
-    auto result = std::make_unique<ds::ClientDataSet>("CDSTest");
-    result->loadFromPacket({std::move(fields), std::move(rows)});
-    return result;
-}
+using ds::testing::field;
+using ds::testing::loaded;
 
 TEST(LogicCatalogueData, SectionsOfTheDatasetInFileOrder) {
-    const auto sections = dataSet({field("SEKCE_ID", FieldType::Integer, 4),
-                                   field("SEKCE_NAZEV0", FieldType::FixedString, 80),
-                                   field("SEKCE_NAZEV1", FieldType::FixedString, 80)},
-                                  {{int64_t{7}, std::string("Stroje   "), std::string("Machines")},
-                                   {int64_t{3}, std::string(""), std::string("Furniture")},
-                                   {int64_t{-2}, text::cp("  Nábytek "), Null{}}});
+    const auto sections = loaded({field("SEKCE_ID", FieldType::Integer, 4),
+                                  field("SEKCE_NAZEV0", FieldType::FixedString, 80),
+                                  field("SEKCE_NAZEV1", FieldType::FixedString, 80)},
+                                 {{int64_t{7}, std::string("Stroje   "), std::string("Machines")},
+                                  {int64_t{3}, std::string(""), std::string("Furniture")},
+                                  {int64_t{-2}, text::cp("  Nábytek "), Null{}}});
     const auto result = datasetSections(*sections);
     ASSERT_EQ(result.size(), 3u);
     EXPECT_EQ(result[0].caption, "Stroje");
@@ -46,14 +36,14 @@ TEST(LogicCatalogueData, SectionsOfTheDatasetInFileOrder) {
 
 TEST(LogicCatalogueData, DistinctTextsByLocaleCaseInTextOrder) {
     const auto brands =
-        dataSet({field("KAT_ID", FieldType::Integer, 4), field("KTZ_TEXT", FieldType::String, 60)},
-                {{int64_t{1}, text::cp("škoda")},
-                 {int64_t{2}, std::string("Alfa")},
-                 {int64_t{3}, text::cp("ŠKODA ")},
-                 {int64_t{4}, std::string(" ALFA")},
-                 {int64_t{5}, std::string("")},
-                 {int64_t{6}, Null{}},
-                 {int64_t{7}, std::string("Beta")}});
+        loaded({field("KAT_ID", FieldType::Integer, 4), field("KTZ_TEXT", FieldType::String, 60)},
+               {{int64_t{1}, text::cp("škoda")},
+                {int64_t{2}, std::string("Alfa")},
+                {int64_t{3}, text::cp("ŠKODA ")},
+                {int64_t{4}, std::string(" ALFA")},
+                {int64_t{5}, std::string("")},
+                {int64_t{6}, Null{}},
+                {int64_t{7}, std::string("Beta")}});
     brands->setFilter("KAT_ID=7");
     brands->setFiltered(true);
     const auto texts = distinctTexts(*brands, "KTZ_TEXT");
@@ -70,7 +60,7 @@ TEST(LogicCatalogueData, DistinctTextsByLocaleCaseInTextOrder) {
 }
 
 TEST(LogicCatalogueData, ExhibitorEntriesUnderTheFilter) {
-    const auto zaznamy = dataSet(
+    const auto zaznamy = loaded(
         {field("KAT_ID", FieldType::Integer, 4), field("KAT_NAZEV", FieldType::FixedString, 255),
          field("SEKCE_ID", FieldType::Integer, 4)},
         {{int64_t{10}, std::string("  Beta\r\nTrade  "), int64_t{1}},

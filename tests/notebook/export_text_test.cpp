@@ -17,6 +17,7 @@
 #include "platform/text/text.h"
 #include "presentation/notebook_export.h"
 #include "tests/core/temp_folder.h"
+#include "tests/dataset/support.h"
 
 namespace expo::presentation {
 namespace {
@@ -24,6 +25,7 @@ namespace {
 using ds::FieldType;
 using ds::Null;
 using ds::Value;
+using ds::testing::field;
 using text::cp;
 using Lines = std::vector<std::string>;
 
@@ -65,10 +67,6 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"BlankArea", "   ", "A 140", ""},
                       LineCase{"Trimmed", " VP ", "VP 101    ", "VP - VP 101"}),
     [](const auto& info) { return std::string(info.param.name); });
-
-ds::FieldDef field(std::string name, FieldType type, int size = 0) {
-    return {std::move(name), type, size, false};
-}
 
 // Exhibitors and placements as the catalogue holds them: fixed-length text with its blanks.
 class ExportBlocks : public ::testing::Test {
