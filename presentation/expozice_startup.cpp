@@ -85,9 +85,7 @@ std::string TFormExpozice::introPagePath() const {
 }
 
 void TFormExpozice::runIntro(const std::string& introPage) {
-    const WindowSize size = introWindowSize(FConfig);
-    TFormUvod intro(this, introPage, size.width, size.height, size.percent,
-                    resolutionNotice(FConfig));
+    TFormUvod intro(this, introPage, introWindowSize(FConfig), resolutionNotice(FConfig));
     intro.exec();
 }
 

@@ -41,7 +41,7 @@ void TFormUvod::setPageLoadedHook(PageLoadedHook hook) {
     pageLoadedHook() = std::move(hook);
 }
 
-TFormUvod::TFormUvod(TFormExpozice* owner, std::string url, int width, int height, bool percent,
+TFormUvod::TFormUvod(TFormExpozice* owner, std::string url, const WindowSize& size,
                      std::string_view resolutionText)
     : QDialog(owner, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       FUrl(std::move(url)),
@@ -66,16 +66,16 @@ TFormUvod::TFormUvod(TFormExpozice* owner, std::string url, int width, int heigh
         }
     });
 
-    applySize(width, height, percent);
+    applySize(size);
 
     if (isLowResolution(primaryScreenSize()) && !resolutionText.empty()) {
         ui::showStandardInformation(resolutionText);
     }
 }
 
-void TFormUvod::applySize(int width, int height, bool percent) {
+void TFormUvod::applySize(const WindowSize& size) {
     const ScreenSize screen = primaryScreenSize();
-    const PixelSize pixels = toPixels({width, height, percent}, screen);
+    const PixelSize pixels = toPixels(size, screen);
     if (pixels.maximised) {
         resize(kLayoutSize);
         setWindowState(Qt::WindowMaximized);

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "presentation/window_size.h"
+
 namespace expo::browser {
 class WebBrowser;
 }
@@ -20,11 +22,11 @@ class TFormExpozice;
 class TFormUvod : public QDialog {
     Q_OBJECT
   public:
-    // `url` is the intro page's full path. `width` and `height` are pixels, or with `percent`
+    // `url` is the intro page's full path. The size is in pixels, or with `percent` in
     // percentages of the screen, where -1 (or 100 and more) asks for a maximised window.
     // Shows `resolutionText` in the information dialog first when the screen is smaller than
     // 1024 x 768 and the text is not empty.
-    TFormUvod(TFormExpozice* owner, std::string url, int width, int height, bool percent,
+    TFormUvod(TFormExpozice* owner, std::string url, const WindowSize& size,
               std::string_view resolutionText);
 
     browser::WebBrowser* WebBrowserUvod = nullptr;
@@ -37,7 +39,7 @@ class TFormUvod : public QDialog {
     bool event(QEvent* event) override;
 
   private:
-    void applySize(int width, int height, bool percent);
+    void applySize(const WindowSize& size);
     void FormActivate();
     void WebBrowserUvodBeforeNavigate2(const std::string& url, bool& cancel);
     void runFirstLoading();
