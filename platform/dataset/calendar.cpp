@@ -56,8 +56,12 @@ std::string formatTime(int64_t msOfDay) {
     return buf;
 }
 
+int64_t timestampDay(int64_t ms) {
+    return floorDiv(ms, kMsPerDay);
+}
+
 std::string formatTimestamp(int64_t ms) {
-    const int64_t day = floorDiv(ms, kMsPerDay);
+    const int64_t day = timestampDay(ms);
     return formatDate(day) + "T" + formatTime(ms - day * kMsPerDay);
 }
 

@@ -69,6 +69,7 @@ struct CivilDate {
 };
 CivilDate civilDate(int64_t dayNumber);
 constexpr int64_t kMsPerDay = 86'400'000;
+int64_t timestampDay(int64_t ms);  // the day number of a Timestamp value, rounded down
 
 std::string formatDate(int64_t dayNumber);  // "YYYY-MM-DD"
 std::string formatTime(int64_t msOfDay);    // "hh:mm:ss.zzz"

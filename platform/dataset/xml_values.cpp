@@ -82,10 +82,6 @@ std::string formatHms(int64_t ms) {
     return buf;
 }
 
-int64_t floorDay(int64_t ms) {
-    return ms / kMsPerDay - (ms % kMsPerDay < 0);
-}
-
 }  // namespace
 
 std::string formatValue(FieldType type, int64_t number) {
@@ -100,7 +96,7 @@ std::string formatValue(FieldType type, int64_t number) {
             }
             return formatHms(number);
         case FieldType::Timestamp: {
-            const int64_t day = floorDay(number);
+            const int64_t day = timestampDay(number);
             const int64_t ms = number - day * kMsPerDay;
             return ms == 0 ? formatYmd(day) : formatYmd(day) + "T" + formatHms(ms);
         }

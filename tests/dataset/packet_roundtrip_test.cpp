@@ -175,5 +175,14 @@ TEST(DatasetCalendar, DayNumbersAndTheirText) {
     EXPECT_EQ(formatTimestamp(dayNumber(1988, 12, 28) * kMsPerDay + 1), "1988-12-28T00:00:00.001");
 }
 
+TEST(DatasetCalendar, TimestampDayRoundsDown) {
+    EXPECT_EQ(timestampDay(0), 0);
+    EXPECT_EQ(timestampDay(kMsPerDay - 1), 0);
+    EXPECT_EQ(timestampDay(kMsPerDay), 1);
+    EXPECT_EQ(timestampDay(-1), -1);
+    EXPECT_EQ(timestampDay(-kMsPerDay), -1);
+    EXPECT_EQ(timestampDay(-kMsPerDay - 1), -2);
+}
+
 }  // namespace
 }  // namespace expo::ds
