@@ -114,6 +114,8 @@ INSTANTIATE_TEST_SUITE_P(
                  "file:///disc/Setup.EXE /S \"C:/Program Files\"",
                  true,
                  {"start /disc/Setup.EXE [/S] [C:/Program Files]"}},
+        // The URL arrives decoded: a "%" left in it belongs to the file's name.
+        LinkCase{"ProgramNameWithPercent", "file:///disc/a%41.exe", true, {"start /disc/a%41.exe"}},
         // Only a program whose file name ends in ".exe" is started.
         LinkCase{"OtherProgramWithExeFurtherOn", "/bin/sh -c \"touch x\" .exe2", true, {}},
         LinkCase{"QuotedOtherProgram", "\"/bin/sh\" -c x.exe", true, {}},
