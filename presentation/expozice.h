@@ -79,6 +79,9 @@ class TFormExpozice : public QMainWindow {
     // Shows the page of the exhibitor with this KAT_ID; an unknown one leaves the page as it is.
     // Throws expo::Error when the page cannot be made (the browser is then left blank).
     void ShowExhibitorPage(int katId);
+    // Makes the exhibitor list's entry at `row` the only one selected and shows its exhibitor's
+    // page; the empty-section entry shows nothing.
+    void ShowListEntry(int row);
     // Empties and hides the path bar.
     void ClearPathBar();
     // Names `node` (may be none) and its ancestors in the path bar instead of what it named, and
@@ -269,7 +272,6 @@ class TFormExpozice : public QMainWindow {
     void TreeViewNavigaceExpandedOrCollapsed();
     // expozice_list.cpp, expozice_views.cpp: the exhibitor list and its views
     void FillExhibitorList(const std::string& filter);
-    void showFirstEntry();
     void ListBoxSeznamFiremMouseDown(QPoint position);
     void ListBoxSeznamFiremKeyUp(int key);
     void showExhibitorLater(std::optional<int32_t> key);

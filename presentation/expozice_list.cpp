@@ -31,7 +31,7 @@ void TFormExpozice::FillExhibitorList(const std::string& filter) {
             WebBrowser->navigate("about:blank");
         } else {
             setExhibitorEntries(*ListBoxSeznamFirem, std::move(entries));
-            showFirstEntry();
+            ShowListEntry(0);
         }
     }
     ShowStatusLine();
@@ -52,13 +52,13 @@ int TFormExpozice::selectFilterVyst(const std::string& filter) {
     }
     const int count = zaznamy.recordCount();
     setExhibitorEntries(*ListBoxSeznamFirem, std::move(entries));
-    showFirstEntry();
+    ShowListEntry(0);
     return count;
 }
 
-void TFormExpozice::showFirstEntry() {
-    selectOnly(*ListBoxSeznamFirem, 0);
-    if (const std::optional<int32_t> key = exhibitorKeyOf(ListBoxSeznamFirem->item(0))) {
+void TFormExpozice::ShowListEntry(int row) {
+    selectOnly(*ListBoxSeznamFirem, row);
+    if (const std::optional<int32_t> key = exhibitorKeyOf(ListBoxSeznamFirem->item(row))) {
         ShowExhibitorPage(*key);
     }
 }

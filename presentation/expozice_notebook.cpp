@@ -89,7 +89,7 @@ void TFormExpozice::ActZapisnikExecute() {
         const ui::BusyCursor busy;
         setExhibitorEntries(*ListBoxSeznamFirem, FNotebook);
         if (ListBoxSeznamFirem->count() > 0) {
-            showFirstEntry();
+            ShowListEntry(0);
         } else {
             WebBrowser->navigate("about:blank");
         }
@@ -113,11 +113,7 @@ void TFormExpozice::ActZrusitZeZapisnikuExecute() {
     FNotebook = std::move(removal.remaining);
     setExhibitorEntries(*ListBoxSeznamFirem, FNotebook);
     if (removal.rowToShow >= 0) {
-        selectOnly(*ListBoxSeznamFirem, removal.rowToShow);
-        if (const std::optional<int32_t> key =
-                exhibitorKeyOf(ListBoxSeznamFirem->item(removal.rowToShow))) {
-            ShowExhibitorPage(*key);
-        }
+        ShowListEntry(removal.rowToShow);
     } else {
         WebBrowser->navigate("about:blank");
         enableNotebookButtons(false);

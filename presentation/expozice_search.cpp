@@ -45,7 +45,7 @@ void TFormExpozice::ActVyberExecute() {
     SetViewButton(ToolButtonVyber);
     setExhibitorEntries(*ListBoxSeznamFirem, FSelectionList);
     if (!FSelectionList.empty()) {
-        showFirstEntry();
+        ShowListEntry(0);
     }
     showSelectionButtons();
     FCurrentViewButton = ToolButtonVyber;

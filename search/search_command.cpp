@@ -46,10 +46,7 @@ bool RunSearchDialog(TFormExpozice& form) {
     // The simple search has shown its first exhibitor already; the advanced one leaves that
     // until its details are unlinked again.
     if (!dialog.simpleMode() && list.count() > 0) {
-        presentation::selectOnly(list, 0);
-        if (const std::optional<int32_t> key = presentation::exhibitorKeyOf(list.item(0))) {
-            form.ShowExhibitorPage(*key);
-        }
+        form.ShowListEntry(0);
     }
     return true;
 }
