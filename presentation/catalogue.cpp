@@ -61,6 +61,13 @@ std::vector<FieldDef> sekceFields() {
     return f;
 }
 
+// Required LOGO1_WIDTH, LOGO1_HEIGHT, LOGO2_WIDTH and LOGO2_HEIGHT.
+void logoSizes(std::vector<FieldDef>& f) {
+    for (const char* name : {"LOGO1_WIDTH", "LOGO1_HEIGHT", "LOGO2_WIDTH", "LOGO2_HEIGHT"}) {
+        f.push_back(integer(name, true));
+    }
+}
+
 // The field objects of the exhibitors; UC_PRIH has none, and the calculated VYBER_UMISTENI
 // is not filled from the file.
 std::vector<FieldDef> zaznamyFields() {
@@ -79,19 +86,12 @@ std::vector<FieldDef> zaznamyFields() {
     f.push_back(integer("LOGO_ID1"));
     f.push_back(integer("LOGO_ID2"));
     family(f, "KAT_ZVERPOZN", 0, 4, "", fixedOf(150));
-    for (FieldDef d :
-         {fixed("KAT_POBOX", 15), fixed("KAT_PSCPOBOX", 8), integer("LOGO1_WIDTH", true),
-          integer("LOGO1_HEIGHT", true), integer("LOGO2_WIDTH", true),
-          integer("LOGO2_HEIGHT", true), integer("COUNTEXP"), fixed("NOVINKA", 1)}) {
-        f.push_back(std::move(d));
-    }
+    f.push_back(fixed("KAT_POBOX", 15));
+    f.push_back(fixed("KAT_PSCPOBOX", 8));
+    logoSizes(f);
+    f.push_back(integer("COUNTEXP"));
+    f.push_back(fixed("NOVINKA", 1));
     return f;
-}
-
-void logoSizes(std::vector<FieldDef>& f) {
-    for (const char* name : {"LOGO1_WIDTH", "LOGO1_HEIGHT", "LOGO2_WIDTH", "LOGO2_HEIGHT"}) {
-        f.push_back(integer(name, true));
-    }
 }
 
 std::vector<FieldDef> nomenklaturyFields() {
@@ -230,13 +230,12 @@ void Catalogue::load(int i, const std::string& folder) {
     if (set.active()) {
         set.close();
     }
-    if (i != kZastZnac) {
-        set.loadFromFile(path);
-        return;
-    }
     try {
         set.loadFromFile(path);
-    } catch (const std::exception&) {  // any reason starts the second attempt
+    } catch (const std::exception&) {  // for the brands, any reason starts the second attempt
+        if (i != kZastZnac) {
+            throw;
+        }
         for (const char* name : kZastZnacLogoFields) {
             set.removeField(name);
         }

@@ -81,7 +81,19 @@ TEST(CatalogueDeclarations, NamesFilesOrdersAndSwitches) {
     EXPECT_EQ(c.DSZaznamy.dataSet(), &c.CDSZaznamy);
     EXPECT_EQ(c.DSDoplnInf.dataSet(), &c.CDSDoplnInf);
     EXPECT_EQ(c.DSZastZnac.name(), "DSZastZnac");
-    EXPECT_EQ(c.CDSZaznamy.declaredFields().size(), 46u);
+    const std::vector<FieldDef>& exhibitors = c.CDSZaznamy.declaredFields();
+    ASSERT_EQ(exhibitors.size(), 46u);
+    const std::vector<FieldDef> tail{
+        {"KAT_POBOX", FieldType::FixedString, 15, false},
+        {"KAT_PSCPOBOX", FieldType::FixedString, 8, false},
+        {"LOGO1_WIDTH", FieldType::Integer, 4, true},
+        {"LOGO1_HEIGHT", FieldType::Integer, 4, true},
+        {"LOGO2_WIDTH", FieldType::Integer, 4, true},
+        {"LOGO2_HEIGHT", FieldType::Integer, 4, true},
+        {"COUNTEXP", FieldType::Integer, 4, false},
+        {"NOVINKA", FieldType::FixedString, 1, false},
+    };
+    EXPECT_EQ(std::vector<FieldDef>(exhibitors.end() - 8, exhibitors.end()), tail);
     EXPECT_FALSE(c.CDSZaznamy.findField("UC_PRIH").has_value());
     EXPECT_EQ(c.CDSUmisteni.fieldByName("KTU_STANEK").name(), "KTU_STANEK");
 }
