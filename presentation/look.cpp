@@ -36,12 +36,14 @@ std::string readLanguageFile(const IniFile& config, std::string_view key, int la
     return file;
 }
 
-}  // namespace
-
+// Reads a colour written as "$00BBGGRR" (or any whole number); throws expo::Error with the
+// conversion message when the text, the default included, does not convert.
 Colour readColour(const IniFile& config, std::string_view section, std::string_view key,
                   std::string_view def) {
     return text::colorFromInt(text::strToInt(config.readString(section, key, def)));
 }
+
+}  // namespace
 
 void readNoticeLook(const IniFile& config, Look& look) {
     look.noticeBackground = readColour(config, kMenuLook, "pozadiBarva", "$00FFFFFF");

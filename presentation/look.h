@@ -67,11 +67,6 @@ struct Look {
     Colour windowBackground{0xD6, 0xD3, 0xCE};
 };
 
-// Reads a colour written as "$00BBGGRR" (or any whole number); throws expo::Error with the
-// conversion message when the text, the default included, does not convert.
-Colour readColour(const IniFile& config, std::string_view section, std::string_view key,
-                  std::string_view def);
-
 // The progress notice's background. Throws the conversion error.
 void readNoticeLook(const IniFile& config, Look& look);
 
