@@ -18,6 +18,7 @@
 #include "platform/text/text.h"
 #include "platform/ui/qtext.h"
 #include "presentation/expozice.h"
+#include "presentation/named.h"
 #include "presentation/navigation_tree_view.h"
 #include "presentation/panel_button.h"
 #include "presentation/splitter_bar.h"
@@ -30,12 +31,6 @@ using ui::toQ;
 
 QString czech(std::string_view utf8) {
     return toQ(cp(utf8));
-}
-
-template <typename W>
-W* named(W* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
 }
 
 QFrame* panel(const char* name, QWidget* parent) {

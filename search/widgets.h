@@ -7,14 +7,11 @@
 
 #include "platform/text/text.h"
 #include "platform/ui/qtext.h"
+#include "presentation/named.h"
 
 namespace expo::search {
 
-template <typename W>
-W* named(W* widget, std::string_view name) {
-    widget->setObjectName(QString::fromLatin1(name.data(), qsizetype(name.size())));
-    return widget;
-}
+using presentation::named;
 
 // Places `widget` at left, top with this size; a size of 0 keeps the widget's own.
 template <typename W>
