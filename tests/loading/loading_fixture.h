@@ -23,6 +23,7 @@
 #include "presentation/navigation.h"
 #include "presentation/navigation_items.h"
 #include "tests/mainwindow/disc_fixture.h"
+#include "tests/support/intro.h"
 
 namespace expo::presentation::testing {
 
@@ -122,22 +123,9 @@ class LoadingTest : public DiscTest {
         disc.write("data/" + Catalogue::fileName(i), ds::writeBinaryPacket(reduced));
     }
 
-    // The intro page's link to `language` is followed once the page has loaded.
-    void chooseLanguage(int language) {
-        TFormUvod::setPageLoadedHook([language, followed = false](TFormUvod& intro) mutable {
-            if (followed) {
-                return;
-            }
-            followed = true;
-            intro.WebBrowserUvod->view()->page()->runJavaScript(
-                QStringLiteral("document.querySelector(\"a[href='jazyk%1.html']\").click()")
-                    .arg(language));
-        });
-    }
-
     // Starts the program in `language` and runs `whileShown` on the opened main window.
     void startIn(int language, const std::function<void(TFormExpozice&)>& whileShown) {
-        chooseLanguage(language);
+        expo::testing::chooseLanguageOnIntro(language);
         ASSERT_EQ(runStart(whileShown), 0);
     }
 

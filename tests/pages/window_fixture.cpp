@@ -19,6 +19,7 @@
 #include "platform/ui/pump.h"
 #include "platform/ui/qtext.h"
 #include "presentation/uvod.h"
+#include "tests/support/intro.h"
 
 namespace expo::presentation::testing {
 
@@ -51,12 +52,7 @@ WindowTest::~WindowTest() {
 TFormExpozice& WindowTest::open(const std::string& disc) {
     os::setProgramFolder(disc);
     EXPECT_TRUE(os::setCurrentDirectory(disc));  // the data files lie below it
-    TFormUvod::setPageLoadedHook([this](TFormUvod& intro) {
-        if (!std::exchange(introFollowed_, true)) {
-            intro.WebBrowserUvod->view()->page()->runJavaScript(
-                QStringLiteral("document.querySelector(\"a[href='jazyk0.html']\").click()"));
-        }
-    });
+    expo::testing::chooseLanguageOnIntro(0);
     form_ = std::make_unique<TFormExpozice>();
     form_->show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(form_.get(), kPatienceMs));

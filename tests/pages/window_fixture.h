@@ -80,7 +80,6 @@ class WindowTest : public ::testing::Test {
 
   private:
     std::unique_ptr<TFormExpozice> form_;
-    bool introFollowed_ = false;
     std::string savedDirectory_;
     std::optional<std::string> savedTmpdir_;
 };
