@@ -2,6 +2,7 @@
 // it exists (when there is one yet), every progress line shown at once.
 #include <gtest/gtest.h>
 
+#include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
@@ -29,6 +30,7 @@ TEST_F(NoticeTest, IsAShortWindowCentredOnTheScreen) {
     EXPECT_TRUE(notice.lblHlaseni->text().isEmpty());
     EXPECT_TRUE(notice.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(notice.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(notice.Panel1->frameShape(), QFrame::NoFrame);
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     EXPECT_LE(std::abs(notice.frameGeometry().center().x() - screen.center().x()), 1);
     EXPECT_LE(std::abs(notice.frameGeometry().center().y() - screen.center().y()), 1);
