@@ -27,6 +27,8 @@ struct Options {
     bool fields = false;
 };
 
+constexpr const char* kUsage = "usage: cdsdump FILE [--filter EXPR] [--order FIELD] [--fields]";
+
 Options parseArguments(int argc, char** argv) {
     Options o;
     for (int i = 1; i < argc; ++i) {
@@ -39,11 +41,11 @@ Options parseArguments(int argc, char** argv) {
         } else if (o.file.empty() && !a.starts_with("--")) {
             o.file = a;
         } else {
-            throw Error("usage: cdsdump FILE [--filter EXPR] [--order FIELD] [--fields]");
+            throw Error(kUsage);
         }
     }
     if (o.file.empty()) {
-        throw Error("usage: cdsdump FILE [--filter EXPR] [--order FIELD] [--fields]");
+        throw Error(kUsage);
     }
     return o;
 }
