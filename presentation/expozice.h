@@ -294,8 +294,6 @@ class TFormExpozice : public QMainWindow {
     void WebBrowserInfoBeforeNavigate2(const std::string& url, bool& cancel);
     bool isPathBarPage(const std::string& url) const;
     void followPathBarLink(const std::string& url);
-    void FormResize();
-    void SplitterWebMoved();
     void rebuildPathBarLater();
 
     // expozice_fulltext.cpp: the full-text search, its hit list and the hit panel

@@ -142,8 +142,8 @@ void TFormExpozice::connectPageHandlers() {
     WebBrowserInfo->setBeforeNavigate([this](const std::string& url, bool& cancel) {
         WebBrowserInfoBeforeNavigate2(url, cancel);
     });
-    new EventTap(this, QEvent::Resize, [this](QEvent&) { FormResize(); });
-    connect(SplitterWeb, &SplitterBar::moved, this, [this] { SplitterWebMoved(); });
+    new EventTap(this, QEvent::Resize, [this](QEvent&) { rebuildPathBarLater(); });
+    connect(SplitterWeb, &SplitterBar::moved, this, [this] { rebuildPathBarLater(); });
 }
 
 }  // namespace expo::presentation

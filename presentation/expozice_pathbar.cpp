@@ -126,16 +126,9 @@ void TFormExpozice::followPathBarLink(const std::string& url) {
     BuildPathBar(item, target->subPage);
 }
 
-// The bar takes its new width from the layouts once they have handled the change; it is built
-// for it then, with the selected node's sub-page, once however many changes came meanwhile.
-void TFormExpozice::FormResize() {
-    rebuildPathBarLater();
-}
-
-void TFormExpozice::SplitterWebMoved() {
-    rebuildPathBarLater();
-}
-
+// After a resize of the window or a move of the splitter beside the page, the bar takes its new
+// width from the layouts once they have handled the change; it is built for it then, with the
+// selected node's sub-page, once however many changes came meanwhile.
 void TFormExpozice::rebuildPathBarLater() {
     if (FPathBarRebuildQueued) {
         return;
