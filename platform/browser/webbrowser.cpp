@@ -14,7 +14,6 @@
 
 #include "platform/browser/url_text.h"
 #include "platform/ui/guard.h"
-#include "platform/ui/qtext.h"
 
 namespace expo::browser {
 namespace {
@@ -65,8 +64,6 @@ WebBrowser::WebBrowser(QWidget* parent)
         printer_.reset();
         emit printFinished(ok);
     });
-    connect(page_, &QWebEnginePage::pdfPrintingFinished, this,
-            [this](const QString& /*filePath*/, bool ok) { emit printFinished(ok); });
     // window.print() arrives inside the engine's own callback; the modal dialog waits for the
     // event loop.
     connect(view_, &QWebEngineView::printRequested, this, &WebBrowser::print, Qt::QueuedConnection);
@@ -108,10 +105,6 @@ void WebBrowser::print() {
     }
     printer_ = std::move(printer);
     view_->print(printer_.get());
-}
-
-void WebBrowser::printToPdf(const std::string& filePath) {
-    page_->printToPdf(ui::toQ(filePath));
 }
 
 void WebBrowser::setPrintDialog(PrintDialog dialog) {

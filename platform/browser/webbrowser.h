@@ -59,8 +59,6 @@ class WebBrowser : public QWidget {
     // The print dialog for the page shown, then the page printed; Ctrl+P in the page and
     // window.print() do the same. printFinished tells the outcome.
     void print();
-    // The page shown printed into a PDF file; printFinished tells the outcome.
-    void printToPdf(const std::string& filePath);
     // Replaces the print dialog (tests print into a PDF file without a dialog).
     void setPrintDialog(PrintDialog dialog);
 
