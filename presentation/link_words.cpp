@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <optional>
 
 #include "platform/text/text.h"
 
@@ -55,6 +56,59 @@ std::vector<std::string> splitArguments(std::string_view text) {
     return words;
 }
 
+// The navigation key of a "go_polozka_polozka..." or "go_polozka_sekce..." link: the text after
+// "go_polozka_", trimmed; none when the URL holds neither word.
+std::optional<std::string> navigationKeyOfLink(std::string_view url) {
+    const std::string lower = text::asciiLower(url);
+    size_t at = lower.find(kItemLinkWord);
+    if (at == std::string::npos) {
+        at = lower.find(kSectionLinkWord);
+    }
+    if (at == std::string::npos) {
+        return std::nullopt;
+    }
+    return text::trim(url.substr(at + kNavigationPrefixLength));
+}
+
+// A "nastav_jaz" link: the text after the word, to the end of the URL, read as an integer (none
+// when it is no integer). None at all when the URL lacks the word.
+struct LanguageLink {
+    std::optional<int> language;
+};
+
+std::optional<LanguageLink> languageLinkOf(std::string_view url) {
+    const size_t at = text::asciiLower(url).find(kLanguageWord);
+    if (at == std::string::npos) {
+        return std::nullopt;
+    }
+    return LanguageLink{text::tryStrToInt(url.substr(at + kLanguageWord.size()))};
+}
+
+// Records the sub-page of `node` that `url` opens: the first sub-page file whose lower-case
+// form occurs in the lower-cased URL (folder separators "/" and "\" compared as one). Returns
+// true when it has a title and became the node's current sub-page; false when no file matched
+// or the first match has no title.
+bool recordSubPage(std::string_view url, TNodeData& node) {
+    if (!node.SubPageFiles || !node.SubPageTitles) {
+        return false;
+    }
+    const std::string target = withSlashes(text::asciiLower(url));
+    const auto& files = *node.SubPageFiles;
+    const auto& titles = *node.SubPageTitles;
+    for (size_t i = 0; i < files.size(); ++i) {
+        if (!contains(target, withSlashes(text::asciiLower(files[i])))) {
+            continue;
+        }
+        if (i >= titles.size() || titles[i].empty()) {
+            return false;
+        }
+        node.CurrentSubPageFile = files[i];
+        node.CurrentSubPageTitle = titles[i];
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string localPathFromUrl(std::string_view url) {
@@ -98,47 +152,6 @@ CommandLine splitCommandLine(std::string_view commandLine) {
     }
     result.arguments = splitArguments(std::string_view(line).substr(programEnd));
     return result;
-}
-
-std::optional<std::string> navigationKeyOfLink(std::string_view url) {
-    const std::string lower = text::asciiLower(url);
-    size_t at = lower.find(kItemLinkWord);
-    if (at == std::string::npos) {
-        at = lower.find(kSectionLinkWord);
-    }
-    if (at == std::string::npos) {
-        return std::nullopt;
-    }
-    return text::trim(url.substr(at + kNavigationPrefixLength));
-}
-
-std::optional<LanguageLink> languageLinkOf(std::string_view url) {
-    const size_t at = text::asciiLower(url).find(kLanguageWord);
-    if (at == std::string::npos) {
-        return std::nullopt;
-    }
-    return LanguageLink{text::tryStrToInt(url.substr(at + kLanguageWord.size()))};
-}
-
-bool recordSubPage(std::string_view url, TNodeData& node) {
-    if (!node.SubPageFiles || !node.SubPageTitles) {
-        return false;
-    }
-    const std::string target = withSlashes(text::asciiLower(url));
-    const auto& files = *node.SubPageFiles;
-    const auto& titles = *node.SubPageTitles;
-    for (size_t i = 0; i < files.size(); ++i) {
-        if (!contains(target, withSlashes(text::asciiLower(files[i])))) {
-            continue;
-        }
-        if (i >= titles.size() || titles[i].empty()) {
-            return false;
-        }
-        node.CurrentSubPageFile = files[i];
-        node.CurrentSubPageTitle = titles[i];
-        return true;
-    }
-    return false;
 }
 
 std::string missingSourceMessage(const LanguageTexts& texts, std::string_view url) {

@@ -5,7 +5,6 @@
 // whether the browser's own navigation is cancelled. Texts cut out of the URL (a navigation
 // key, a language number) are cut from the URL in its own case, without decoding.
 #include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,23 +29,6 @@ std::string localPathFromUrl(std::string_view url);
 // when the line begins with one; else the text up to the end of the first ".exe" that ends a
 // word; else the first word. The arguments are the remaining words, double quotes grouping.
 CommandLine splitCommandLine(std::string_view commandLine);
-
-// The navigation key of a "go_polozka_polozka..." or "go_polozka_sekce..." link: the text after
-// "go_polozka_", trimmed; none when the URL holds neither word.
-std::optional<std::string> navigationKeyOfLink(std::string_view url);
-
-// A "nastav_jaz" link: the text after the word, to the end of the URL, read as an integer.
-struct LanguageLink {
-    std::optional<int> language;  // any integer; none when the text is no integer
-};
-// None when the URL lacks the word.
-std::optional<LanguageLink> languageLinkOf(std::string_view url);
-
-// Records the sub-page of `node` that `url` opens: the first sub-page file whose lower-case
-// form occurs in the lower-cased URL (folder separators "/" and "\" compared as one). Returns
-// true when it has a title and became the node's current sub-page; false when no file matched
-// or the first match has no title.
-bool recordSubPage(std::string_view url, TNodeData& node);
 
 // The message of a ".zip" link whose file does not exist.
 std::string missingSourceMessage(const LanguageTexts& texts, std::string_view url);
