@@ -267,6 +267,7 @@ class TFormExpozice : public QMainWindow {
     void connectPageHandlers();
     void showTreeAlone();
     void showTreeOverList();
+    void showChosenNode(QTreeWidgetItem* node);
     void TreeViewNavigaceChange(QTreeWidgetItem* node);
     void TreeViewNavigaceClick();
     void TreeViewNavigaceExpandedOrCollapsed();

@@ -79,23 +79,26 @@ void TFormExpozice::showTreeOverList() {
     TreeViewNavigace->setFixedHeight(FTreeHeight);
 }
 
+// A node chosen in the tree ends the criteria search's selection.
+void TFormExpozice::showChosenNode(QTreeWidgetItem* node) {
+    FSelectionList.clear();
+    ShowNodeContent(node);
+    BuildPathBar(node, false);
+}
+
 void TFormExpozice::TreeViewNavigaceChange(QTreeWidgetItem* node) {
     if (!node) {
         return;
     }
-    FSelectionList.clear();
-    ShowNodeContent(node);
+    showChosenNode(node);
     FTreeClickArmed = false;
-    BuildPathBar(node, false);
 }
 
 void TFormExpozice::TreeViewNavigaceClick() {
     QTreeWidgetItem* node = TreeViewNavigace->currentItem();
     const NavNode* shown = navNodeOf(node);
     if (FTreeClickArmed && shown && shown->data.Kind == NodeKind::Page) {
-        FSelectionList.clear();
-        ShowNodeContent(node);
-        BuildPathBar(node, false);
+        showChosenNode(node);
     }
     FTreeClickArmed = true;
 }
