@@ -19,11 +19,10 @@ struct Table;
 // A data source: what a detail dataset links to.
 class DataSource {
   public:
-    explicit DataSource(std::string name, ClientDataSet* dataSet = nullptr)
+    DataSource(std::string name, ClientDataSet* dataSet)
         : name_(std::move(name)), dataSet_(dataSet) {}
     const std::string& name() const { return name_; }
     ClientDataSet* dataSet() const { return dataSet_; }
-    void setDataSet(ClientDataSet* ds) { dataSet_ = ds; }
 
   private:
     std::string name_;
