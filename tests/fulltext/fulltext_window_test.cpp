@@ -152,10 +152,8 @@ class FulltextWindow : public WindowTest {
     // The message boxes shown so far (the small screen's notice aside), in UTF-8, forgotten.
     std::vector<std::pair<ui::MessageKind, std::string>> takeMessages() {
         std::vector<std::pair<ui::MessageKind, std::string>> shown;
-        for (const ui::Message& m : sink.messages) {
-            if (m.kind != ui::MessageKind::StandardInformation) {
-                shown.emplace_back(m.kind, text::cp1250ToUtf8(m.text));
-            }
+        for (const ui::Message& m : sink.besidesScreenNotice()) {
+            shown.emplace_back(m.kind, text::cp1250ToUtf8(m.text));
         }
         sink.messages.clear();
         return shown;

@@ -64,12 +64,7 @@ class NotebookTest : public WindowTest {
 
     // The messages shown since the last call, the notice of a small screen at the start aside.
     std::vector<ui::Message> takeMessages() {
-        std::vector<ui::Message> messages;
-        for (const ui::Message& m : sink.messages) {
-            if (m.kind != ui::MessageKind::StandardInformation) {
-                messages.push_back(m);
-            }
-        }
+        std::vector<ui::Message> messages = sink.besidesScreenNotice();
         sink.messages.clear();
         return messages;
     }

@@ -55,10 +55,8 @@ class SearchTest : public presentation::testing::WindowTest {
     // count as expected from here on.
     std::vector<std::string> takeMessages() {
         std::vector<std::string> texts;
-        for (const ui::Message& m : sink.messages) {
-            if (m.kind != ui::MessageKind::StandardInformation) {
-                texts.push_back(text::cp1250ToUtf8(m.text));
-            }
+        for (const ui::Message& m : sink.besidesScreenNotice()) {
+            texts.push_back(text::cp1250ToUtf8(m.text));
         }
         std::erase_if(sink.messages, [](const ui::Message& m) {
             return m.kind != ui::MessageKind::StandardInformation;
