@@ -8,8 +8,8 @@ namespace {
 // The text a sub-page hit is listed by.
 std::string subPageHitText(const NavNode& node, size_t index, std::string_view file) {
     const std::vector<std::string>& titles = *node.data.SubPageTitles;
-    const std::string& title = index < titles.size() ? titles[index] : std::string();
-    return (title.empty() ? node.caption : title) + "=" + std::string(file);
+    const bool titled = index < titles.size() && !titles[index].empty();
+    return (titled ? titles[index] : node.caption) + "=" + std::string(file);
 }
 
 class PageSearch {
