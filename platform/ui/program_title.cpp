@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "platform/text/text.h"
 #include "platform/ui/qtext.h"
 
 namespace expo::ui {
@@ -12,7 +13,7 @@ std::string programTitle(std::string_view programFile) {
     if (name.empty()) {
         return {};
     }
-    return std::string(1, name.front()) + fromQ(toQ(name.substr(1)).toLower());
+    return std::string(1, name.front()) + text::lower(name.substr(1));
 }
 
 std::string programTitle() {

@@ -36,6 +36,7 @@ INSTANTIATE_TEST_SUITE_P(Table, ProgramTitleTest,
                                            TitleCase{"/opt/a.b/PROGRAM", "Program"},
                                            TitleCase{"VÝSTAVIŠTĚ.EXE", "Výstaviště"},
                                            TitleCase{"ŠKODA", "Škoda"},
+                                           TitleCase{"ŽĽUŤOUČKÝ ŁÓDŹ Ą", "Žľuťoučký łódź ą"},
                                            TitleCase{"/opt/disc/.hidden", ""}, TitleCase{"", ""}));
 
 TEST(ProgramTitle, TheRunningProgramIsNamedAfterItsFile) {
