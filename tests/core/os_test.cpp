@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <thread>
 
 #include "platform/os/files.h"
@@ -195,6 +196,43 @@ TEST(Files, WriteFailureNamesTheFileAndTheReason) {
         EXPECT_NE(message.find(std::strerror(ENOENT)), std::string::npos) << message;
     }
     EXPECT_THROW(writeFile(dir.path().string(), "x"), Error);  // a folder
+}
+
+TEST(Files, ReadGivesTheBytesUnchanged) {
+    testing::TempFolder dir;
+    const std::string bytes("a\0\xE8\r\n\r", 6);
+    const auto path = dir.write("data.bin", bytes);
+    EXPECT_EQ(readFile(path), bytes);
+    EXPECT_EQ(readFileIfExists(path), bytes);
+    EXPECT_EQ(readFile(dir.write("empty.txt", "")), "");
+}
+
+TEST(Files, ReadingWhatIsNotThere) {
+    testing::TempFolder dir;
+    const std::string missing = (dir.path() / "missing.ini").string();
+    EXPECT_EQ(readFileIfExists(missing), std::nullopt);
+    EXPECT_EQ(readFileIfExists((dir.path() / "no" / "index.ini").string()), std::nullopt);
+    try {
+        readFile(missing);
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  cp("Soubor nelze přečíst: ") + missing + " (" + std::strerror(ENOENT) + ")");
+    }
+    EXPECT_THROW(readFileIfExists(dir.path().string()), Error);  // a folder
+}
+
+TEST(Files, OutputFileTellsCreatingFromWriting) {
+    testing::TempFolder dir;
+    OutputFile missingFolder;
+    EXPECT_EQ(missingFolder.create((dir.path() / "no" / "list.txt").string()), ENOENT);
+    const std::string path = dir.write("list.txt", "old content that is longer");
+    OutputFile file;
+    ASSERT_EQ(file.create(path), 0);
+    file.write("first ");
+    file.write("second");
+    file.close();
+    EXPECT_EQ(contentOf(path), "first second");
 }
 
 TEST(Files, StartsAProgramWithoutAShell) {
