@@ -108,13 +108,10 @@ std::optional<filter::Predicate> ClientDataSet::Impl::compileFilter(const std::s
     return filter::Predicate(text, [this](std::string_view n) { return resolve(n); });
 }
 
-const Column* ClientDataSet::Impl::resolveOrder(const std::string& field) const {
-    const std::string name = text::trim(field);
-    if (name.empty()) {
-        return nullptr;
-    }
+const Column* ClientDataSet::Impl::resolveSingle(const std::string& name,
+                                                 const char* purpose) const {
     if (name.find(';') != std::string::npos) {
-        fail("ordering by more than one field is not supported: " + name);
+        fail(std::string(purpose) + " by more than one field is not supported: " + name);
     }
     const Column* c = resolve(name);
     if (c == nullptr) {
@@ -123,22 +120,23 @@ const Column* ClientDataSet::Impl::resolveOrder(const std::string& field) const 
     return c;
 }
 
+const Column* ClientDataSet::Impl::resolveOrder(const std::string& field) const {
+    const std::string name = text::trim(field);
+    if (name.empty()) {
+        return nullptr;
+    }
+    return resolveSingle(name, "ordering");
+}
+
 bool ClientDataSet::Impl::linked() const {
     return masterSource != nullptr && masterSource->dataSet() != nullptr &&
            !masterFieldName.empty();
 }
 
 const Column* ClientDataSet::Impl::linkColumn() const {
-    const std::string& name = masterFieldName;
-    if (name.find(';') != std::string::npos) {
-        fail("linking by more than one field is not supported: " + name);
-    }
-    const Column* c = resolve(name);
-    if (c == nullptr) {
-        fail("Field '" + name + "' not found");
-    }
+    const Column* c = resolveSingle(masterFieldName, "linking");
     if (c->def().type != FieldType::Integer) {
-        fail("the link field '" + name + "' does not hold integers");
+        fail("the link field '" + masterFieldName + "' does not hold integers");
     }
     return c;
 }

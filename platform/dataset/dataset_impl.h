@@ -74,6 +74,9 @@ struct ClientDataSet::Impl {
     // Fields.
     int findField(std::string_view fieldName) const;  // -1 when there is none
     const Column* resolve(std::string_view fieldName) const;
+    // The column of one field name; `purpose` ("ordering", "linking") words the refusal of a
+    // list of fields.
+    const Column* resolveSingle(const std::string& name, const char* purpose) const;
     void bindFields();
     void clearData();
     void refreshFieldKeys();  // fieldByKey from fields

@@ -1,5 +1,6 @@
 // The client dataset: the filter's timing, orders, fields, loading with declared fields, and
 // navigation.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -157,6 +158,9 @@ TEST(DatasetOrder, UnknownFieldIsRefused) {
     const auto set = six();
     set->setIndexFieldNames("GRP");
     EXPECT_THROW(set->setIndexFieldNames("NOPE"), Error);
+    EXPECT_THAT([&] { set->setIndexFieldNames("GRP;ID"); },
+                ::testing::ThrowsMessage<Error>(::testing::HasSubstr(
+                    "ordering by more than one field is not supported: GRP;ID")));
     EXPECT_EQ(set->indexFieldNames(), "GRP");
     set->close();
     set->setIndexFieldNames("NOPE");  // stored while closed, refused on opening

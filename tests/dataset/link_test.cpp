@@ -1,5 +1,6 @@
 // Master/detail links: a detail shows the records of the master's current key under its own
 // filter and follows every move of the master.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "platform/text/error.h"
@@ -126,6 +127,9 @@ TEST(DatasetLink, LinkFieldMustExistAndHoldIntegers) {
     EXPECT_THROW(l.detail->setMasterFields("NOPE"), Error);
     EXPECT_EQ(l.detail->masterFields(), "");
     EXPECT_THROW(l.detail->setMasterFields("PLO"), Error);
+    EXPECT_THAT([&] { l.detail->setMasterFields("KAT_ID;PLO"); },
+                ::testing::ThrowsMessage<Error>(::testing::HasSubstr(
+                    "linking by more than one field is not supported: KAT_ID;PLO")));
     l.detail->close();
     l.detail->setMasterFields("NOPE");
     EXPECT_THROW(l.detail->open(), Error);
