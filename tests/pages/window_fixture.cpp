@@ -10,8 +10,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "platform/dataset/dataset.h"
 #include "platform/os/paths.h"
@@ -25,7 +23,7 @@ namespace expo::presentation::testing {
 
 using text::cp;
 
-WindowTest::WindowTest() : savedDirectory_(os::currentDirectory()) {
+WindowTest::WindowTest() {
     if (const char* tmpdir = std::getenv("TMPDIR")) {
         savedTmpdir_ = tmpdir;
     }
@@ -35,7 +33,6 @@ WindowTest::WindowTest() : savedDirectory_(os::currentDirectory()) {
 WindowTest::~WindowTest() {
     form_.reset();
     TFormUvod::setPageLoadedHook(nullptr);
-    os::setCurrentDirectory(savedDirectory_);
     if (savedTmpdir_) {
         ::setenv("TMPDIR", savedTmpdir_->c_str(), 1);
     } else {
@@ -134,8 +131,7 @@ std::string WindowTest::privateFile(std::string_view name) const {
 }
 
 std::string WindowTest::read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return os::readFileIfExists(path).value_or("");
 }
 
 std::string WindowTest::shownUrl(browser::WebBrowser& browser) {

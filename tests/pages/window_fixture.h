@@ -80,7 +80,7 @@ class WindowTest : public ::testing::Test {
 
   private:
     std::unique_ptr<TFormExpozice> form_;
-    std::string savedDirectory_;
+    os::CurrentDirectoryGuard keepDirectory_;
     std::optional<std::string> savedTmpdir_;
 };
 
