@@ -15,6 +15,7 @@
 #include "platform/browser/webbrowser.h"
 #include "platform/text/text.h"
 #include "tests/core/temp_folder.h"
+#include "tests/support/click.h"
 #include "tests/support/wait.h"
 
 namespace expo::browser::testing {
@@ -73,10 +74,7 @@ class BrowserTest : public ::testing::Test {
     }
     std::string pathOf(const std::string& name) const { return (folder.path() / name).string(); }
 
-    static void click(const char* id) {
-        browser().view()->page()->runJavaScript(
-            QStringLiteral("document.getElementById('%1').click()").arg(QLatin1String(id)));
-    }
+    static void click(const char* id) { expo::testing::click(browser(), id); }
     size_t timesSeen(const std::string& url) const {
         return static_cast<size_t>(std::count(seen.begin(), seen.end(), url));
     }

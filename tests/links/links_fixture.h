@@ -16,6 +16,7 @@
 #include "platform/os/files.h"
 #include "presentation/navigation_items.h"
 #include "tests/mainwindow/disc_fixture.h"
+#include "tests/support/click.h"
 
 namespace expo::presentation::testing {
 
@@ -32,11 +33,7 @@ inline bool shows(const browser::WebBrowser& browser, const char* page) {
     return shownPage(browser) == QLatin1String(page);
 }
 
-// Clicks the link with this id in the page the browser shows.
-inline void click(browser::WebBrowser& browser, const char* id) {
-    browser.view()->page()->runJavaScript(
-        QStringLiteral("document.getElementById('%1').click()").arg(QLatin1String(id)));
-}
+using expo::testing::click;
 
 // The caption of the selected navigation node; empty when none is selected.
 inline std::string selectedCaption(const TFormExpozice& form) {
