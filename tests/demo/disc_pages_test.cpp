@@ -96,16 +96,19 @@ TEST(DemoDiscPages, IntroOffersTheFiveLanguagesAndAnExit) {
 }
 
 TEST(DemoDiscPages, HeaderPagesSwitchToEveryLanguage) {
+    int headers = 0;
     for (const fs::path& page : discFiles(".html")) {
         if (page.parent_path().filename() != "zahlavi") {
             continue;
         }
+        ++headers;
         const std::vector<std::string> links = linksOf(readDiscFile(page));
         const std::set<std::string> found(links.begin(), links.end());
         for (int l = 0; l < kLanguages; ++l) {
             EXPECT_TRUE(found.contains("nastav_jaz" + std::to_string(l))) << page;
         }
     }
+    EXPECT_EQ(headers, kLanguages);
 }
 
 // The texts went onto the disc in code page 1250: a page that still held UTF-8 would show
