@@ -125,5 +125,24 @@ TEST_P(TextFit, EveryWindowShowsItsWholeTexts) {
 
 INSTANTIATE_TEST_SUITE_P(Languages, TextFit, ::testing::Range(0, 5));
 
+// Where a Czech text fits, its control keeps the place and size of the window layout.
+class KeptLayout : public SearchTest {};
+
+TEST_F(KeptLayout, ControlsWhoseTextsFitKeepTheLayoutsGeometry) {
+    TDlgHledani dialog(open());
+    const std::pair<QWidget*, QRect> kept[] = {
+        {dialog.ComboBoxVybrat, {26, 88, 162, dialog.ComboBoxVybrat->height()}},
+        {dialog.CheckBoxMalaVelka, {284, 89, 367, dialog.CheckBoxMalaVelka->height()}},
+        {dialog.BtnSelVyber, {4, 9, 110, 26}},
+        {dialog.BtnCancel, {4, 37, 110, 25}},
+        {dialog.EditNAZEVFIRMY, {183, 4, 338, 21}},
+        {dialog.criterionBand(Criterion::City).check,
+         {5, 7, 175, dialog.criterionBand(Criterion::City).check->height()}},
+    };
+    for (const auto& [control, geometry] : kept) {
+        EXPECT_EQ(control->geometry(), geometry) << control->objectName().toStdString();
+    }
+}
+
 }  // namespace
 }  // namespace expo::search::testing
