@@ -316,7 +316,6 @@ QWidget* TFormExpozice::createSearchHitsPanel() {
 
     ListBoxNalezene = named(new QListWidget(PanelBackHledani), "ListBoxNalezene");
     ListBoxNalezene->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListBoxNalezene->setUniformItemSizes(true);
     column->addWidget(ListBoxNalezene, 1);
     return PanelBackHledani;
 }

@@ -43,6 +43,13 @@ void PanelButton::mousePressEvent(QMouseEvent* event) {
     QFrame::mousePressEvent(event);
 }
 
+// The base class would take the second press of a double click for a press of its own, and the
+// release after it would make a second click.
+void PanelButton::mouseDoubleClickEvent(QMouseEvent* event) {
+    pressed_ = false;
+    event->accept();
+}
+
 void PanelButton::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());

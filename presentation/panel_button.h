@@ -1,7 +1,8 @@
 #pragma once
 // A panel used as a button: a raised panel with a centred label. A click on the panel or on its
 // label emits clicked(), and the label is enabled with the panel. The panel is as wide as its
-// label plus 10 pixels once fitted.
+// label plus 10 pixels once fitted. A double click is one click: its second press, which comes
+// as a double-click event, and the release after it do nothing.
 #include <QFrame>
 #include <chrono>
 
@@ -30,6 +31,7 @@ class PanelButton : public QFrame {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:

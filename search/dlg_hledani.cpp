@@ -13,9 +13,11 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <algorithm>
 
 #include "platform/ui/guard.h"
 #include "platform/ui/pump.h"
+#include "platform/ui/text_room.h"
 #include "presentation/expozice.h"
 #include "search/code_lists.h"
 #include "search/drop_down_combo.h"
@@ -33,6 +35,12 @@ constexpr int kSimpleHeight = 320;
 constexpr int kAdvancedHeight = 530;
 constexpr int kHeaderHeight = 126;
 constexpr int kButtonPanelWidth = 122;
+constexpr int kRestrictionWidth = 162;
+constexpr int kCaseLeft = 284;
+constexpr int kCaseWidth = 367;
+constexpr int kLabelLeft = 22;
+constexpr int kInputLeft = 183;
+constexpr int kLabelGap = 4;  // at least, between a label of the simple page and its input
 
 // A separator line of the header in the button-shadow colour.
 QFrame* separator(const char* name, int top, QWidget* parent) {
@@ -98,19 +106,30 @@ void TDlgHledani::createHeader() {
     Panel1 = separator("Panel1", 119, Panel2);
     StaticTextVybrat =
         placed(named(new QLabel(toQ(texts.FTextChoose + ":"), Panel2), "StaticTextVybrat"), 26, 73);
-    ComboBoxVybrat = placed(named(new QComboBox(Panel2), "ComboBoxVybrat"), 26, 88, 162);
+    ComboBoxVybrat =
+        placed(named(new QComboBox(Panel2), "ComboBoxVybrat"), 26, 88, kRestrictionWidth);
     ComboBoxVybrat->addItems(
         {toQ(texts.FTextAll), toQ(texts.FTextOnlyNovelties), toQ(texts.FTextOnlyExhibits)});
     ComboBoxVybrat->setCurrentIndex(0);
+    QStringList restrictions;
+    for (int i = 0; i < ComboBoxVybrat->count(); ++i) {
+        restrictions << ComboBoxVybrat->itemText(i);
+    }
+    const int comboWidth = ui::widthForItems(*ComboBoxVybrat, restrictions, kRestrictionWidth);
+    ComboBoxVybrat->resize(comboWidth, ComboBoxVybrat->height());
+    // The check box keeps its distance from a widened list.
+    const int checkLeft = kCaseLeft + comboWidth - kRestrictionWidth;
     CheckBoxMalaVelka =
-        placed(named(new QCheckBox(toQ(texts.FTextCaseSensitive), Panel2), "CheckBoxMalaVelka"),
-               284, 89, 367);
+        named(new QCheckBox(toQ(texts.FTextCaseSensitive), Panel2), "CheckBoxMalaVelka");
+    placed(CheckBoxMalaVelka, checkLeft, 89,
+           ui::widthForText(*CheckBoxMalaVelka, CheckBoxMalaVelka->text(), kCaseWidth));
+    FHeaderAdded =
+        std::max(0, CheckBoxMalaVelka->geometry().right() + 1 - (kCaseLeft + kCaseWidth));
 }
 
 void TDlgHledani::createButtons() {
     const presentation::LanguageTexts& texts = FMainForm.texts();
     PanelBtn = named(new QFrame(this), "PanelBtn");
-    PanelBtn->setFixedWidth(kButtonPanelWidth);
 
     // OK is a command of its own: its button and the Enter key run it from anywhere in the
     // dialog, and a failed check leaves the dialog open.
@@ -121,18 +140,27 @@ void TDlgHledani::createButtons() {
     connect(ActProvestVyber, &QAction::triggered, this,
             [this] { ui::guard([this] { ActProvestVyberExecute(); }); });
 
-    BtnSelVyber = placed(named(new QPushButton(ActProvestVyber->text(), PanelBtn), "BtnSelVyber"),
-                         4, 9, 110, 26);
+    // Each button as wide as the layout makes it, or as its texts need; the panel grows with
+    // the widest growth.
+    const auto button = [this](const char* name, const QStringList& captions, int left, int top,
+                               int width, int height) {
+        auto* b = named(new QPushButton(captions.front(), PanelBtn), name);
+        const int fitted = ui::widthForTexts(*b, captions, width);
+        FButtonsAdded = std::max(FButtonsAdded, fitted - width);
+        b->setAutoDefault(false);  // Enter belongs to ActProvestVyber
+        return placed(b, left, top, fitted, height);
+    };
+    BtnSelVyber = button("BtnSelVyber", {ActProvestVyber->text()}, 4, 9, 110, 26);
     connect(BtnSelVyber, &QPushButton::clicked, ActProvestVyber, &QAction::trigger);
-    BtnCancel = placed(named(new QPushButton(toQ(texts.FTextCancel), PanelBtn), "BtnCancel"), 4, 37,
-                       110, 25);
+    BtnCancel = button("BtnCancel", {toQ(texts.FTextCancel)}, 4, 37, 110, 25);
     connect(BtnCancel, &QPushButton::clicked, this, &QDialog::reject);
-    BtnPokocile = placed(named(new QPushButton(PanelBtn), "BtnPokocile"), 3, 92, 111, 25);
+    // It reads the name of the page it switches to.
+    BtnPokocile =
+        button("BtnPokocile", {toQ(texts.FTextAdvancedSearch), toQ(texts.FTextSimpleSearch)}, 3, 92,
+               111, 25);
     connect(BtnPokocile, &QPushButton::clicked, this,
             [this] { ui::guard([this] { BtnPokocileClick(); }); });
-    for (QPushButton* button : {BtnSelVyber, BtnCancel, BtnPokocile}) {
-        button->setAutoDefault(false);  // Enter belongs to ActProvestVyber
-    }
+    PanelBtn->setFixedWidth(kButtonPanelWidth + FButtonsAdded);
 }
 
 void TDlgHledani::createSimplePage() {
@@ -144,10 +172,19 @@ void TDlgHledani::createSimplePage() {
     PanelVyb = named(new QFrame(TabSheetJednoduche), "PanelVyb");
     fill->addWidget(PanelVyb);
 
+    // The inputs stand right of the widest label.
+    int inputLeft = kInputLeft;
+    for (const std::string* caption :
+         {&texts.FTextExhibitorName, &texts.FTextStreet, &texts.FTextCity, &texts.FTextPostcode,
+          &texts.FTextCountry}) {
+        const QLabel probe(toQ(*caption), PanelVyb);
+        inputLeft = std::max(inputLeft, kLabelLeft + probe.sizeHint().width() + kLabelGap);
+    }
+    FPageAdded = std::max(FPageAdded, inputLeft - kInputLeft);
     auto labelled = [&](const char* labelName, const std::string& caption, QWidget* input,
                         const char* inputName, int top) {
-        placed(named(new QLabel(toQ(caption), PanelVyb), labelName), 22, top + 3);
-        placed(named(input, inputName), 183, top, 338, 21);
+        placed(named(new QLabel(toQ(caption), PanelVyb), labelName), kLabelLeft, top + 3);
+        placed(named(input, inputName), inputLeft, top, 338, 21);
     };
     EditNAZEVFIRMY = new QLineEdit(PanelVyb);
     labelled("StaticTextNAZEVFIRMY", texts.FTextExhibitorName, EditNAZEVFIRMY, "EditNAZEVFIRMY", 4);
@@ -217,7 +254,8 @@ void TDlgHledani::BtnPokocileClick() {
 void TDlgHledani::showPage(bool simple) {
     const presentation::LanguageTexts& texts = FMainForm.texts();
     PageControlHledani->setCurrentWidget(simple ? TabSheetJednoduche : TabSheetPokrocile);
-    setFixedSize(kWidth, simple ? kSimpleHeight : kAdvancedHeight);
+    setFixedSize(kWidth + std::max(FHeaderAdded, FButtonsAdded + FPageAdded),
+                 simple ? kSimpleHeight : kAdvancedHeight);
     BtnPokocile->setText(toQ(simple ? texts.FTextAdvancedSearch : texts.FTextSimpleSearch));
     StaticTextPopis->setText(
         toQ(simple ? texts.FTextEnterCondition : texts.FTextEnterConditionAdvanced));

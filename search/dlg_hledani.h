@@ -130,8 +130,27 @@ class TDlgHledani : public QDialog {
     void SpeedButtonVyberNomClick(QLineEdit* edit);
     void CBoxStatExDropDown(QComboBox* combo);
     void CBoxPavilonExDropDown(QComboBox* combo);
+    void measureRowColumns();
+
+    // Where the rows of the advanced page place their parts: the layout's columns, moved right
+    // as far as the language's captions and operator texts need in the font used.
+    struct RowColumns {
+        int checkWidth = 175;
+        int operatorLeft = 183;
+        int operatorWidth = 81;
+        int valueLeft = 266;
+        int pickLeft = 466;
+        int plusLeft = 497;
+        int minusLeft = 523;
+    };
 
     presentation::TFormExpozice& FMainForm;
+    RowColumns FColumns;
+    // What the dialog grows by beyond its layout's width for the texts of its header, and for
+    // those of its buttons and pages, which stand side by side.
+    int FHeaderAdded = 0;
+    int FButtonsAdded = 0;
+    int FPageAdded = 0;
     AdvancedFilters FFilters;
     std::array<CriterionBand, kCriterionCount> FBands;
 };

@@ -10,8 +10,10 @@
 #include <QScrollArea>
 #include <QStackedWidget>
 #include <QToolButton>
+#include <algorithm>
 
 #include "platform/ui/guard.h"
+#include "platform/ui/text_room.h"
 #include "presentation/expozice.h"
 #include "search/code_lists.h"
 #include "search/dlg_hledani.h"
@@ -104,7 +106,38 @@ QFrame* rowPanel(QFrame* band, std::string_view name) {
 
 }  // namespace
 
+// The check boxes take their longest caption; the operator column its longest text, whether
+// shown in a combo or as a label; the columns right of them move over by what these grew.
+void TDlgHledani::measureRowColumns() {
+    const LanguageTexts& texts = FMainForm.texts();
+    const RowColumns layout;
+    QCheckBox check(this);
+    QComboBox combo(this);
+    QLabel label(this);
+    int checkWidth = layout.checkWidth;
+    for (const BandDef& def : kBands) {
+        checkWidth = ui::widthForText(check, toQ(texts.*def.caption), checkWidth);
+    }
+    const QStringList operators = {trimmedQ(texts.FTextStartsWith), trimmedQ(texts.FTextContains),
+                                   trimmedQ(texts.FTextEquals)};
+    int operatorWidth = ui::widthForItems(combo, operators, layout.operatorWidth);
+    for (const QString& shown : {trimmedQ(texts.FTextEquals), trimmedQ(texts.FTextStartsWith)}) {
+        label.setText(shown);
+        operatorWidth = std::max(operatorWidth, label.sizeHint().width());
+    }
+    const int shift = (checkWidth - layout.checkWidth) + (operatorWidth - layout.operatorWidth);
+    FColumns = {.checkWidth = checkWidth,
+                .operatorLeft = layout.operatorLeft + checkWidth - layout.checkWidth,
+                .operatorWidth = operatorWidth,
+                .valueLeft = layout.valueLeft + shift,
+                .pickLeft = layout.pickLeft + shift,
+                .plusLeft = layout.plusLeft + shift,
+                .minusLeft = layout.minusLeft + shift};
+    FPageAdded = std::max(FPageAdded, shift);
+}
+
 void TDlgHledani::createAdvancedPage() {
+    measureRowColumns();
     TabSheetPokrocile = named(new QWidget(PageControlHledani), "TabSheetPokrocile");
     PageControlHledani->addWidget(TabSheetPokrocile);
     auto* fill = new QVBoxLayout(TabSheetPokrocile);
@@ -147,14 +180,14 @@ void TDlgHledani::createBand(Criterion criterion) {
     band.own.panel = row;
     band.check = placed(named(new QCheckBox(toQ(FMainForm.texts().*def.caption), row),
                               prefixed("CheckBox", def.name)),
-                        5, 7, 175);
+                        5, 7, FColumns.checkWidth);
     band.own.operatorControl = createOperatorControl(criterion, row, def.operatorName);
     band.own.valueControl = createValueControl(criterion, row, def.valueName, false);
     if (criterion == Criterion::NomenclatureCode) {
         SpeedButtonVyberNom = createPickButton(row, qobject_cast<QLineEdit*>(band.own.valueControl),
                                                "SpeedButtonVyberNom");
     }
-    band.plus = speedButton("+", row, 497, prefixed("SpeedButton", def.name));
+    band.plus = speedButton("+", row, FColumns.plusLeft, prefixed("SpeedButton", def.name));
     connect(band.plus, &QToolButton::clicked, this,
             [this, criterion] { ui::guard([&] { SpeedButtonPridatPodminkuClick(criterion); }); });
     connect(band.check, &QCheckBox::toggled, this, [this, criterion](bool ticked) {
@@ -167,13 +200,16 @@ QWidget* TDlgHledani::createOperatorControl(Criterion criterion, QFrame* row, co
     const LanguageTexts& texts = FMainForm.texts();
     switch (defOf(criterion).operatorKind) {
         case OperatorKind::EqualsLabel:
-            return placed(named(new QLabel(trimmedQ(texts.FTextEquals), row), name), 183, 8);
+            return placed(named(new QLabel(trimmedQ(texts.FTextEquals), row), name),
+                          FColumns.operatorLeft, 8);
         case OperatorKind::StartsWithLabel:
-            return placed(named(new QLabel(trimmedQ(texts.FTextStartsWith), row), name), 183, 8);
+            return placed(named(new QLabel(trimmedQ(texts.FTextStartsWith), row), name),
+                          FColumns.operatorLeft, 8);
         case OperatorKind::Choice:
             break;
     }
-    auto* combo = placed(named(new QComboBox(row), name), 183, 4, 81, 21);
+    auto* combo = placed(named(new QComboBox(row), name), FColumns.operatorLeft, 4,
+                         FColumns.operatorWidth, 21);
     combo->addItems({trimmedQ(texts.FTextStartsWith), trimmedQ(texts.FTextContains),
                      trimmedQ(texts.FTextEquals)});
     combo->setCurrentIndex(0);
@@ -187,10 +223,11 @@ QWidget* TDlgHledani::createValueControl(Criterion criterion, QFrame* row, const
     const int width = criterion == Criterion::NomenclatureCode ? kNomenValueWidth : kValueWidth;
     const ValueKind kind = defOf(criterion).valueKind;
     if (kind == ValueKind::Edit) {
-        return placed(named(new QLineEdit(row), name), 266, 4, width, 21);
+        return placed(named(new QLineEdit(row), name), FColumns.valueLeft, 4, width, 21);
     }
     const bool editable = kind == ValueKind::RepresentedFirm || kind == ValueKind::RepresentedBrand;
-    auto* combo = placed(named(new DropDownComboBox(editable, row), name), 266, 4, width, 21);
+    auto* combo =
+        placed(named(new DropDownComboBox(editable, row), name), FColumns.valueLeft, 4, width, 21);
     switch (kind) {
         case ValueKind::Country:
             if (alternative) {
@@ -217,7 +254,7 @@ QWidget* TDlgHledani::createValueControl(Criterion criterion, QFrame* row, const
 }
 
 QToolButton* TDlgHledani::createPickButton(QFrame* row, QLineEdit* edit, const char* name) {
-    QToolButton* pick = speedButton("? ", row, 466, name);
+    QToolButton* pick = speedButton("? ", row, FColumns.pickLeft, name);
     connect(pick, &QToolButton::clicked, this,
             [this, edit] { ui::guard([&] { SpeedButtonVyberNomClick(edit); }); });
     return pick;
@@ -258,10 +295,10 @@ void TDlgHledani::SpeedButtonPridatPodminkuClick(Criterion criterion) {
     if (criterion == Criterion::NomenclatureCode) {
         createPickButton(row, qobject_cast<QLineEdit*>(added.valueControl), "");
     }
-    QToolButton* plus = speedButton("+", row, 497, "");
+    QToolButton* plus = speedButton("+", row, FColumns.plusLeft, "");
     connect(plus, &QToolButton::clicked, this,
             [this, criterion] { ui::guard([&] { SpeedButtonPridatPodminkuClick(criterion); }); });
-    QToolButton* minus = speedButton("-", row, 523, "");
+    QToolButton* minus = speedButton("-", row, FColumns.minusLeft, "");
     connect(minus, &QToolButton::clicked, this, [this, criterion, row, minus] {
         ui::guard([&] {
             SpeedButtonZrusitPodminkuClick(FBands[static_cast<int>(criterion)], row, minus);

@@ -26,6 +26,36 @@ constexpr QSize kNewWindowSize(800, 600);
 constexpr int kPendingRecheckMs = 50;
 constexpr qint64 kTurnDownPatienceMs = 3000;
 
+// The engine guesses the encoding of a page that names none, and for local files it takes its own
+// language as the hint; the discs are written in Czech, in code page 1250. Chromium reads its
+// switches once, when the first page starts the engine.
+constexpr char kEngineSwitches[] = "QTWEBENGINE_CHROMIUM_FLAGS";
+constexpr char kLanguageSwitch[] = "--lang";
+constexpr char kDiscLanguage[] = "--lang=cs";
+
+// Runs `startPage` with the engine's switches naming the discs' language, unless they name a
+// language already; the environment is left as it was.
+template <typename Start>
+auto withDiscLanguage(Start startPage) {
+    static bool engineStarted = false;
+    if (std::exchange(engineStarted, true)) {
+        return startPage();
+    }
+    const bool wasSet = qEnvironmentVariableIsSet(kEngineSwitches);
+    const QByteArray switches = qgetenv(kEngineSwitches);
+    if (!switches.contains(kLanguageSwitch)) {
+        qputenv(kEngineSwitches,
+                switches.isEmpty() ? QByteArray(kDiscLanguage) : switches + ' ' + kDiscLanguage);
+    }
+    auto page = startPage();
+    if (wasSet) {
+        qputenv(kEngineSwitches, switches);
+    } else {
+        qunsetenv(kEngineSwitches);
+    }
+    return page;
+}
+
 }  // namespace
 
 class WebBrowser::Page final : public QWebEnginePage {
@@ -46,8 +76,13 @@ class WebBrowser::Page final : public QWebEnginePage {
 };
 
 WebBrowser::WebBrowser(QWidget* parent)
-    : QWidget(parent), view_(new QWebEngineView(this)), page_(new Page(*this, view_)) {
+    : QWidget(parent),
+      view_(new QWebEngineView(this)),
+      page_(withDiscLanguage([this] { return new Page(*this, view_); })) {
     view_->setPage(page_);
+    // The discs' pages and templates are written in code page 1250, most of them without saying
+    // so; a page that names its encoding keeps it.
+    page_->settings()->setDefaultTextEncoding(QStringLiteral("windows-1250"));
     // A right click over the page opens nothing; the rest of the window keeps its own menus.
     view_->setContextMenuPolicy(Qt::NoContextMenu);
     auto* layout = new QVBoxLayout(this);

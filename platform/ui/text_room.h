@@ -1,0 +1,20 @@
+#pragma once
+// Widths at which controls show their texts whole in the font and style they are drawn with.
+// The window layouts give sizes measured with a narrower font; a control is widened only where
+// its text needs it, never narrowed.
+#include <QStringList>
+
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+
+namespace expo::ui {
+
+// The width at which `button` shows each of `texts` whole; at least `width`.
+int widthForTexts(const QPushButton& button, const QStringList& texts, int width);
+// The width at which `check` shows `text` whole beside its box; at least `width`.
+int widthForText(const QCheckBox& check, const QString& text, int width);
+// The width at which `combo`, a drop-down list, shows each of `items` whole; at least `width`.
+int widthForItems(const QComboBox& combo, const QStringList& items, int width);
+
+}  // namespace expo::ui
