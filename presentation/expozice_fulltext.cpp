@@ -182,12 +182,13 @@ void TFormExpozice::connectFulltextHandlers() {
         ListBoxNalezeneMouseDown(static_cast<QMouseEvent&>(e).position().toPoint());
     });
 
-    // A tree emptied or losing nodes is another tree for the entries found before.
+    // A tree emptied, losing nodes or gaining them (which moves the places of the nodes after
+    // them) is another tree for the entries found before.
     const auto nextGeneration = [this] { ++FNavigationGeneration; };
-    connect(TreeViewNavigace->model(), &QAbstractItemModel::modelAboutToBeReset, this,
-            nextGeneration);
-    connect(TreeViewNavigace->model(), &QAbstractItemModel::rowsAboutToBeRemoved, this,
-            nextGeneration);
+    const QAbstractItemModel* const model = TreeViewNavigace->model();
+    connect(model, &QAbstractItemModel::modelAboutToBeReset, this, nextGeneration);
+    connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this, nextGeneration);
+    connect(model, &QAbstractItemModel::rowsAboutToBeInserted, this, nextGeneration);
 }
 
 // The notice disables the window only once it is shown, and each progress line pumps the input
