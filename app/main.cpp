@@ -1,7 +1,8 @@
-// The program's entry point: the application object, the criteria search's dialog step for the
-// main window, then Start.
+// The program's entry point: the application object with Qt's own texts in the system's
+// language, the criteria search's dialog step for the main window, then Start.
 #include <QApplication>
 
+#include "platform/ui/qt_translations.h"
 #include "presentation/expozice.h"
 #include "presentation/start.h"
 #include "search/search_command.h"
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
     // The browser controls need contexts shared before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
+    expo::ui::installQtTranslations(application);
     expo::presentation::TFormExpozice::setSearchDialogStep(&expo::search::RunSearchDialog);
     return expo::presentation::Start();
 }

@@ -1,11 +1,10 @@
 #include "presentation/dlg_jednoduchy_export.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
-#include <QTextLayout>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <cerrno>
 #include <optional>
@@ -98,21 +97,13 @@ void TDlgJednoduchyExport::setExportText(std::string_view text) {
     MemoExport->setPlainText(ui::toQ(text));
 }
 
-std::vector<std::string> TDlgJednoduchyExport::displayedLines() const {
+// The box's paragraphs, each cut again at the line breaks that Shift+Enter puts within one.
+std::vector<std::string> TDlgJednoduchyExport::typedLines() const {
     std::vector<std::string> lines;
-    QAbstractTextDocumentLayout* layout = MemoExport->document()->documentLayout();
     for (QTextBlock block = MemoExport->document()->begin(); block.isValid();
          block = block.next()) {
-        layout->blockBoundingRect(block);  // lays the block out at the box's width
-        const QString text = block.text();
-        const QTextLayout* rows = block.layout();
-        if (rows == nullptr || rows->lineCount() == 0) {
-            lines.push_back(ui::fromQ(text));
-            continue;
-        }
-        for (int i = 0; i < rows->lineCount(); ++i) {
-            const QTextLine row = rows->lineAt(i);
-            lines.push_back(ui::fromQ(text.mid(row.textStart(), row.textLength())));
+        for (const QString& line : block.text().split(QChar::LineSeparator)) {
+            lines.push_back(ui::fromQ(line));
         }
     }
     return lines;
@@ -126,7 +117,7 @@ void TDlgJednoduchyExport::BtnUlozitClick() {
         return;
     }
     const LanguageTexts& texts = FMainForm.texts();
-    const std::string bytes = exportFileBytes(displayedLines());
+    const std::string bytes = exportFileBytes(typedLines());
     bool created = false;
     {
         const ui::BusyCursor busy;

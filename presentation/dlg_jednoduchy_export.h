@@ -24,15 +24,13 @@ class TDlgJednoduchyExport : public QDialog {
     void setExportText(std::string_view text);
 
     // Asks for a file, "firmy.txt" offered every time, and writes the box's lines to it,
-    // replacing a file of that name. A cancelled dialog or a box holding only blanks writes
-    // nothing and says nothing; a file that cannot be created is reported and nothing is
-    // written. Throws expo::Error when the name cannot name a file at all, or when writing
-    // fails. The current directory is the same afterwards.
+    // replacing a file of that name. The lines are those the export and the user wrote, each
+    // ended by a line break typed (Enter or Shift+Enter), never where the box wraps a long line
+    // at its width: the file is the same whatever the window's size. A cancelled dialog or a box
+    // holding only blanks writes nothing and says nothing; a file that cannot be created is
+    // reported and nothing is written. Throws expo::Error when the name cannot name a file at all,
+    // or when writing fails. The current directory is the same afterwards.
     void BtnUlozitClick();
-
-    // The box's lines as it shows them: a line the box wraps at its width counts as a line
-    // for each row it takes.
-    std::vector<std::string> displayedLines() const;
 
     QPlainTextEdit* MemoExport = nullptr;
     QPushButton* BtnUlozit = nullptr;
@@ -40,6 +38,7 @@ class TDlgJednoduchyExport : public QDialog {
 
   private:
     void buildLayout();
+    std::vector<std::string> typedLines() const;
 
     TFormExpozice& FMainForm;
 };

@@ -42,6 +42,31 @@ LanguageSuffixes chooseLanguageSuffixes(const ds::ClientDataSet& CDSJazyky,
             languageColumn(CDSJazyky, languageName, 3, "_EXP", defaultExpLanguageSuffix)};
 }
 
+std::string firstLanguageSuffixOf(ds::ClientDataSet& CDSJazyky, std::string_view languageName,
+                                  std::string_view defaultLanguageSuffix) {
+    if (!CDSJazyky.active()) {
+        return std::string(defaultLanguageSuffix);
+    }
+    // The filter of the last exhibitor page comes back, also after a failure.
+    struct FilterKept {
+        ds::ClientDataSet& dataSet;
+        const bool filtered = dataSet.filtered();
+        ~FilterKept() {
+            dataSet.setFiltered(filtered);
+            dataSet.first();
+        }
+    } kept{CDSJazyky};
+    CDSJazyky.setFiltered(false);
+    for (CDSJazyky.first(); !CDSJazyky.eof(); CDSJazyky.next()) {
+        // A digit no column can have tells a row that does not name the language.
+        const std::string suffix = languageColumn(CDSJazyky, languageName, 5, "", "-");
+        if (suffix != "-") {
+            return suffix;
+        }
+    }
+    return std::string(defaultLanguageSuffix);
+}
+
 std::optional<std::string> makeExhibitorPage(ds::ClientDataSet& CDSJazyky, const PageDataSets& data,
                                              std::string_view katId,
                                              const ExhibitorPageSettings& settings,

@@ -22,6 +22,13 @@ LanguageSuffixes chooseLanguageSuffixes(const ds::ClientDataSet& CDSJazyky,
                                         std::string_view defaultLanguageSuffix,
                                         std::string_view defaultExpLanguageSuffix);
 
+// The catalogue column for the language named `languageName` before any exhibitor has chosen
+// one: as chooseLanguageSuffixes chooses it, from the first language row (in the dataset's
+// order, whatever its filter) that names the language in one of JAZ_ID0 ... JAZ_ID4; else
+// `defaultLanguageSuffix`. `CDSJazyky` is left with its filter and on its first record.
+std::string firstLanguageSuffixOf(ds::ClientDataSet& CDSJazyky, std::string_view languageName,
+                                  std::string_view defaultLanguageSuffix);
+
 // What the page generation takes from the main window.
 struct ExhibitorPageSettings {
     std::string programFolder;      // absolute, in the file system's encoding, ending with "/"

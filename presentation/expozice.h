@@ -127,10 +127,9 @@ class TFormExpozice : public QMainWindow {
     const std::vector<std::string>& representedFirms() const { return FRepresentedFirmList; }
     const std::vector<std::string>& representedBrands() const { return FRepresentedBrandList; }
     // The text column ("0" ... "4") of the catalogue of the exhibitor page shown last; before
-    // the first page, the language's default column.
-    const std::string& languageSuffix() const {
-        return FLanguageSuffix.empty() ? FDefaultLanguageSuffix : FLanguageSuffix;
-    }
+    // the first page, the column of the first catalogue that names the interface's language,
+    // else the language's default column.
+    std::string languageSuffix();
 
     // The criteria search (expozice_search.cpp). Its dialog lives in search/, which builds on
     // this library: the program registers the dialog step at start-up, and ActHledani runs it
@@ -362,6 +361,8 @@ class TFormExpozice : public QMainWindow {
     Catalogue FCatalogue;  // the twelve datasets
 
     bool FExhibitorPageBusy = false;       // an exhibitor page is being shown
+    bool FFulltextRunning = false;         // a full-text search is reading the pages
+    int FNavigationGeneration = 0;         // counts the trees TreeViewNavigace has held
     std::optional<int> FPendingExhibitor;  // the last exhibitor asked for meanwhile
     bool FPathBarRebuildQueued = false;
 };

@@ -2,9 +2,10 @@
 // progress notice while the pages are read, the hit panel with its sorted list and close box,
 // and a hit shown when the user picks it.
 //
-// Each hit list entry carries the node it names and, for a sub-page, the sub-page's file. The
-// entries stay when the navigation tree is rebuilt (a language switch), but lose their nodes:
-// such an old entry opens nothing.
+// Each hit list entry carries the node it names, as its position in the tree's order within the
+// tree the search read, and for a sub-page the sub-page's file. The entries stay when the
+// navigation tree is rebuilt (a language switch) or loses nodes, but such an old entry names a
+// tree that is gone and opens nothing.
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QByteArray>
@@ -16,6 +17,7 @@
 #include <QPersistentModelIndex>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <chrono>
 #include <memory>
 
@@ -44,8 +46,9 @@ constexpr int kHitHeight = 13;
 
 // What an entry of the hit list carries besides its text.
 constexpr int kTextRole = Qt::UserRole;         // the text in code page 1250
-constexpr int kNodeRole = Qt::UserRole + 1;     // the node, while its tree stands
+constexpr int kNodeRole = Qt::UserRole + 1;     // the node's position in the tree's order
 constexpr int kSubPageRole = Qt::UserRole + 2;  // the sub-page's file; empty for a page
+constexpr int kTreeRole = Qt::UserRole + 3;     // the generation of the tree it was found in
 
 QByteArray bytesOf(std::string_view s) {
     return QByteArray(s.data(), static_cast<qsizetype>(s.size()));
@@ -55,13 +58,35 @@ std::string entryText(const QListWidgetItem& entry) {
     return entry.data(kTextRole).toByteArray().toStdString();
 }
 
-NavNode* entryNode(const QListWidgetItem& entry) {
-    return static_cast<NavNode*>(entry.data(kNodeRole).value<void*>());
+// The item of the tree now shown that the entry names; none when the entry was found in a tree
+// that has gone since.
+QTreeWidgetItem* entryItem(const QListWidgetItem& entry, QTreeWidget& tree, int generation) {
+    if (entry.data(kTreeRole).toInt() != generation) {
+        return nullptr;
+    }
+    int position = entry.data(kNodeRole).toInt();
+    for (QTreeWidgetItemIterator it(&tree); *it; ++it, --position) {
+        if (position == 0) {
+            return *it;
+        }
+    }
+    return nullptr;
+}
+
+// The position of the node's item in the tree's order (a node, its children, its next sibling).
+int positionInTree(QTreeWidget& tree, const NavNode* node) {
+    int position = 0;
+    for (QTreeWidgetItemIterator it(&tree); *it; ++it, ++position) {
+        if (navNodeOf(*it) == node) {
+            return position;
+        }
+    }
+    return -1;
 }
 
 // Adds the hit where the list's order puts it: by its text, the Czech alphabet with letter case
 // aside, after the entries that compare equal.
-void insertHit(QListWidget& list, const FulltextHit& hit) {
+void insertHit(QListWidget& list, const FulltextHit& hit, int position, int generation) {
     int low = 0;
     int high = list.count();
     while (low < high) {
@@ -74,10 +99,23 @@ void insertHit(QListWidget& list, const FulltextHit& hit) {
     }
     auto* entry = new QListWidgetItem(ui::toQ(hit.text));
     entry->setData(kTextRole, bytesOf(hit.text));
-    entry->setData(kNodeRole, QVariant::fromValue(static_cast<void*>(hit.node)));
+    entry->setData(kNodeRole, position);
     entry->setData(kSubPageRole, bytesOf(hit.subPageFile));
+    entry->setData(kTreeRole, generation);
     list.insertItem(low, entry);
 }
+
+// Sets a flag for its lifetime.
+class RaisedWhileAlive {
+  public:
+    explicit RaisedWhileAlive(bool& flag) : flag_(flag) { flag_ = true; }
+    ~RaisedWhileAlive() { flag_ = false; }
+    RaisedWhileAlive(const RaisedWhileAlive&) = delete;
+    RaisedWhileAlive& operator=(const RaisedWhileAlive&) = delete;
+
+  private:
+    bool& flag_;
+};
 
 // The hit list's entries are 13 pixels high, whatever the font.
 class FixedHeightDelegate final : public QStyledItemDelegate {
@@ -92,8 +130,13 @@ class FixedHeightDelegate final : public QStyledItemDelegate {
 // notice, each hit into the list at once (so the hits found before a failure stay).
 class WindowSearch final : public FulltextHost {
   public:
-    WindowSearch(TFormDlgHlaseni& notice, QListWidget& hits, const std::string& processingItem)
-        : notice_(notice), hits_(hits), processingItem_(processingItem) {}
+    WindowSearch(TFormDlgHlaseni& notice, QListWidget& hits, QTreeWidget& tree, int generation,
+                 const std::string& processingItem)
+        : notice_(notice),
+          hits_(hits),
+          tree_(tree),
+          generation_(generation),
+          processingItem_(processingItem) {}
 
     std::optional<std::string> readPage(std::string_view name) override {
         const std::string path = os::resolveDiscPath(os::programFolder(), name);
@@ -107,11 +150,15 @@ class WindowSearch final : public FulltextHost {
         notice_.SetMessageText(processingItem_ + ": " + node.caption);
     }
 
-    void found(FulltextHit hit) override { insertHit(hits_, hit); }
+    void found(FulltextHit hit) override {
+        insertHit(hits_, hit, positionInTree(tree_, hit.node), generation_);
+    }
 
   private:
     TFormDlgHlaseni& notice_;
     QListWidget& hits_;
+    QTreeWidget& tree_;
+    const int generation_;
     const std::string& processingItem_;
 };
 
@@ -135,18 +182,21 @@ void TFormExpozice::connectFulltextHandlers() {
         ListBoxNalezeneMouseDown(static_cast<QMouseEvent&>(e).position().toPoint());
     });
 
-    // The nodes of a tree about to go are forgotten by the entries that name them.
-    const auto forgetNodes = [this] {
-        for (int row = 0; row < ListBoxNalezene->count(); ++row) {
-            ListBoxNalezene->item(row)->setData(kNodeRole, QVariant());
-        }
-    };
-    connect(TreeViewNavigace->model(), &QAbstractItemModel::modelAboutToBeReset, this, forgetNodes);
-    connect(TreeViewNavigace->model(), &QAbstractItemModel::rowsAboutToBeRemoved, this,
-            forgetNodes);
+    // A tree emptied, losing nodes or gaining them (which moves the places of the nodes after
+    // them) is another tree for the entries found before.
+    const auto nextGeneration = [this] { ++FNavigationGeneration; };
+    const QAbstractItemModel* const model = TreeViewNavigace->model();
+    connect(model, &QAbstractItemModel::modelAboutToBeReset, this, nextGeneration);
+    connect(model, &QAbstractItemModel::rowsAboutToBeRemoved, this, nextGeneration);
+    connect(model, &QAbstractItemModel::rowsAboutToBeInserted, this, nextGeneration);
 }
 
+// The notice disables the window only once it is shown, and each progress line pumps the input
+// queued before that: a search asked for while one runs is not started.
 void TFormExpozice::ActFulltextExecute() {
+    if (FFulltextRunning) {
+        return;
+    }
     const std::string typed = ui::fromQ(EditHledani->text());
     if (text::trim(typed).empty()) {
         EditHledani->setFocus();
@@ -154,8 +204,10 @@ void TFormExpozice::ActFulltextExecute() {
     }
     ListBoxNalezene->clear();
     {
+        const RaisedWhileAlive running(FFulltextRunning);
         const std::unique_ptr<TFormDlgHlaseni> notice = showNotice(FTexts.FTextSearch + ":");
-        WindowSearch search(*notice, *ListBoxNalezene, FTexts.FTextProcessingItem);
+        WindowSearch search(*notice, *ListBoxNalezene, *TreeViewNavigace, FNavigationGeneration,
+                            FTexts.FTextProcessingItem);
         searchPages(FNavigation, typed, search);
 
         const bool found = ListBoxNalezene->count() > 0;
@@ -189,9 +241,11 @@ void TFormExpozice::ListBoxNalezeneMouseDown(QPoint position) {
 }
 
 // Selecting the node shows it through the tree's change handling. A page hit of the node already
-// selected shows its page again, as the page may have been left through its links since.
+// selected shows its page again, as the page may have been left through its links since. The
+// node that the loading showed first is current without being selected: selecting it is a
+// change all the same.
 void TFormExpozice::openHit(const QListWidgetItem& entry) {
-    QTreeWidgetItem* node = itemOfNavNode(*TreeViewNavigace, entryNode(entry));
+    QTreeWidgetItem* node = entryItem(entry, *TreeViewNavigace, FNavigationGeneration);
     if (!node) {
         return;
     }
@@ -203,6 +257,10 @@ void TFormExpozice::openHit(const QListWidgetItem& entry) {
     if (TreeViewNavigace->currentItem() != node) {
         TreeViewNavigace->scrollToItem(node);
         TreeViewNavigace->setCurrentItem(node);
+    } else if (!node->isSelected()) {
+        TreeViewNavigace->scrollToItem(node);
+        TreeViewNavigace->setCurrentItem(node);
+        TreeViewNavigaceChange(node);
     } else if (subPage.empty()) {
         TreeViewNavigaceChange(node);
     }

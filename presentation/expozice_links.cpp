@@ -95,6 +95,10 @@ void TFormExpozice::connectLinkHandlers() {
     WebBrowserLogo->setBeforeNavigate([this](const std::string& url, bool& cancel) {
         WebBrowserLogoBeforeNavigate2(url, cancel);
     });
+    // A link of another scheme ("mailto:") goes to the system's handler, one of the link words
+    // never.
+    WebBrowser->setKeepLink(holdsLinkWord);
+    WebBrowserLogo->setKeepLink(holdsLinkWord);
     connect(SpeedButtonTisk, &QToolButton::clicked, this,
             [this] { ui::guard([this] { SpeedButtonTiskClick(); }); });
 }

@@ -90,6 +90,13 @@ ExhibitorPageSettings TFormExpozice::exhibitorPageSettings() const {
             .expoziceIni = FExpoziceIni};
 }
 
+std::string TFormExpozice::languageSuffix() {
+    if (!FLanguageSuffix.empty()) {
+        return FLanguageSuffix;
+    }
+    return firstLanguageSuffixOf(FCatalogue.CDSJazyky, FLanguageName, FDefaultLanguageSuffix);
+}
+
 void TFormExpozice::keepLanguageSuffixes(const LanguageSuffixes& suffixes) {
     FLanguageSuffix = suffixes.languageSuffix;
     FExpLanguageSuffix = suffixes.expLanguageSuffix;

@@ -197,6 +197,14 @@ void handlePageLink(std::string_view url, PageLinkHost& host, bool& cancel) {
     }
 }
 
+bool holdsLinkWord(std::string_view url) {
+    const std::string lower = text::asciiLower(url);
+    constexpr std::string_view kWords[] = {kBackWord, "go_polozka_", ".exe", ".mpg",
+                                           ".mpeg",   ".avi",        ".zip", kLanguageWord};
+    return std::any_of(std::begin(kWords), std::end(kWords),
+                       [&lower](std::string_view word) { return contains(lower, word); });
+}
+
 bool followLanguageLink(std::string_view url, const std::function<void(int)>& switchLanguage) {
     const std::optional<LanguageLink> link = languageLinkOf(url);
     if (!link) {

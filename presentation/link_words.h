@@ -62,6 +62,10 @@ class PageLinkHost {
 // starts its program only when the program's file name ends in ".exe".
 void handlePageLink(std::string_view url, PageLinkHost& host, bool& cancel);
 
+// True when the URL holds one of the link words above: such a link is the program's, never one
+// for the system's handler of its scheme, whether or not its word found anything to do.
+bool holdsLinkWord(std::string_view url);
+
 // The language word alone, as the page browser and the header browser run it: true (cancel)
 // when the URL holds "nastav_jaz"; then switches the language when an integer follows, and
 // swallows any error of the switch.

@@ -1,9 +1,11 @@
 #include "platform/browser/webbrowser.h"
 
+#include <QDesktopServices>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QShortcut>
+#include <QStringList>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEngineLoadingInfo>
@@ -54,6 +56,16 @@ auto withDiscLanguage(Start startPage) {
         qunsetenv(kEngineSwitches);
     }
     return page;
+}
+
+// Schemes the engine shows itself; a link to any other ("mailto:", say) is the system's to open.
+bool isForeignScheme(const QUrl& url) {
+    static const QStringList kEngineSchemes = {
+        "http",        "https",  "file",     "about", "data", "blob",       "javascript", "qrc",
+        "view-source", "chrome", "devtools", "ws",    "wss",  "filesystem", "ftp"};
+    const QString scheme = url.scheme().toLower();
+    // A single letter is a drive, as in "C:/page.html".
+    return scheme.size() > 1 && !kEngineSchemes.contains(scheme);
 }
 
 }  // namespace
@@ -114,6 +126,10 @@ WebBrowser::~WebBrowser() {
 
 void WebBrowser::setBeforeNavigate(BeforeNavigate handler) {
     beforeNavigate_ = std::move(handler);
+}
+
+void WebBrowser::setKeepLink(KeepLink keep) {
+    keepLink_ = std::move(keep);
 }
 
 void WebBrowser::navigate(const std::string& target) {
@@ -225,8 +241,16 @@ void WebBrowser::raiseLater(const QUrl& url, bool resumeUnlessCancelled) {
         this,
         [this, url, resumeUnlessCancelled] {
             const QPointer<WebBrowser> alive(this);
-            const bool cancelled = beforeNavigate(urlText(url));
-            if (alive && resumeUnlessCancelled && !cancelled) {
+            const std::string text = urlText(url);
+            const bool cancelled = beforeNavigate(text);
+            if (!alive || cancelled) {
+                return;
+            }
+            if (isForeignScheme(url)) {
+                if (!keepLink_ || !keepLink_(text)) {
+                    QDesktopServices::openUrl(url);
+                }
+            } else if (resumeUnlessCancelled) {
                 load(url, /*afterTurnDown=*/true);
             }
         },

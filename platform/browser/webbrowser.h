@@ -10,7 +10,8 @@
 //    navigation is started again;
 //  - a frame inside the page cannot be held back: the handler is told, but `cancel` has no effect;
 //  - links to schemes the engine does not know ("zpet:", "mailto:") are dropped by the engine;
-//    the handler is told of them all the same.
+//    the handler is told of them all the same, and unless it cancels them (or the keep-link
+//    test keeps them) they are handed to the desktop's URL handler, as the system opens them.
 // Links that ask for a new window (target="_blank", window.open) open a new top-level window of
 // the program that shows the page; its own links are not watched.
 #include <QElapsedTimer>
@@ -37,6 +38,9 @@ class WebBrowser : public QWidget {
   public:
     // url: the target in code page 1250, percent escapes decoded; set cancel to stop it.
     using BeforeNavigate = std::function<void(const std::string& url, bool& cancel)>;
+    // True for a link of a scheme the engine does not know that is the program's own word and is
+    // not to be handed to the desktop (url as the before-navigate handler gets it).
+    using KeepLink = std::function<bool(const std::string& url)>;
     // Lets the user set up `printer`; false when the user cancels.
     using PrintDialog = std::function<bool(QPrinter& printer)>;
 
@@ -46,6 +50,7 @@ class WebBrowser : public QWidget {
     // The handler runs inside the error guard: an exception is shown in the error box and leaves
     // `cancel` as the handler had set it.
     void setBeforeNavigate(BeforeNavigate handler);
+    void setKeepLink(KeepLink keep);
 
     // A file path (code page 1250; "\" or "/" between folders) or "about:blank".
     void navigate(const std::string& target);
@@ -89,6 +94,7 @@ class WebBrowser : public QWidget {
     QWebEngineView* view_;
     Page* page_;
     BeforeNavigate beforeNavigate_;
+    KeepLink keepLink_;
     PrintDialog printDialog_;
     ReadyState readyState_ = ReadyState::Uninitialized;
     // A load waiting for the one in progress to end.

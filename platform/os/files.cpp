@@ -16,6 +16,7 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <thread>
 #include <utility>
 
 #include "platform/text/error.h"
@@ -39,17 +40,6 @@ namespace {
 [[noreturn]] void failWriting(const std::string& path, int error) {
     throw Error(text::cp("Chyba při zápisu do souboru: ") + text::utf8ToCp1250(path) + " (" +
                 std::strerror(error) + ")");
-}
-
-// Programs started earlier whose exit has not been collected yet.
-std::vector<pid_t>& runningChildren() {
-    static std::vector<pid_t> children;
-    return children;
-}
-
-void collectFinishedChildren() {
-    auto& children = runningChildren();
-    std::erase_if(children, [](pid_t pid) { return ::waitpid(pid, nullptr, WNOHANG) != 0; });
 }
 
 // Mount points escape blanks, tabs, line breaks and backslashes as three octal digits.
@@ -207,7 +197,6 @@ bool startProgram(const std::vector<std::string>& argv) {
     if (argv.empty()) {
         return false;
     }
-    collectFinishedChildren();
     std::vector<char*> args;
     for (const auto& a : argv) {
         args.push_back(const_cast<char*>(a.c_str()));
@@ -217,7 +206,12 @@ bool startProgram(const std::vector<std::string>& argv) {
     if (::posix_spawn(&pid, argv.front().c_str(), nullptr, nullptr, args.data(), environ) != 0) {
         return false;
     }
-    runningChildren().push_back(pid);
+    // A thread of its own waits for the program's end and collects it at once, so that no
+    // finished program lingers as a zombie while the viewer runs.
+    std::thread([pid] {
+        while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+        }
+    }).detach();
     return true;
 }
 

@@ -46,8 +46,8 @@ class OutputFile {
 bool copyFile(const std::string& from, const std::string& to);
 
 // Starts a program directly, without a shell: argv[0] is the program's path, the rest its
-// arguments. False when it cannot be started. The program runs on its own; this process
-// collects its exit later.
+// arguments. False when it cannot be started. The program runs on its own; its exit is
+// collected as soon as it ends.
 bool startProgram(const std::vector<std::string>& argv);
 
 // Kinds of drive, numbered as the Windows drive-type query numbers them.

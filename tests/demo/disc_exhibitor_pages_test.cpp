@@ -144,5 +144,29 @@ TEST_F(DemoExhibitorPages, PresentationLinksFollowTheLanguageAndTheirWindow) {
     EXPECT_FALSE(contains(page(1004, 3), "voltika_"));  // no Polish page and no "url"
 }
 
+// --- Contact lines ---------------------------------------------------------------------------
+
+size_t occurrences(const std::string& text, const std::string& word) {
+    size_t count = 0;
+    for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+// A contact block lists only the lines it has: an exhibitor without an e-mail shows its web
+// address as the block's first line, not below an empty one.
+TEST_F(DemoExhibitorPages, AContactBlockNeverStartsWithAnEmptyLine) {
+    const DataFile exhibitors(2);
+    size_t webWithoutMail = 0;
+    for (size_t r = 0; r < exhibitors.rows(); ++r) {
+        const int katId = static_cast<int>(exhibitors.integer(r, "KAT_ID"));
+        const std::string html = page(katId, 0);
+        EXPECT_EQ(html.find("8px\"><br>"), std::string::npos) << "KAT_ID " << katId;
+        webWithoutMail += occurrences(html, "Web: ") > occurrences(html, "E-mail: ");
+    }
+    EXPECT_GT(webWithoutMail, 0u);
+}
+
 }  // namespace
 }  // namespace expo::demotest

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -348,10 +349,11 @@ TEST_F(FulltextWindow, HitsOfARebuiltTreeOpenNothing) {
     EXPECT_EQ(hits(), kHits);
     EXPECT_TRUE(hitPanelShown());
 
-    choose("Alfa");
-    choose("Chata=sub\\z1.html");
-    settle();
-    EXPECT_EQ(w.TreeViewNavigace->currentItem(), current);
+    for (const char* hit : {"Alfa", "Chata=sub\\z1.html"}) {
+        choose(hit);
+        settle();
+        EXPECT_EQ(w.TreeViewNavigace->currentItem(), current) << hit;
+    }
     EXPECT_EQ(shownUrl(*w.WebBrowser), disc_ + "/z.html");
 }
 
@@ -423,6 +425,39 @@ TEST_F(FulltextWindow, OnTheDemoDiscOnlyTheChosenLanguagesPagesAreFound) {
     EXPECT_EQ(english.size(), czech.size() - 1);  // no "Pro novináře" in English
     EXPECT_TRUE(takeMessages().empty());
 }
+
+// --- Input queued while a search starts, and the first node's hits ---------------------------
+
+// Two Enter presses wait in the queue; the first search's notice pumps the second before it
+// disables the window. That second search must not run inside the first one.
+TEST_F(FulltextWindow, AnEnterQueuedDuringASearchListsNoHitTwice) {
+    TFormExpozice& w = openSmallDisc();
+    w.EditHledani->setText(toQ(cp("lipová")));
+    for (int i = 0; i < 2; ++i) {
+        QCoreApplication::postEvent(
+            w.EditHledani, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
+    }
+    settle();
+    EXPECT_EQ(hits(), kHits);
+    EXPECT_EQ(notices.titles.size(), 1u);
+}
+
+// The first node is current after the loading but not selected; its hits select it as any
+// other node's do. Its page hit and its sub-page hit each from a fresh start.
+class FirstNodeHit : public FulltextWindow, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(FirstNodeHit, SelectsTheNode) {
+    TFormExpozice& w = openSmallDisc();
+    searchByEnter("lipová");
+    ASSERT_FALSE(w.TreeViewNavigace->currentItem()->isSelected());
+
+    choose(GetParam());
+    const QList<QTreeWidgetItem*> selected = w.TreeViewNavigace->selectedItems();
+    ASSERT_EQ(selected.size(), 1);
+    EXPECT_EQ(selected.front(), w.TreeViewNavigace->topLevelItem(0));
+}
+
+INSTANTIATE_TEST_SUITE_P(Hits, FirstNodeHit, ::testing::Values("Zeta", "Chata=sub\\z1.html"));
 
 }  // namespace
 }  // namespace expo::presentation::testing

@@ -1,12 +1,16 @@
 // The notebook's export in the main window: the progress notice, the export window with its
 // text, saving (code page 1250, CR LF, "firmy.txt" offered every time, the current directory
-// kept), a cancelled dialog, a file that cannot be created, a failing write, wrapped lines,
-// and Ctrl+Shift+Q's messages.
+// kept), a cancelled dialog, a file that cannot be created, a failing write, long and Shift+Enter
+// lines, and Ctrl+Shift+Q's messages.
 #include <QApplication>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QToolButton>
 #include <cstring>
 #include <filesystem>
@@ -264,32 +268,40 @@ TEST_F(Export, TheDirectoryAChosenFileLeavesIsRestored) {
     takeInformation();
 }
 
-TEST_F(Export, ALineTheBoxWrapsIsSavedAsTheRowsItShows) {
+// A line of 160 characters that the box wraps, and a line break typed with Shift+Enter: the file
+// holds the lines as typed, the same at the window's first width, wider and narrower.
+TEST_F(Export, LinesAreSavedAsTypedWhateverTheWindowsWidth) {
     TFormExpozice& w = openSection();
     add({0});
-    std::string line;
-    for (int i = 0; i < 40; ++i) {
-        line += "slovo" + std::to_string(i) + " ";
-    }
-    line += "konec";
+    const char* const kLong =
+        "Stroje a zarizeni pro zemedelstvi, lesnictvi a zpracovani dreva, dodavky na klic, "
+        "servis, nahradni dily a poradenstvi v cele Evrope i mimo ni, od r. 1990 dosud.";
+    ASSERT_EQ(std::strlen(kLong), 160u);
     const ui::ScopedSaveDialog dialog = saveDialogAnswering(target());
-    std::vector<std::string> shown;
+    std::vector<std::string> saved;
+    std::vector<int> rows;
     EXPECT_TRUE(withExportWindow([&] { w.ActExportZapisniku->trigger(); },
                                  [&](TDlgJednoduchyExport& d) {
-                                     d.MemoExport->setPlainText(QString::fromStdString(line));
-                                     shown = d.displayedLines();
-                                     d.BtnUlozitClick();
+                                     d.MemoExport->setPlainText(QString(kLong) + "\nA");
+                                     d.MemoExport->moveCursor(QTextCursor::End);
+                                     QTest::keyClick(d.MemoExport, Qt::Key_Return,
+                                                     Qt::ShiftModifier);
+                                     QTest::keyClick(d.MemoExport, Qt::Key_B);
+                                     for (const int width : {421, 1000, 300}) {
+                                         d.resize(width, 541);
+                                         settle();
+                                         const QTextBlock first = d.MemoExport->document()->begin();
+                                         rows.push_back(first.layout()->lineCount());
+                                         d.BtnUlozitClick();
+                                         saved.push_back(read(target()));
+                                     }
                                  }));
     takeInformation();
-    ASSERT_GT(shown.size(), 1u);
-    std::string rejoined;
-    std::string expected;
-    for (const std::string& row : shown) {
-        rejoined += row;
-        expected += row + "\r\n";
-    }
-    EXPECT_EQ(rejoined, line);
-    EXPECT_EQ(read(target()), expected);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_GT(rows[0], rows[1]);  // the box did wrap the line differently
+    EXPECT_GT(rows[2], rows[0]);
+    const std::string expected = std::string(kLong) + "\r\nA\r\nb\r\n";
+    EXPECT_EQ(saved, std::vector<std::string>(3, expected));
 }
 
 TEST_F(Export, CtrlShiftQWithAnEmptyNotebookOnlyTellsItsTwoMessages) {

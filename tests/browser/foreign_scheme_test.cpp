@@ -1,0 +1,80 @@
+// Links of schemes the engine does not show itself ("mailto:") go to the desktop's URL handler,
+// as the system opens them, unless the before-navigate handler cancels them or the keep-link
+// test keeps them as the program's own words.
+#include <gtest/gtest.h>
+
+#include <QDesktopServices>
+#include <QObject>
+#include <QStringList>
+#include <QUrl>
+
+#include "tests/browser/browser_fixture.h"
+
+namespace expo::browser::testing {
+namespace {
+
+constexpr std::string_view kLinks = R"(<html><head><title>A</title></head><body>
+<a id="zpet" href="zpet:">zpět</a>
+<a id="cancelled" href="mailto:zruseno@veletrh.cz">zrušeno</a>
+<a id="mail" href="mailto:info@veletrh.cz">e-mail</a>
+<a id="app" href="katalog-app:otevri">aplikace</a>
+</body></html>)";
+
+}  // namespace
+
+// Stands in for the desktop: what it was asked to open.
+class DesktopStandIn : public QObject {
+    Q_OBJECT
+  public:
+    QStringList opened;
+  public slots:
+    void open(const QUrl& url) { opened << url.toString(); }
+};
+
+namespace {
+
+class ForeignScheme : public BrowserTest {
+  protected:
+    void SetUp() override {
+        BrowserTest::SetUp();
+        for (const char* scheme : kSchemes) {
+            QDesktopServices::setUrlHandler(scheme, &desktop, "open");
+        }
+    }
+    void TearDown() override {
+        for (const char* scheme : kSchemes) {
+            QDesktopServices::unsetUrlHandler(scheme);
+        }
+        browser().setKeepLink(nullptr);
+        BrowserTest::TearDown();
+    }
+    static constexpr const char* kSchemes[] = {"mailto", "zpet", "katalog-app"};
+    DesktopStandIn desktop;
+};
+
+TEST_F(ForeignScheme, ALinkTheEngineDoesNotShowGoesToTheDesktopUnlessKeptOrCancelled) {
+    const std::string links = page("a.html", kLinks);
+    browser().setKeepLink([](const std::string& url) { return url == "zpet:"; });
+    onNavigate = [](const std::string& url, bool& cancel) {
+        cancel = url.find("zruseno") != std::string::npos;
+    };
+    // One link a page: the engine lets a page start one program of the system per click.
+    const std::pair<const char*, const char*> clicks[] = {
+        {"zpet", "zpet:"},
+        {"cancelled", "mailto:zruseno@veletrh.cz"},
+        {"mail", "mailto:info@veletrh.cz"},
+        {"app", "katalog-app:otevri"}};
+    for (const auto& [id, url] : clicks) {
+        show(links);
+        click(id);
+        ASSERT_TRUE(waitUntilSeen(url)) << url;
+    }
+    ASSERT_TRUE(waitFor([this] { return desktop.opened.size() >= 2; })) << desktop.opened.size();
+    EXPECT_EQ(desktop.opened, (QStringList{"mailto:info@veletrh.cz", "katalog-app:otevri"}));
+    EXPECT_EQ(title(), QStringLiteral("A"));
+}
+
+}  // namespace
+}  // namespace expo::browser::testing
+
+#include "foreign_scheme_test.moc"
