@@ -109,6 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
                  false,
                  {"sub-page Pages pages/Jedna.htm Jedna"}},
         LinkCase{"SubPageWithoutTitleStopsTheSearch", "file:///disc/pages/dva.htm", false, {}},
+        // The later titled file in the same URL is not looked for.
+        LinkCase{"SubPageWithoutTitleBeforeATitledOne", "pages/dva.htm?pages/tri.htm", false, {}},
         LinkCase{"Program", "file:///disc/bin/setup.exe", true, {"start /disc/bin/setup.exe"}},
         LinkCase{"ProgramWithArguments",
                  "file:///disc/Setup.EXE /S \"C:/Program Files\"",
