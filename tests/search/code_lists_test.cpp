@@ -1,8 +1,5 @@
-// The value lists of the search dialog and the rows of the nomenclature picker, read from small
-// code lists.
+// The value lists of the search dialog and the rows of the nomenclature picker.
 #include <gtest/gtest.h>
-
-#include <memory>
 
 #include "platform/dataset/dataset.h"
 #include "platform/text/error.h"
@@ -13,140 +10,95 @@ namespace expo::search {
 namespace {
 
 using ds::FieldType;
-using ds::Value;
 using text::cp;
+using Texts = std::vector<std::string>;
 
-ds::FieldDef field(std::string name, FieldType type, int size = 0) {
-    return {std::move(name), type, size, false};
-}
-
-Value str(std::string_view utf8) {
-    return Value(cp(utf8));
-}
-
-// A code list as loaded: its filter switch is on, its expression empty.
-std::unique_ptr<ds::ClientDataSet> codeList(std::vector<ds::FieldDef> fields,
-                                            std::vector<std::vector<Value>> rows) {
+// A code list as loaded: its filter switch is on, its expression empty. Columns are text but
+// the first; values in UTF-8.
+std::unique_ptr<ds::ClientDataSet> codeList(std::vector<std::string> names,
+                                            std::vector<std::vector<const char*>> rows) {
+    ds::Packet packet;
+    for (const std::string& name : names) {
+        const bool key = name == "SEKCE_ID";
+        packet.fields.push_back(
+            {name, key ? FieldType::Integer : FieldType::FixedString, key ? 4 : 50, false});
+    }
+    for (const auto& row : rows) {
+        std::vector<ds::Value> values;
+        for (size_t i = 0; i < row.size(); ++i) {
+            values.push_back(names[i] == "SEKCE_ID" ? ds::Value(int64_t{std::stoi(row[i])})
+                                                    : ds::Value(cp(row[i])));
+        }
+        packet.rows.push_back(std::move(values));
+    }
     auto set = std::make_unique<ds::ClientDataSet>("CDSCodes");
     set->setFiltered(true);
-    set->loadFromPacket({std::move(fields), std::move(rows)});
+    set->loadFromPacket(std::move(packet));
     return set;
 }
 
-std::unique_ptr<ds::ClientDataSet> countries() {
-    return codeList(
-        {field("SEKCE_ID", FieldType::Integer, 4), field("STAT_ID", FieldType::FixedString, 3),
-         field("STAT_NAZEV", FieldType::FixedString, 50),
-         field("STAT_NAZEV_ADR", FieldType::FixedString, 50)},
-        {{int64_t{1}, str("SVK"), str("Slovensko "), str("Slovakia")},
-         {int64_t{1}, str("CZE"), str("Česká republika"), str("Czech Republic")},
-         {int64_t{1}, str("AUT"), str("Rakousko"), str("Austria  ")},
-         {int64_t{1}, str("CZE"), str("Česká republika"), str("Czech Republic")},
-         {int64_t{2}, str("DEU"), str("Německo"), str("Germany")},
-         {int64_t{2}, str("CZE"), str("Česká republika"), str("Czech Republic")}});
-}
-
-std::vector<std::string> shownOf(const std::vector<CountryEntry>& entries) {
-    std::vector<std::string> shown;
-    for (const CountryEntry& e : entries) {
-        shown.push_back(text::cp1250ToUtf8(e.shown));
-    }
-    return shown;
-}
-
-std::vector<std::string> czechOf(const std::vector<CountryEntry>& entries) {
-    std::vector<std::string> czech;
-    for (const CountryEntry& e : entries) {
-        czech.push_back(text::cp1250ToUtf8(e.czech));
-    }
-    return czech;
-}
-
-TEST(SearchCodeLists, CzechCountriesOfTheSectionByNameEachOnce) {
-    auto stat = countries();
-    const auto entries = countryEntries(*stat, " SEKCE_ID=1 ", cp("Čes"));
-    EXPECT_EQ(shownOf(entries), (std::vector<std::string>{"CZE - Česká republika", "AUT - Rakousko",
-                                                          "SVK - Slovensko"}));
-    EXPECT_EQ(czechOf(entries), shownOf(entries));
+TEST(SearchCodeLists, CountriesOfTheSectionByNameEachOnceWithTheCzechNameBeside) {
+    auto stat = codeList({"SEKCE_ID", "STAT_ID", "STAT_NAZEV", "STAT_NAZEV_ADR"},
+                         {{"1", "SVK", "Slovensko ", "Slovakia"},
+                          {"1", "CZE", "Česká republika", "Czech Republic"},
+                          {"1", "AUT", "Rakousko", "Austria  "},
+                          {"1", "CZE", "Česká republika", "Czech Republic"},
+                          {"2", "DEU", "Německo", "Germany"},
+                          {"2", "CZE", "Česká republika", "Czech Republic"}});
+    const auto texts = [](const std::vector<CountryEntry>& entries,
+                          std::string CountryEntry::*part) {
+        Texts result;
+        for (const CountryEntry& e : entries) {
+            result.push_back(text::cp1250ToUtf8(e.*part));
+        }
+        return result;
+    };
+    auto czech = countryEntries(*stat, " SEKCE_ID=1 ", cp("Čes"));
+    EXPECT_EQ(texts(czech, &CountryEntry::shown),
+              (Texts{"CZE - Česká republika", "AUT - Rakousko", "SVK - Slovensko"}));
+    EXPECT_EQ(texts(czech, &CountryEntry::czech), texts(czech, &CountryEntry::shown));
     EXPECT_EQ(stat->filter(), "SEKCE_ID=1");
-    EXPECT_EQ(stat->indexFieldNames(), "STAT_NAZEV");
-}
 
-TEST(SearchCodeLists, OtherLanguagesShowTheirNamesBesideTheCzechOnesAtTheSameIndex) {
-    auto stat = countries();
-    const auto entries = countryEntries(*stat, "SEKCE_ID=1", "Ang");
-    EXPECT_EQ(shownOf(entries), (std::vector<std::string>{"AUT - Austria", "CZE - Czech Republic",
-                                                          "SVK - Slovakia"}));
-    EXPECT_EQ(czechOf(entries), (std::vector<std::string>{"AUT - Rakousko", "CZE - Česká republika",
-                                                          "SVK - Slovensko"}));
-    EXPECT_EQ(stat->indexFieldNames(), "STAT_NAZEV_ADR");
-}
+    const auto english = countryEntries(*stat, "SEKCE_ID=1", "Ang");
+    EXPECT_EQ(texts(english, &CountryEntry::shown),
+              (Texts{"AUT - Austria", "CZE - Czech Republic", "SVK - Slovakia"}));
+    EXPECT_EQ(texts(english, &CountryEntry::czech),
+              (Texts{"AUT - Rakousko", "CZE - Česká republika", "SVK - Slovensko"}));
 
-TEST(SearchCodeLists, NoSectionKeepsTheFilterTheListHad) {
-    auto stat = countries();
-    stat->setFilter("SEKCE_ID=2");
-    EXPECT_EQ(shownOf(countryEntries(*stat, "  ", cp("Čes"))),
-              (std::vector<std::string>{"CZE - Česká republika", "DEU - Německo"}));
+    stat->setFilter("SEKCE_ID=2");  // no section: the list keeps its filter
+    EXPECT_EQ(texts(countryEntries(*stat, "  ", cp("Čes")), &CountryEntry::shown),
+              (Texts{"CZE - Česká republika", "DEU - Německo"}));
     EXPECT_EQ(stat->filter(), "SEKCE_ID=2");
 }
 
 TEST(SearchCodeLists, PavilionsOfTheSectionInListOrderEachOnce) {
-    auto areas = codeList(
-        {field("SEKCE_ID", FieldType::Integer, 4), field("PLO_ZKRAT", FieldType::FixedString, 20)},
-        {{int64_t{3}, str("VP  ")},
-         {int64_t{3}, str("D")},
-         {int64_t{4}, str("E")},
-         {int64_t{3}, str("vp")},
-         {int64_t{5}, str("F")}});
-    const auto entries = pavilionEntries(*areas, "SEKCE_ID in (3,4)");
-    EXPECT_EQ(entries, (std::vector<std::string>{"VP", "D", "E"}));
+    auto areas = codeList({"SEKCE_ID", "PLO_ZKRAT"},
+                          {{"3", "VP  "}, {"3", "D"}, {"4", "E"}, {"3", "vp"}, {"5", "F"}});
+    EXPECT_EQ(pavilionEntries(*areas, "SEKCE_ID in (3,4)"), (Texts{"VP", "D", "E"}));
 }
 
-std::unique_ptr<ds::ClientDataSet> nomenclature() {
-    return codeList({field("NOM_KOD", FieldType::FixedString, 20),
-                     field("NOM_POPIS0", FieldType::FixedString, 150),
-                     field("NOM_POPIS1", FieldType::FixedString, 150)},
-                    {{str(" 01.01 "), str("Soustruhy "), str("Lathes")},
-                     {str("01.05"), str("Obráběcí centra CNC"), str("CNC machining centres")},
-                     {str("1"), str("Stroje"), str("Machines")},
-                     {str("02"), str("Nástroje"), str("Tools")},
-                     {str("0"), str("Vše"), str("All")}});
-}
-
-TEST(SearchCodeLists, NomenclatureRowsInTheCatalogueLanguageAndTheListLeftAtItsEnd) {
-    auto nom = nomenclature();
+TEST(SearchCodeLists, NomenclatureRowsAndThePreselectedOne) {
+    auto nom = codeList({"NOM_KOD", "NOM_POPIS0", "NOM_POPIS1"},
+                        {{" 01.01 ", "Soustruhy ", "Lathes"},
+                         {"01.05", "Obráběcí centra", "CNC centres"},
+                         {"1", "Stroje", "Machines"},
+                         {"02", "Nástroje", "Tools"},
+                         {"0", "Vše", "All"}});
     const auto rows = nomenclatureRows(*nom, "1");
     ASSERT_EQ(rows.size(), 5u);
     EXPECT_EQ(rows[0].code, "01.01");
     EXPECT_EQ(rows[0].description, "Lathes");
-    EXPECT_EQ(rows[3].code, "02");
     EXPECT_TRUE(nom->eof());
-    EXPECT_EQ(nomenclatureRows(*nom, "0")[1].description, cp("Obráběcí centra CNC"));
+    EXPECT_EQ(nomenclatureRows(*nom, "0")[1].description, cp("Obráběcí centra"));
     EXPECT_THROW(nomenclatureRows(*nom, ""), Error) << "there is no column NOM_POPIS alone";
-}
 
-struct PreselectCase {
-    const char* typed;
-    std::optional<size_t> row;
-};
-
-class NomenclaturePreselect : public ::testing::TestWithParam<PreselectCase> {};
-
-TEST_P(NomenclaturePreselect, FirstCodeBeginningWithTheText) {
-    auto nom = nomenclature();
-    EXPECT_EQ(preselectedRow(nomenclatureRows(*nom, "0"), GetParam().typed), GetParam().row);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Search, NomenclaturePreselect,
-    ::testing::Values(PreselectCase{"", std::nullopt}, PreselectCase{"   ", std::nullopt},
-                      PreselectCase{"0", 0},  // 01.01 before 02 and 0
-                      PreselectCase{"1", 2}, PreselectCase{" 01.05 ", 1}, PreselectCase{"02", 3},
-                      PreselectCase{"03", std::nullopt}, PreselectCase{"01.1", std::nullopt}));
-
-TEST(SearchCodeLists, PreselectionComparesLetterCase) {
-    const std::vector<NomenclatureRow> rows{{"AB", ""}, {"ab", ""}};
-    EXPECT_EQ(preselectedRow(rows, "a"), 1u);
+    const std::pair<const char*, std::optional<size_t>> cases[] = {
+        {"", std::nullopt},   {"   ", std::nullopt}, {"0", 0}, {"1", 2}, {" 01.05 ", 1}, {"02", 3},
+        {"03", std::nullopt}, {"01.1", std::nullopt}};
+    for (const auto& [typed, row] : cases) {
+        EXPECT_EQ(preselectedRow(rows, typed), row) << typed;
+    }
+    EXPECT_EQ(preselectedRow({{"AB", ""}, {"ab", ""}}, "a"), 1u);  // letter case counts
 }
 
 }  // namespace
