@@ -29,153 +29,97 @@ NavigationTree build(const IniFile& config, int language = 0, bool hideData = fa
     return buildNavigationTree(config, config.sections(), language, hideData);
 }
 
-struct TreeCase {
-    const char* name;
-    const char* settings;
-    int language;
-    const char* outline;
-    friend void PrintTo(const TreeCase& c, std::ostream* os) {
-        *os << ::testing::PrintToString(c.name);
+TEST(LogicNavigation, TreeShape) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"[aplikace]\nx=1\n[uvod]\njaz0=Čes\n", ""},
+        // Top-level items in file order; a parent may stand later.
+        {"[polozka B]\ntext0=B\nurl0=b.htm\n[polozka A]\ntext0=A\nurl0=a.htm\n", "B A"},
+        {"[polozka dite]\nrodic=polozka rodic\ntext0=Dite\nurl0=d.htm\n"
+         "[polozka rodic]\ntext0=Rodic\nurl0=r.htm\n",
+         "Rodic[Dite]"},
+        {"[polozka 1]\ntext0=1\nurl0=1.htm\n[polozka 11]\nrodic=polozka 1\ntext0=11\nurl0=11.htm\n"
+         "[polozka 2]\ntext0=2\nurl0=2.htm\n[polozka 111]\nrodic=polozka "
+         "11\ntext0=111\nurl0=111.htm\n"
+         "[polozka 12]\nrodic=polozka 1\ntext0=12\nurl0=12.htm\n",
+         "1[11[111] 12] 2"},
+        // The item word and the parent key respect letter case.
+        {"[Polozka velka]\ntext0=Velka\nurl0=v.htm\n[mojepolozkaxyz]\ntext0=Uvnitr\nurl0=u.htm\n",
+         "Uvnitr"},
+        {"[polozka rodic]\ntext0=Rodic\nurl0=r.htm\n"
+         "[polozka dite]\nrodic=POLOZKA RODIC\ntext0=Dite\nurl0=d.htm\n",
+         "Rodic"},
+        // Children of an item without a caption go to the top; no page or template, no node.
+        {"[polozka 1]\ntext0=1\nurl0=1.htm\n[polozka 2]\nrodic=polozka 1\nurl0=2.htm\n"
+         "[polozka 3]\nrodic=polozka 2\ntext0=3\nurl0=3.htm\n",
+         "1 3"},
+        {"[polozka 1]\ntext0=1\n[polozka 2]\nrodic=polozka 1\ntext0=2\nurl0=2.htm\n", "2"},
+        {"[polozka 1]\ntext0=Stara\nurl0=1.htm\n[polozka 2]\nrodic=polozka "
+         "1\ntext0=Dite\nurl0=2.htm\n"
+         "[polozka 1]\ntext0=Nova\nurl0=1.htm\n",
+         "Nova[Dite] Nova[Dite]"},  // a repeated section is walked twice
+    };
+    for (const auto& [text, shape] : cases) {
+        EXPECT_EQ(outline(build(settings(text)).roots()), shape) << text;
     }
-};
-
-class LogicNavigationTree : public ::testing::TestWithParam<TreeCase> {};
-
-TEST_P(LogicNavigationTree, Shape) {
-    const IniFile config = settings(GetParam().settings);
-    EXPECT_EQ(outline(build(config, GetParam().language).roots()), GetParam().outline);
+    const IniFile languages = settings(
+        "[polozka 1]\ntext0=Jedna\nurl0=1.htm\nurl1=1.htm\n"
+        "[polozka 2]\nrodic=polozka 1\ntext0=Dva\ntext1=Two\nurl0=2.htm\nurl1=2.htm\n");
+    EXPECT_EQ(outline(build(languages, 1).roots()), "Two");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LogicNavigationTree,
-    ::testing::Values(
-        TreeCase{"NoItems", "[aplikace]\nx=1\n[uvod]\njaz0=Čes\n", 0, ""},
-        TreeCase{"FileOrderAtTheTopLevel",
-                 "[polozka B]\ntext0=B\nurl0=b.htm\n[polozka A]\ntext0=A\nurl0=a.htm\n", 0, "B A"},
-        TreeCase{"ParentStandingLater",
-                 "[polozka dite]\nrodic=polozka rodic\ntext0=Dite\nurl0=d.htm\n"
-                 "[polozka rodic]\ntext0=Rodic\nurl0=r.htm\n",
-                 0, "Rodic[Dite]"},
-        TreeCase{"DepthFirstWithSiblingsInFileOrder",
-                 "[polozka 1]\ntext0=1\nurl0=1.htm\n"
-                 "[polozka 11]\nrodic=polozka 1\ntext0=11\nurl0=11.htm\n"
-                 "[polozka 2]\ntext0=2\nurl0=2.htm\n"
-                 "[polozka 111]\nrodic=polozka 11\ntext0=111\nurl0=111.htm\n"
-                 "[polozka 12]\nrodic=polozka 1\ntext0=12\nurl0=12.htm\n",
-                 0, "1[11[111] 12] 2"},
-        TreeCase{"ItemWordRespectsCase",
-                 "[Polozka velka]\ntext0=Velka\nurl0=v.htm\n"
-                 "[mojepolozkaxyz]\ntext0=Uvnitr\nurl0=u.htm\n",
-                 0, "Uvnitr"},
-        TreeCase{"ParentKeyRespectsCase",
-                 "[polozka rodic]\ntext0=Rodic\nurl0=r.htm\n"
-                 "[polozka dite]\nrodic=POLOZKA RODIC\ntext0=Dite\nurl0=d.htm\n",
-                 0, "Rodic"},
-        TreeCase{"ChildrenOfAnItemWithoutCaptionGoToTheTop",
-                 "[polozka 1]\ntext0=1\nurl0=1.htm\n"
-                 "[polozka 2]\nrodic=polozka 1\nurl0=2.htm\n"
-                 "[polozka 3]\nrodic=polozka 2\ntext0=3\nurl0=3.htm\n",
-                 0, "1 3"},
-        TreeCase{"ItemWithoutPageOrTemplateHasNoNode",
-                 "[polozka 1]\ntext0=1\n[polozka 2]\nrodic=polozka 1\ntext0=2\nurl0=2.htm\n", 0,
-                 "2"},
-        TreeCase{"CaptionOnlyInLanguageZero",
-                 "[polozka 1]\ntext0=Jedna\nurl0=1.htm\nurl1=1.htm\n"
-                 "[polozka 2]\nrodic=polozka 1\ntext0=Dva\ntext1=Two\nurl0=2.htm\nurl1=2.htm\n",
-                 1, "Two"},
-        TreeCase{"RepeatedSectionNameIsWalkedTwice",
-                 "[polozka 1]\ntext0=Stara\nurl0=1.htm\n"
-                 "[polozka 2]\nrodic=polozka 1\ntext0=Dite\nurl0=2.htm\n"
-                 "[polozka 1]\ntext0=Nova\nurl0=1.htm\n",
-                 0, "Nova[Dite] Nova[Dite]"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(LogicNavigation, NodeRecords) {
+TEST(LogicNavigation, NodeRecordsAndTheExhibitorNode) {
     const IniFile config = settings(
-        "[polozka uvod]\ntext0=Úvod\nurl0=uvod/index.htm\n"
-        "[SysPolozkaVystavovatele]\ntext0=Vystavovatelé\nsablona0=sablona.htm\n");
-    const NavigationTree tree = build(config);
-    ASSERT_EQ(tree.roots().size(), 2u);
-    const NavNode& page = *tree.roots()[0];
-    EXPECT_EQ(page.caption, text::cp("Úvod"));
-    EXPECT_EQ(page.data.Url, "uvod/index.htm");
-    EXPECT_EQ(page.data.Kind, NodeKind::Page);
-    EXPECT_EQ(page.data.ItemKey, "polozka uvod");
-    EXPECT_FALSE(page.data.SubPageFiles.has_value());
-    EXPECT_FALSE(page.data.SubPageTitles.has_value());
-
-    const NavNode& exhibitors = *tree.roots()[1];
-    EXPECT_EQ(exhibitors.data.Kind, NodeKind::ExhibitorItem);
-    EXPECT_EQ(exhibitors.data.Url, "");  // a template and no page
-    EXPECT_EQ(tree.exhibitorNode, &exhibitors);
-}
-
-TEST(LogicNavigation, HiddenExhibitorItemLeavesItsItemsInItsPlace) {
-    const IniFile config = settings(
-        "[polozka 1]\ntext0=1\nurl0=1.htm\n"
+        "[polozka 1]\ntext0=Úvod\nurl0=uvod/index.htm\n"
         "[polozka 2]\nrodic=polozka 1\ntext0=2\nurl0=2.htm\n"
         "[SysPolozkaVystavovatele]\nrodic=polozka 1\ntext0=V\nsablona0=s.htm\n"
-        "[polozka 3]\nrodic=SysPolozkaVystavovatele\ntext0=3\nurl0=3.htm\n");
-    const NavigationTree shown = build(config, 0, false);
-    EXPECT_EQ(outline(shown.roots()), "1[2 V[3]]");
-    EXPECT_NE(shown.exhibitorNode, nullptr);
-
-    const NavigationTree hidden = build(config, 0, true);
-    EXPECT_EQ(outline(hidden.roots()), "1[2 3]");
-    EXPECT_EQ(hidden.exhibitorNode, nullptr);
-}
-
-TEST(LogicNavigation, TwoExhibitorItemsTheLastOneWins) {
-    const IniFile config = settings(
-        "[SysPolozkaVystavovatele]\ntext0=A\nsablona0=s.htm\n"
-        "[xSysPolozkaVystavovatele2]\ntext0=B\nsablona0=s.htm\n");
+        "[polozka 3]\nrodic=SysPolozkaVystavovatele\ntext0=3\nurl0=3.htm\n"
+        "[xSysPolozkaVystavovatele2]\ntext0=W\nsablona0=s.htm\ntext1=W\nsablona1=s.htm\n"
+        "[polozka 4]\ntext1=P\nurl1=p\n");
     const NavigationTree tree = build(config);
-    ASSERT_EQ(tree.roots().size(), 2u);
-    EXPECT_EQ(tree.roots()[0]->data.Kind, NodeKind::ExhibitorItem);
-    EXPECT_EQ(tree.roots()[1]->data.Kind, NodeKind::ExhibitorItem);
-    EXPECT_EQ(tree.exhibitorNode, tree.roots()[1].get());
+    EXPECT_EQ(outline(tree.roots()), text::cp("Úvod[2 V[3]] W"));
+    const NavNode& page = *tree.roots()[0];
+    EXPECT_EQ(page.data.Url, "uvod/index.htm");
+    EXPECT_EQ(page.data.Kind, NodeKind::Page);
+    EXPECT_EQ(page.data.ItemKey, "polozka 1");
+    EXPECT_FALSE(page.data.SubPageFiles || page.data.SubPageTitles);
+    const NavNode& exhibitors = *page.children[1];
+    EXPECT_EQ(exhibitors.data.Kind, NodeKind::ExhibitorItem);
+    EXPECT_EQ(exhibitors.data.Url, "");  // a template and no page
+    EXPECT_EQ(tree.exhibitorNode, tree.roots()[1].get()) << "the last exhibitor item wins";
+    // Hidden data: the exhibitor item leaves its items in its place.
+    const NavigationTree hidden = build(config, 0, true);
+    EXPECT_EQ(outline(hidden.roots()), text::cp("Úvod[2 3]"));
+    EXPECT_EQ(hidden.exhibitorNode, nullptr);
+    EXPECT_EQ(
+        build(settings("[SysPolozkaVystavovatele]\ntext0=V\nsablona0=s.htm\n"), 1).exhibitorNode,
+        nullptr)
+        << "no node in the language";
 }
 
-TEST(LogicNavigation, AnExhibitorItemWithoutNodeLeavesNoExhibitorNode) {
-    const IniFile config = settings(
-        "[SysPolozkaVystavovatele]\ntext0=V\nsablona0=s.htm\n[polozka]\ntext1=P\nurl1=p\n");
-    EXPECT_NE(build(config, 0).exhibitorNode, nullptr);
-    EXPECT_EQ(build(config, 1).exhibitorNode, nullptr);
-}
-
-struct SubPageCase {
-    const char* files;
-    const char* titles;
-    bool present;
-    std::vector<std::string> expectedFiles;
-    std::vector<std::string> expectedTitles;
-    friend void PrintTo(const SubPageCase& c, std::ostream* os) {
-        *os << ::testing::PrintToString(c.files);
+TEST(LogicNavigation, SubPagesSplitAtSemicolonsUpToTheFirstEmptyFile) {
+    using Texts = std::vector<std::string>;
+    const struct {
+        const char* files;
+        const char* titles;
+        Texts expectedFiles;
+        Texts expectedTitles;
+    } cases[] = {
+        {"a.htm; b.htm", "Prvni", {"a.htm", "b.htm"}, {"Prvni", ""}},
+        {"a.htm;;b.htm", "A;B;C", {"a.htm"}, {"A"}},
+        {";a.htm", "A", {}, {}},
+        {" a.htm ; b.htm ;", " A ; B ; C ", {"a.htm", "b.htm"}, {"A", "B"}},
+        {"a.htm", "", {"a.htm"}, {""}},
+    };
+    for (const auto& c : cases) {
+        TNodeData data;
+        splitSubPages(c.files, c.titles, data);
+        EXPECT_EQ(data.SubPageFiles, c.expectedFiles) << c.files;
+        EXPECT_EQ(data.SubPageTitles, c.expectedTitles) << c.files;
     }
-};
-
-class LogicNavigationSubPages : public ::testing::TestWithParam<SubPageCase> {};
-
-TEST_P(LogicNavigationSubPages, Split) {
-    TNodeData data;
-    splitSubPages(GetParam().files, GetParam().titles, data);
-    ASSERT_EQ(data.SubPageFiles.has_value(), GetParam().present);
-    ASSERT_EQ(data.SubPageTitles.has_value(), GetParam().present);
-    if (GetParam().present) {
-        EXPECT_EQ(*data.SubPageFiles, GetParam().expectedFiles);
-        EXPECT_EQ(*data.SubPageTitles, GetParam().expectedTitles);
-    }
+    TNodeData none;
+    splitSubPages("", "Titulek", none);
+    EXPECT_FALSE(none.SubPageFiles || none.SubPageTitles);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, LogicNavigationSubPages,
-    ::testing::Values(SubPageCase{"", "Titulek", false, {}, {}},
-                      SubPageCase{"a.htm; b.htm", "Prvni", true, {"a.htm", "b.htm"}, {"Prvni", ""}},
-                      SubPageCase{"a.htm;;b.htm", "A;B;C", true, {"a.htm"}, {"A"}},
-                      SubPageCase{";a.htm", "A", true, {}, {}},
-                      SubPageCase{
-                          " a.htm ; b.htm ;", " A ; B ; C ", true, {"a.htm", "b.htm"}, {"A", "B"}},
-                      SubPageCase{"a.htm", "", true, {"a.htm"}, {""}}));
 
 TEST(LogicNavigation, SubPagesComeFromTheLanguageKeys) {
     const IniFile config = settings(
@@ -186,8 +130,7 @@ TEST(LogicNavigation, SubPagesComeFromTheLanguageKeys) {
     const TNodeData& data = tree.roots()[0]->data;
     EXPECT_EQ(*data.SubPageFiles, (std::vector<std::string>{"p1.htm", "p2.htm"}));
     EXPECT_EQ(*data.SubPageTitles, (std::vector<std::string>{"Jedna", "Dva"}));
-    EXPECT_EQ(data.CurrentSubPageFile, "");
-    EXPECT_EQ(data.CurrentSubPageTitle, "");
+    EXPECT_EQ(data.CurrentSubPageFile + data.CurrentSubPageTitle, "");
 }
 
 TEST(LogicNavigation, FindByItemKeyWalksDepthFirstAndRespectsCase) {
