@@ -65,55 +65,43 @@ class DataFolder {
     expo::testing::TempFolder temp_;
 };
 
+// Loads as the language loading does after building the navigation tree.
+struct LoadRun {
+    LoadRun(const DataFolder& folder, const std::string& config, bool loadData,
+            bool hideData = false) {
+        const IniFile ini = settings(config);
+        tree = buildNavigationTree(ini, ini.sections(), 0, hideData);
+        const CatalogueLoading request{0, loadData, hideData, "sablona.htm", folder.path(), "z"};
+        try {
+            loadCatalogue(catalogue, ini, request, tree, lists,
+                          [this](const std::string& line) { lines.push_back(line); });
+        } catch (const Error& e) {
+            error = e.what();
+        }
+        for (int i = 0; i < Catalogue::kDataSetCount; ++i) {
+            open += catalogue.dataSet(i).active() ? '1' : '0';
+        }
+    }
+    // The progress lines ended with that of step `last`.
+    bool stepsUpTo(size_t last) const {
+        return lines.size() == last && lines.back() == text::cp("načítání datových souborů: ") +
+                                                           std::to_string(last) + " z 12.";
+    }
+
+    Catalogue catalogue;
+    NavigationTree tree;
+    RepresentedLists lists;
+    std::vector<std::string> lines;
+    std::string error;
+    std::string open;  // '1' for each open dataset, data0 first
+};
+
 const char* const kConfigSections =
     "[SysPolozkaVystavovatele]\ntext0=Vystavovatele\nsablona0=sablona.htm\n"
     "[sekce katalogu]\nano=1\n"
     "[sekce 1 na CD]\njaz0=Stroje\nsekce katalogu=1,2\n"
     "[sekce 2 na CD]\njaz0=Nabytek\nsekce katalogu=3\n";
-
-struct LoadRun {
-    NavigationTree tree;
-    RepresentedLists lists;
-    std::vector<std::string> lines;
-};
-
-// Loads as the language loading does after building the navigation tree.
-void load(Catalogue& catalogue, const IniFile& config, const DataFolder& folder, bool loadData,
-          LoadRun& run, bool hideData = false) {
-    run.tree = buildNavigationTree(config, config.sections(), 0, hideData);
-    const CatalogueLoading request{0, loadData, hideData, "sablona.htm", folder.path(), "z"};
-    loadCatalogue(catalogue, config, request, run.tree, run.lists,
-                  [&run](const std::string& line) { run.lines.push_back(line); });
-}
-
-std::string line(int step) {
-    return text::cp("načítání datových souborů: ") + std::to_string(step) + " z 12.";
-}
-
-std::vector<std::string> lines(int last) {
-    std::vector<std::string> result;
-    for (int step = 1; step <= last; ++step) {
-        result.push_back(line(step));
-    }
-    return result;
-}
-
-std::vector<bool> openDataSets(Catalogue& catalogue) {
-    std::vector<bool> open;
-    for (int i = 0; i < Catalogue::kDataSetCount; ++i) {
-        open.push_back(catalogue.dataSet(i).active());
-    }
-    return open;
-}
-
-std::string errorOf(const std::function<void()>& run) {
-    try {
-        run();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "no error";
-}
+const char* const kNoConfigSections = "[SysPolozkaVystavovatele]\ntext0=V\nsablona0=s.htm\n";
 
 TEST(LogicCatalogueLoading, ProgressLineAndErrorMessage) {
     EXPECT_EQ(dataFileProgressLine("loading", 7, "of"), "loading: 7 of 12.");
@@ -121,21 +109,14 @@ TEST(LogicCatalogueLoading, ProgressLineAndErrorMessage) {
               text::cp("Nepodařilo se otevřít datový soubor data10.dat:\r\rDůvod:missing"));
 }
 
-TEST(LogicCatalogueLoading, FirstLoadingOpensEveryFileAndBuildsTheLists) {
+TEST(LogicCatalogueLoading, FirstLoadingOpensEveryFileButTheSectionsAndBuildsTheLists) {
     DataFolder folder;
     folder.writeAll();
-    Catalogue catalogue;
-    LoadRun run;
-    load(catalogue, settings(kConfigSections), folder, true, run);
-
-    EXPECT_EQ(run.lines, lines(12));
-    // data1.dat is not needed: the sections come from config.ini.
-    std::vector<bool> expected(12, true);
-    expected[1] = false;
-    EXPECT_EQ(openDataSets(catalogue), expected);
+    const LoadRun run(folder, kConfigSections, true);
+    EXPECT_TRUE(run.stepsUpTo(12));
+    EXPECT_EQ(run.open, "101111111111");  // the sections come from config.ini
     EXPECT_EQ(run.lists.firms, (std::vector<std::string>{"alfa", "Beta", "Zeta"}));
     EXPECT_EQ(run.lists.brands, (std::vector<std::string>{"Delta", "Omega"}));
-
     ASSERT_NE(run.tree.exhibitorNode, nullptr);
     const auto& sections = run.tree.exhibitorNode->children;
     ASSERT_EQ(sections.size(), 2u);
@@ -147,11 +128,9 @@ TEST(LogicCatalogueLoading, FirstLoadingOpensEveryFileAndBuildsTheLists) {
 
 TEST(LogicCatalogueLoading, LanguageSwitchLoadsNoFileButBuildsTheSections) {
     DataFolder folder;  // no files at all
-    Catalogue catalogue;
-    LoadRun run;
-    load(catalogue, settings(kConfigSections), folder, false, run);
-    EXPECT_EQ(run.lines, lines(12));
-    EXPECT_EQ(openDataSets(catalogue), std::vector<bool>(12, false));
+    const LoadRun run(folder, kConfigSections, false);
+    EXPECT_TRUE(run.stepsUpTo(12));
+    EXPECT_EQ(run.open, "000000000000");
     EXPECT_EQ(run.tree.exhibitorNode->children.size(), 2u);
     EXPECT_TRUE(run.lists.firms.empty());
 }
@@ -160,14 +139,10 @@ TEST(LogicCatalogueLoading, SectionsFromTheDatasetAlsoOnALanguageSwitch) {
     DataFolder folder;
     folder.write(1, {{{"SEKCE_ID", int64_t{5}}, {"SEKCE_NAZEV0", "Obuv  "}},
                      {{"SEKCE_ID", int64_t{9}}, {"SEKCE_NAZEV0", ""}}});
-    Catalogue catalogue;
-    LoadRun run;
     // "sekce 1 na CD" without the section "sekce katalogu".
-    load(catalogue,
-         settings("[SysPolozkaVystavovatele]\ntext0=V\nsablona0=s.htm\n"
-                  "[sekce 1 na CD]\njaz0=Nepouzito\n"),
-         folder, false, run);
-    EXPECT_TRUE(catalogue.CDSSekce.active());
+    const LoadRun run(folder, std::string(kNoConfigSections) + "[sekce 1 na CD]\njaz0=Nepouzito\n",
+                      false);
+    EXPECT_EQ(run.open, "010000000000");
     const auto& sections = run.tree.exhibitorNode->children;
     ASSERT_EQ(sections.size(), 2u);
     EXPECT_EQ(sections[0]->caption, "Obuv");
@@ -179,57 +154,35 @@ TEST(LogicCatalogueLoading, SectionsFromTheDatasetAlsoOnALanguageSwitch) {
 TEST(LogicCatalogueLoading, HiddenDataLoadOnlyTheLanguages) {
     DataFolder folder;
     folder.writeAll();
-    Catalogue catalogue;
-    LoadRun run;
-    load(catalogue, settings(std::string(kConfigSections) + "[aplikace]\nSkrytData=\n"), folder,
-         true, run, true);
-    EXPECT_EQ(run.lines, lines(1));
-    std::vector<bool> expected(12, false);
-    expected[0] = true;
-    EXPECT_EQ(openDataSets(catalogue), expected);
-    EXPECT_EQ(run.tree.exhibitorNode, nullptr);
+    const LoadRun run(folder, std::string(kConfigSections) + "[aplikace]\nSkrytData=\n", true,
+                      true);
+    EXPECT_TRUE(run.stepsUpTo(1));
+    EXPECT_EQ(run.open, "100000000000");
     EXPECT_TRUE(run.tree.empty());
 }
 
-TEST(LogicCatalogueLoading, AMissingFileEndsTheLoadingWithItsMessage) {
-    DataFolder folder;
-    folder.writeAll({3});
-    Catalogue catalogue;
-    LoadRun run;
-    const std::string message =
-        errorOf([&] { load(catalogue, settings(kConfigSections), folder, true, run); });
-    EXPECT_EQ(
-        message.rfind(text::cp("Nepodařilo se otevřít datový soubor data3.dat:\r\rDůvod:"), 0), 0u)
-        << message;
-    EXPECT_EQ(run.lines, lines(4));
-    std::vector<bool> expected(12, false);
-    expected[0] = expected[2] = true;
-    EXPECT_EQ(openDataSets(catalogue), expected);
-}
-
-TEST(LogicCatalogueLoading, AMissingSectionsFileIsTheErrorOfDataOne) {
-    DataFolder folder;
-    folder.writeAll({1});
-    Catalogue catalogue;
-    LoadRun run;
-    const std::string message = errorOf([&] {
-        load(catalogue, settings("[SysPolozkaVystavovatele]\ntext0=V\nsablona0=s.htm\n"), folder,
-             true, run);
-    });
-    EXPECT_EQ(message.rfind(text::cp("Nepodařilo se otevřít datový soubor data1.dat:"), 0), 0u)
-        << message;
-    EXPECT_EQ(run.lines, lines(2));
-}
-
-TEST(LogicCatalogueLoading, AMissingAdditionalInformationFileIsIgnored) {
-    DataFolder folder;
-    folder.writeAll({11});
-    Catalogue catalogue;
-    LoadRun run;
-    EXPECT_NO_THROW(load(catalogue, settings(kConfigSections), folder, true, run));
-    EXPECT_EQ(run.lines, lines(12));
-    EXPECT_FALSE(catalogue.CDSDoplnInf.active());
-    EXPECT_TRUE(catalogue.CDSCisStat.active());
+TEST(LogicCatalogueLoading, AMissingFileEndsTheLoadingWithItsMessageButTheLastOne) {
+    const struct {
+        int missing;
+        const char* config;
+        size_t steps;
+        const char* error;  // the beginning of the message, UTF-8
+        const char* open;
+    } cases[] = {
+        {3, kConfigSections, 4,
+         "Nepodařilo se otevřít datový soubor data3.dat:\r\rDůvod:", "101000000000"},
+        {1, kNoConfigSections, 2, "Nepodařilo se otevřít datový soubor data1.dat:", "100000000000"},
+        {11, kConfigSections, 12, "", "101111111110"},  // additional information is optional
+    };
+    for (const auto& c : cases) {
+        DataFolder folder;
+        folder.writeAll({c.missing});
+        const LoadRun run(folder, c.config, true);
+        EXPECT_TRUE(run.error.starts_with(text::cp(c.error))) << run.error;
+        EXPECT_EQ(run.error.empty(), *c.error == '\0') << run.error;
+        EXPECT_TRUE(run.stepsUpTo(c.steps)) << c.missing;
+        EXPECT_EQ(run.open, c.open) << c.missing;
+    }
 }
 
 }  // namespace

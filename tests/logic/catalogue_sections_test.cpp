@@ -10,77 +10,51 @@ namespace {
 using testing::keyed;
 using testing::settings;
 
-struct DefinedCase {
-    const char* settings;
-    bool inConfig;
-    friend void PrintTo(const DefinedCase& c, std::ostream* os) {
-        *os << ::testing::PrintToString(c.settings);
+TEST(LogicSections, FromConfigWhenBothSectionsHaveLines) {
+    const std::pair<const char*, bool> cases[] = {
+        {"[sekce katalogu]\nx=1\n[sekce 1 na CD]\njaz0=A\n", true},
+        {"[SEKCE KATALOGU]\n; comment\nano\n[sekce 1 na cd]\nx\n", true},
+        {"[sekce 1 na CD]\njaz0=A\n", false},
+        {"[sekce katalogu]\n[sekce 1 na CD]\njaz0=A\n", false},
+        {"[sekce katalogu]\nx=1\n[sekce 2 na CD]\njaz0=A\n", false},
+    };
+    for (const auto& [text, inConfig] : cases) {
+        EXPECT_EQ(sectionsDefinedInConfig(settings(text)), inConfig) << text;
     }
-};
-
-class LogicSectionsSource : public ::testing::TestWithParam<DefinedCase> {};
-
-TEST_P(LogicSectionsSource, ConfigNeedsBothSectionsWithLines) {
-    EXPECT_EQ(sectionsDefinedInConfig(settings(GetParam().settings)), GetParam().inConfig)
-        << GetParam().settings;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Values, LogicSectionsSource,
-    ::testing::Values(DefinedCase{"[sekce katalogu]\nx=1\n[sekce 1 na CD]\njaz0=A\n", true},
-                      DefinedCase{"[SEKCE KATALOGU]\n; comment\nano\n[sekce 1 na cd]\nx\n", true},
-                      DefinedCase{"[sekce 1 na CD]\njaz0=A\n", false},
-                      DefinedCase{"[sekce katalogu]\n[sekce 1 na CD]\njaz0=A\n", false},
-                      DefinedCase{"[sekce katalogu]\nx=1\n[sekce 2 na CD]\njaz0=A\n", false}));
-
-struct FilterCase {
-    const char* keysLine;
-    const char* filter;
-    friend void PrintTo(const FilterCase& c, std::ostream* os) {
-        *os << ::testing::PrintToString(c.keysLine);
+TEST(LogicSections, KeysBecomeAnInList) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"sekce katalogu=12", "SEKCE_ID in (12)"},
+        {"sekce katalogu=12,15", "SEKCE_ID in (12 , 15)"},
+        {"sekce katalogu=12 , 15", "SEKCE_ID in (12  ,  15)"},
+        {"sekce katalogu=", "SEKCE_ID in ()"},
+        {"", "SEKCE_ID in ()"},
+    };
+    for (const auto& [line, filter] : cases) {
+        const auto sections = configSections(
+            settings(std::string("[sekce katalogu]\nx=1\n[sekce 1 na CD]\njaz0=A\n") + line), 0);
+        ASSERT_EQ(sections.size(), 1u);
+        EXPECT_EQ(sections[0].filter, filter) << line;
     }
-};
-
-class LogicSectionsFilter : public ::testing::TestWithParam<FilterCase> {};
-
-TEST_P(LogicSectionsFilter, KeysBecomeAnInList) {
-    const auto sections =
-        configSections(settings(std::string("[sekce katalogu]\nx=1\n[sekce 1 na CD]\njaz0=A\n") +
-                                GetParam().keysLine),
-                       0);
-    ASSERT_EQ(sections.size(), 1u);
-    EXPECT_EQ(sections[0].filter, GetParam().filter);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Values, LogicSectionsFilter,
-    ::testing::Values(FilterCase{"sekce katalogu=12", "SEKCE_ID in (12)"},
-                      FilterCase{"sekce katalogu=12,15", "SEKCE_ID in (12 , 15)"},
-                      FilterCase{"sekce katalogu=12 , 15", "SEKCE_ID in (12  ,  15)"},
-                      FilterCase{"sekce katalogu=", "SEKCE_ID in ()"},
-                      FilterCase{"", "SEKCE_ID in ()"}));
 
 TEST(LogicSections, NumberedWithoutGapsAndNamedPerLanguage) {
     const IniFile config = settings(
         "[sekce katalogu]\nano=1\n"
         "[sekce 1 na CD]\njaz0=Stroje\njaz1=Machines\nsekce katalogu=1\n"
         "[sekce 2 na CD]\njaz0=Nábytek\njaz1=\nsekce katalogu=2,3\n"
-        "[sekce 3 na CD]\n"
-        "[sekce 4 na CD]\njaz0=Ctvrta\nsekce katalogu=4\n");
+        "[sekce 3 na CD]\njaz1=  \nx=1\n"
+        "[sekce 4 na CD]\n"
+        "[sekce 5 na CD]\njaz0=Ctvrta\nsekce katalogu=4\n");
     const auto sections = configSections(config, 1);
-    ASSERT_EQ(sections.size(), 2u);
+    ASSERT_EQ(sections.size(), 3u);  // "sekce 4 na CD" has no line: numbering ends there
     EXPECT_EQ(sections[0].caption, "Machines");
     EXPECT_EQ(sections[0].itemKey, "sekce 1 na CD");
     EXPECT_EQ(sections[1].caption, text::cp("Nábytek"));
     EXPECT_EQ(sections[1].filter, "SEKCE_ID in (2 , 3)");
     EXPECT_EQ(sections[1].itemKey, "sekce 2 na CD");
-}
-
-TEST(LogicSections, ASectionWithoutNameIsNamedNeniNazev) {
-    const auto sections =
-        configSections(settings("[sekce katalogu]\nx=1\n[sekce 1 na CD]\njaz2=  \nx=1\n"), 2);
-    ASSERT_EQ(sections.size(), 1u);
-    EXPECT_EQ(sections[0].caption, text::cp("Není název"));
+    EXPECT_EQ(sections[2].caption, text::cp("Není název"));
 }
 
 TEST(LogicSections, NodesGoBelowTheExhibitorNode) {

@@ -7,32 +7,25 @@
 namespace expo::presentation {
 namespace {
 
-struct NameCase {
-    const char* katNazev;
-    const char* name;
-    friend void PrintTo(const NameCase& c, std::ostream* os) {
-        *os << ::testing::PrintToString(c.katNazev);
+using text::cp;
+
+TEST(LogicExhibitorList, NameTrimmedWithLineBreaksAsBlanks) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"  ACME\r\nPraha  ", "ACME Praha"},
+        {"\tA\r\n\r\nB\x01", "A  B"},
+        {"A\rB\nC", "A\rB\nC"},
+        {"A\n\r\nB", "A\n B"},
+        {"\r\nA\r\n", "A"},
+        {"   ", ""},
+    };
+    for (const auto& [katNazev, name] : cases) {
+        EXPECT_EQ(exhibitorDisplayName(katNazev), name) << katNazev;
     }
-};
-
-class LogicExhibitorName : public ::testing::TestWithParam<NameCase> {};
-
-TEST_P(LogicExhibitorName, TrimmedWithLineBreaksAsBlanks) {
-    EXPECT_EQ(exhibitorDisplayName(GetParam().katNazev), GetParam().name);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, LogicExhibitorName,
-                         ::testing::Values(NameCase{"ACME s.r.o.", "ACME s.r.o."},
-                                           NameCase{"  ACME\r\nPraha  ", "ACME Praha"},
-                                           NameCase{"\tA\r\n\r\nB\x01", "A  B"},
-                                           NameCase{"A\rB\nC", "A\rB\nC"},
-                                           NameCase{"A\n\r\nB", "A\n B"},
-                                           NameCase{"\r\nA\r\n", "A"}, NameCase{"   ", ""}));
-
 TEST(LogicExhibitorList, SortsByTheCzechAlphabetWithoutCase) {
-    std::vector<ExhibitorEntry> entries{
-        {text::cp("Dům"), 1}, {text::cp("čaj"), 2},   {"Cukr", 3}, {"ahoj", 4},
-        {"AHOJ", 5},          {text::cp("Šipka"), 6}, {"sova", 7}};
+    std::vector<ExhibitorEntry> entries{{cp("Dům"), 1}, {cp("čaj"), 2},   {"Cukr", 3}, {"ahoj", 4},
+                                        {"AHOJ", 5},    {cp("Šipka"), 6}, {"sova", 7}};
     sortExhibitorEntries(entries);
     std::vector<int> keys;
     for (const auto& entry : entries) {
@@ -41,57 +34,36 @@ TEST(LogicExhibitorList, SortsByTheCzechAlphabetWithoutCase) {
     EXPECT_EQ(keys, (std::vector<int>{4, 5, 3, 2, 1, 7, 6}));
 }
 
-struct FilterCase {
-    ExhibitorView view;
-    const char* sectionFilter;
-    const char* filter;
-    friend void PrintTo(const FilterCase& c, std::ostream* os) {
-        *os << ::testing::PrintToString(c.sectionFilter);
+TEST(LogicExhibitorList, ViewFilterWithinTheListedSection) {
+    const struct {
+        ExhibitorView view;
+        const char* section;
+        const char* filter;
+    } cases[] = {
+        {ExhibitorView::News, "SEKCE_ID=4", "NOVINKA='x' and SEKCE_ID=4"},
+        {ExhibitorView::News, "  SEKCE_ID in (1 , 2) ", "NOVINKA='x' and SEKCE_ID in (1 , 2)"},
+        {ExhibitorView::News, "   ", "NOVINKA='x'"},
+        {ExhibitorView::Exhibits, "SEKCE_ID=4", "COUNTEXP>0 and SEKCE_ID=4"},
+        {ExhibitorView::Exhibits, "", "COUNTEXP>0"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(viewFilter(c.view, c.section), c.filter);
     }
-};
-
-class LogicExhibitorViewFilter : public ::testing::TestWithParam<FilterCase> {};
-
-TEST_P(LogicExhibitorViewFilter, WithinTheListedSection) {
-    EXPECT_EQ(viewFilter(GetParam().view, GetParam().sectionFilter), GetParam().filter);
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, LogicExhibitorViewFilter,
-                         ::testing::Values(FilterCase{ExhibitorView::News, "SEKCE_ID=4",
-                                                      "NOVINKA='x' and SEKCE_ID=4"},
-                                           FilterCase{ExhibitorView::News, "  SEKCE_ID in (1 , 2) ",
-                                                      "NOVINKA='x' and SEKCE_ID in (1 , 2)"},
-                                           FilterCase{ExhibitorView::News, "", "NOVINKA='x'"},
-                                           FilterCase{ExhibitorView::News, "   ", "NOVINKA='x'"},
-                                           FilterCase{ExhibitorView::Exhibits, "SEKCE_ID=4",
-                                                      "COUNTEXP>0 and SEKCE_ID=4"},
-                                           FilterCase{ExhibitorView::Exhibits, "", "COUNTEXP>0"}));
-
-LanguageTexts statusTexts() {
+TEST(LogicExhibitorList, StatusLine) {
     LanguageTexts texts;
-    texts.FTextExhibitorCount = text::cp("Počet vystavovatelů");
-    texts.FTextInNotebook = text::cp("V zápisníku");
-    texts.FTextShown = text::cp("Zobrazených");
-    texts.FTextSelection = text::cp("Vyběr");
-    return texts;
-}
-
-TEST(LogicExhibitorList, StatusLineWithoutSelection) {
-    const StatusLine line = statusLine(statusTexts(), 2, 15);
-    EXPECT_EQ(line.caption, text::cp(" Počet vystavovatelů - V zápisníku: 2, Zobrazených: 15"));
-    EXPECT_EQ(line.hint, line.caption);
-}
-
-TEST(LogicExhibitorList, StatusLineWithSelection) {
-    const StatusLine line = statusLine(statusTexts(), 0, 3, text::cp("(název obsahuje \"a\")"));
-    EXPECT_EQ(line.caption, text::cp(" Počet vystavovatelů - V zápisníku: 0, Zobrazených: 3   - "
-                                     "Vyběr: (název obsahuje \"a\")"));
-    EXPECT_EQ(line.hint, text::cp("Vyběr: (název obsahuje \"a\")"));
-}
-
-TEST(LogicExhibitorList, StatusLineWithEmptyTexts) {
-    const StatusLine line = statusLine({}, 0, 1);
-    EXPECT_EQ(line.caption, "  - : 0, : 1");
+    texts.FTextExhibitorCount = cp("Počet vystavovatelů");
+    texts.FTextInNotebook = cp("V zápisníku");
+    texts.FTextShown = cp("Zobrazených");
+    texts.FTextSelection = cp("Vyběr");
+    const StatusLine plain = statusLine(texts, 2, 15);
+    EXPECT_EQ(plain.caption, cp(" Počet vystavovatelů - V zápisníku: 2, Zobrazených: 15"));
+    EXPECT_EQ(plain.hint, plain.caption);
+    const StatusLine selection = statusLine(texts, 0, 3, cp("(název obsahuje \"a\")"));
+    EXPECT_EQ(selection.caption, cp(" Počet vystavovatelů - V zápisníku: 0, Zobrazených: 3   - "
+                                    "Vyběr: (název obsahuje \"a\")"));
+    EXPECT_EQ(selection.hint, cp("Vyběr: (název obsahuje \"a\")"));
 }
 
 }  // namespace
