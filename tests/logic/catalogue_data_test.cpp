@@ -1,5 +1,5 @@
-// The logic that walks the catalogue datasets: sections from the sections dataset, the
-// represented firms and brands, and the entries of the exhibitor list.
+// The logic that walks the catalogue datasets: the represented firms and brands, and the
+// entries of the exhibitor list.
 #include <gtest/gtest.h>
 
 #include "platform/dataset/dataset.h"
@@ -15,24 +15,6 @@ using ds::FieldType;
 using ds::Null;
 using ds::testing::field;
 using ds::testing::loaded;
-
-TEST(LogicCatalogueData, SectionsOfTheDatasetInFileOrder) {
-    const auto sections = loaded({field("SEKCE_ID", FieldType::Integer, 4),
-                                  field("SEKCE_NAZEV0", FieldType::FixedString, 80),
-                                  field("SEKCE_NAZEV1", FieldType::FixedString, 80)},
-                                 {{int64_t{7}, std::string("Stroje   "), std::string("Machines")},
-                                  {int64_t{3}, std::string(""), std::string("Furniture")},
-                                  {int64_t{-2}, text::cp("  Nábytek "), Null{}}});
-    const auto result = datasetSections(*sections);
-    ASSERT_EQ(result.size(), 3u);
-    EXPECT_EQ(result[0].caption, "Stroje");
-    EXPECT_EQ(result[0].filter, "SEKCE_ID=7");
-    EXPECT_EQ(result[0].itemKey, "");
-    EXPECT_EQ(result[1].caption, "");  // always column 0; an empty name stays empty
-    EXPECT_EQ(result[1].filter, "SEKCE_ID=3");
-    EXPECT_EQ(result[2].caption, text::cp("Nábytek"));
-    EXPECT_EQ(result[2].filter, "SEKCE_ID=-2");
-}
 
 TEST(LogicCatalogueData, DistinctTextsByLocaleCaseInTextOrder) {
     const auto brands =
