@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <functional>
 
 #include "platform/text/text.h"
@@ -32,13 +34,7 @@ Reader notice(NoticeText which) {
 TEST(LanguageTexts, ValueMissingKeyAndEmptyValueOfARow) {
     // The texts (UTF-8) for "jaz3=Hodnota", for a key of another language and for "jaz3=";
     // nullptr: no text, the caption stays as it is.
-    const struct {
-        const char* section;
-        Reader read;
-        const char* value;
-        const char* missing;
-        const char* empty;
-    } rows[] = {
+    const std::tuple<const char*, Reader, const char*, const char*, const char*> rows[] = {
         {"text Inicializace programu", notice(NoticeText::Title),
          "Hodnota:", "Inicializace programu:", "Inicializace programu:"},
         {"text nacítání vzhledu", notice(NoticeText::Appearance), "Hodnota.", "načítání vzhledu.",
@@ -67,12 +63,12 @@ TEST(LanguageTexts, ValueMissingKeyAndEmptyValueOfARow) {
     const auto text = [](const char* utf8) {
         return utf8 ? std::optional(cp(utf8)) : std::nullopt;
     };
-    for (const auto& row : rows) {
-        const std::string section = "[" + std::string(row.section) + "]\r\n";
-        EXPECT_EQ(row.read(ini(section + "jaz3= Hodnota \r\n"), 3), text(row.value)) << row.section;
-        EXPECT_EQ(row.read(ini(section + "jaz2=Jiný\r\n"), 3), text(row.missing)) << row.section;
-        EXPECT_EQ(row.read(IniFile{}, 3), text(row.missing)) << row.section;
-        EXPECT_EQ(row.read(ini(section + "jaz3=\r\n"), 3), text(row.empty)) << row.section;
+    for (const auto& [name, read, value, missing, empty] : rows) {
+        const std::string section = "[" + std::string(name) + "]\r\n";
+        EXPECT_EQ(read(ini(section + "jaz3= Hodnota \r\n"), 3), text(value)) << section;
+        EXPECT_EQ(read(ini(section + "jaz2=Jiný\r\n"), 3), text(missing)) << section;
+        EXPECT_EQ(read(IniFile{}, 3), text(missing)) << section;
+        EXPECT_EQ(read(ini(section + "jaz3=\r\n"), 3), text(empty)) << section;
     }
 }
 
@@ -97,23 +93,17 @@ TEST(LanguageTexts, LanguageOutsideTheRangeTakesTheDefaults) {
 }
 
 TEST(LanguageFields, NameAndFallbackColumns) {
-    const struct {
-        const char* config;
-        const char* languageText;
-        const char* name;
-        const char* suffix;
-        const char* expSuffix;
-    } cases[] = {
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
         {"", "0", "Čes", "0", "0"},
         {"[uvod]\njaz0=\ndefaultJazKat=\ndefaultJazKatExp=\n", "0", "Čes", "0", "0"},
         {"[uvod]\njaz1= Eng \ndefaultJazKat=2\ndefaultJazKatExp=1\n", " 1 ", "Eng", "2", "1"},
         {"[uvod]\njaz0=Čes\njaz1=Eng\n", "7", "Čes", "0", "0"},
     };
-    for (const auto& c : cases) {
-        const LanguageFields f = readLanguageFields(ini(c.config), c.languageText);
-        EXPECT_EQ(f.FLanguageName, cp(c.name)) << c.config;
-        EXPECT_EQ(f.FDefaultLanguageSuffix, c.suffix) << c.config;
-        EXPECT_EQ(f.FDefaultExpLanguageSuffix, c.expSuffix) << c.config;
+    for (const auto& [config, languageText, name, suffix, expSuffix] : cases) {
+        const LanguageFields f = readLanguageFields(ini(config), languageText);
+        EXPECT_EQ(f.FLanguageName, cp(name)) << config;
+        EXPECT_EQ(f.FDefaultLanguageSuffix, suffix) << config;
+        EXPECT_EQ(f.FDefaultExpLanguageSuffix, expSuffix) << config;
     }
 }
 

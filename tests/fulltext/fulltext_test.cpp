@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <map>
 
 #include "platform/text/error.h"
@@ -16,11 +18,7 @@ using text::cp;
 
 TEST(PageMatch, ComparesTheRawLinesInUpperCase) {
     // Page and typed text in UTF-8, stored in code page 1250.
-    const struct {
-        const char* page;
-        const char* typed;
-        bool found;
-    } cases[] = {
+    const std::tuple<const char*, const char*, bool> cases[] = {
         {"<h1>VÝSTAVIŠTĚ</h1>", "výstaviště", true},
         {"ŽLUŤOUČKÝ KŮŇ ÚPĚL ĎÁBELSKÉ ÓDY", "žluťoučký kůň úpěl ďábelské ódy", true},
         {"ĽUBOŠ ŁÓDŹ ŚLĄSK", "ľuboš łódź śląsk", true},
@@ -35,8 +33,8 @@ TEST(PageMatch, ComparesTheRawLinesInUpperCase) {
         {"<p>Lipová\nHora</p>", "Lipová\nHora", false},
         {"<p>Lipová\rHora</p>", "Lipová\rHora", false},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(pageHoldsText(cp(c.page), fulltextQuery(cp(c.typed))), c.found) << c.page;
+    for (const auto& [page, typed, found] : cases) {
+        EXPECT_EQ(pageHoldsText(cp(page), fulltextQuery(cp(typed))), found) << page;
     }
 }
 

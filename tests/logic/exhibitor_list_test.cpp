@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/text/text.h"
 
 namespace expo::presentation {
@@ -35,19 +37,15 @@ TEST(LogicExhibitorList, SortsByTheCzechAlphabetWithoutCase) {
 }
 
 TEST(LogicExhibitorList, ViewFilterWithinTheListedSection) {
-    const struct {
-        ExhibitorView view;
-        const char* section;
-        const char* filter;
-    } cases[] = {
+    const std::tuple<ExhibitorView, const char*, const char*> cases[] = {
         {ExhibitorView::News, "SEKCE_ID=4", "NOVINKA='x' and SEKCE_ID=4"},
         {ExhibitorView::News, "  SEKCE_ID in (1 , 2) ", "NOVINKA='x' and SEKCE_ID in (1 , 2)"},
         {ExhibitorView::News, "   ", "NOVINKA='x'"},
         {ExhibitorView::Exhibits, "SEKCE_ID=4", "COUNTEXP>0 and SEKCE_ID=4"},
         {ExhibitorView::Exhibits, "", "COUNTEXP>0"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(viewFilter(c.view, c.section), c.filter);
+    for (const auto& [view, section, filter] : cases) {
+        EXPECT_EQ(viewFilter(view, section), filter);
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/text/error.h"
 #include "tests/logic/support.h"
 
@@ -70,11 +72,7 @@ class RecordingHost : public PageLinkHost {
 };
 
 TEST(LogicLinkWords, ActionsAndCancel) {
-    const struct {
-        const char* url;
-        bool cancel;
-        std::vector<std::string> calls;
-    } cases[] = {
+    const std::tuple<const char*, bool, std::vector<std::string>> cases[] = {
         {"file:///disc/pages/index.htm", false, {}},
         {"zpet:", true, {"show entry"}},
         {"file:///disc/ZPET:1", true, {"show entry"}},
@@ -119,12 +117,12 @@ TEST(LogicLinkWords, ActionsAndCancel) {
           "start zpet:pages/tri.htm.exe [.mpg.zip] [nastav_jaz2]",
           "copy zpet:pages/tri.htm.exe .mpg.zip nastav_jaz2", "language 2"}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [url, cancels, calls] : cases) {
         RecordingHost host;
         bool cancel = false;
-        handlePageLink(c.url, host, cancel);
-        EXPECT_EQ(cancel, c.cancel) << c.url;
-        EXPECT_EQ(host.calls, c.calls) << c.url;
+        handlePageLink(url, host, cancel);
+        EXPECT_EQ(cancel, cancels) << url;
+        EXPECT_EQ(host.calls, calls) << url;
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <functional>
 
 #include "platform/text/error.h"
@@ -150,12 +152,7 @@ TEST(LogicLook, TheTemplateIsThatOfTheLanguage) {
 
 TEST(LogicLook, HeaderKindAndFile) {
     using enum HeaderLogo::Kind;
-    const struct {
-        const char* settings;
-        int language;
-        HeaderLogo::Kind kind;
-        const char* file;
-    } cases[] = {
+    const std::tuple<const char*, int, HeaderLogo::Kind, const char*> cases[] = {
         {"[logo]\n", 0, Picture, ""},
         {"[logo]\ntyp=html\nhtmlFile=hlava.htm\n", 3, Html, "hlava.htm"},
         {"[logo]\ntyp=html\nhtmlFile=hlava.htm\nhtmlFile1=head.htm\n", 1, Html, "head.htm"},
@@ -164,10 +161,10 @@ TEST(LogicLook, HeaderKindAndFile) {
         {"[logo]\nlogoObrazek=logo.bmp\nlogoObrazek2=logo2.bmp\n", 2, Picture, "logo2.bmp"},
         {"[logo]\nlogoObrazek=logo.bmp\nlogoObrazek2=logo2.bmp\n", 0, Picture, "logo.bmp"},
     };
-    for (const auto& c : cases) {
-        const HeaderLogo header = readHeaderLogo(settings(c.settings), c.language);
-        EXPECT_EQ(header.kind, c.kind) << c.settings;
-        EXPECT_EQ(header.file, c.file) << c.settings;
+    for (const auto& [config, language, kind, file] : cases) {
+        const HeaderLogo header = readHeaderLogo(settings(config), language);
+        EXPECT_EQ(header.kind, kind) << config;
+        EXPECT_EQ(header.file, file) << config;
     }
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "tests/logic/support.h"
 
 namespace expo::presentation {
@@ -98,23 +100,18 @@ TEST(LogicNavigation, NodeRecordsAndTheExhibitorNode) {
 
 TEST(LogicNavigation, SubPagesSplitAtSemicolonsUpToTheFirstEmptyFile) {
     using Texts = std::vector<std::string>;
-    const struct {
-        const char* files;
-        const char* titles;
-        Texts expectedFiles;
-        Texts expectedTitles;
-    } cases[] = {
+    const std::tuple<const char*, const char*, Texts, Texts> cases[] = {
         {"a.htm; b.htm", "Prvni", {"a.htm", "b.htm"}, {"Prvni", ""}},
         {"a.htm;;b.htm", "A;B;C", {"a.htm"}, {"A"}},
         {";a.htm", "A", {}, {}},
         {" a.htm ; b.htm ;", " A ; B ; C ", {"a.htm", "b.htm"}, {"A", "B"}},
         {"a.htm", "", {"a.htm"}, {""}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [files, titles, expectedFiles, expectedTitles] : cases) {
         TNodeData data;
-        splitSubPages(c.files, c.titles, data);
-        EXPECT_EQ(data.SubPageFiles, c.expectedFiles) << c.files;
-        EXPECT_EQ(data.SubPageTitles, c.expectedTitles) << c.files;
+        splitSubPages(files, titles, data);
+        EXPECT_EQ(data.SubPageFiles, expectedFiles) << files;
+        EXPECT_EQ(data.SubPageTitles, expectedTitles) << files;
     }
     TNodeData none;
     splitSubPages("", "Titulek", none);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace expo::presentation {
 namespace {
 
@@ -35,12 +37,7 @@ struct Fixture {
 TEST(LogicPathBar, NamesTheNodeAndItsAncestorsFromTheRoot) {
     Fixture f;
     NavNode& plain = f.tree.add(nullptr, "A & <b>", {});  // captions go in as they are
-    const struct {
-        const NavNode* node;
-        bool withSubPage;
-        const char* caption;
-        const char* links;
-    } cases[] = {
+    const std::tuple<const NavNode*, bool, const char*, const char*> cases[] = {
         {&f.root, false, "- Root", "- <a href=\"link_0_0\">Root</a>"},
         {&f.leaf, false, "- Root - Child - Leaf",
          "- <a href=\"link_0_2\">Root</a> - <a href=\"link_0_1\">Child</a> - "
@@ -52,11 +49,11 @@ TEST(LogicPathBar, NamesTheNodeAndItsAncestorsFromTheRoot) {
          "- <a href=\"link_0_1\">Root</a> - <a href=\"link_0_0\">Child</a>"},
         {&plain, true, "- A & <b>", "- <a href=\"link_0_0\">A & <b></a>"},
     };
-    for (const auto& c : cases) {
-        const PathBar bar = buildPathBar(c.node, 0, c.withSubPage, {});
-        EXPECT_EQ(bar.caption, c.caption);
-        EXPECT_EQ(linksOf(bar.page), c.links) << c.caption;
-        EXPECT_EQ(bar.nodes.front(), c.node);
+    for (const auto& [node, withSubPage, caption, links] : cases) {
+        const PathBar bar = buildPathBar(node, 0, withSubPage, {});
+        EXPECT_EQ(bar.caption, caption);
+        EXPECT_EQ(linksOf(bar.page), links) << caption;
+        EXPECT_EQ(bar.nodes.front(), node);
     }
     EXPECT_EQ(buildPathBar(&f.leaf, 0, true, {}).nodes,
               (std::vector<const NavNode*>{&f.leaf, &f.child, &f.root}));

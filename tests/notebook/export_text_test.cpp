@@ -2,6 +2,8 @@
 // notebook's order, the progress line, the saved file's bytes and Ctrl+Shift+Q's drive message.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -40,16 +42,12 @@ TEST(ExportLines, PlaceJoinsCityAndCountryCodePlacementAreaAndStand) {
     for (const auto& c : places) {
         EXPECT_EQ(exportPlaceLine(cp(c.city), c.code), cp(c.line)) << c.city << c.code;
     }
-    const struct {
-        const char* area;
-        const char* stand;
-        const char* line;
-    } placements[] = {
+    const std::tuple<const char*, const char*, const char*> placements[] = {
         {"A", "A 140", "A - A 140"}, {"B", "", "B"},       {"B", "     ", "B"},
         {"", "A 140", ""},           {"   ", "A 140", ""}, {" VP ", "VP 101    ", "VP - VP 101"},
     };
-    for (const auto& c : placements) {
-        EXPECT_EQ(exportPlacementLine(c.area, c.stand), c.line) << c.area << c.stand;
+    for (const auto& [area, stand, line] : placements) {
+        EXPECT_EQ(exportPlacementLine(area, stand), line) << area << stand;
     }
 }
 

@@ -2,6 +2,8 @@
 // there" rule, and removing the selected ones with the entry shown afterwards.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "presentation/notebook.h"
 
 namespace expo::presentation {
@@ -18,13 +20,7 @@ Names names(const Notebook& notebook) {
 }
 
 TEST(NotebookAdd, AppendsWhatIsNotThereByKeyAndTellsOnlyOfASingleNotedOne) {
-    const struct {
-        Notebook before;
-        std::vector<ExhibitorEntry> selected;
-        size_t skipped;
-        bool tells;
-        Names after;
-    } cases[] = {
+    const std::tuple<Notebook, std::vector<ExhibitorEntry>, size_t, bool, Names> cases[] = {
         {{{"Gama", 3}}, {{"Alfa", 1}, {"Beta", 2}}, 0, false, {"Gama", "Alfa", "Beta"}},
         {{{"Alfa", 1}}, {{"Alfa", 1}}, 1, true, {"Alfa"}},
         {{{"Beta", 2}},
@@ -37,22 +33,18 @@ TEST(NotebookAdd, AppendsWhatIsNotThereByKeyAndTellsOnlyOfASingleNotedOne) {
         {{{"Alfa", 2}}, {{"Alfa s.r.o.", 2}}, 1, true, {"Alfa"}},      // the noted entry is kept
         {{}, {{"Alfa", 1}, {"Alfa", 1}}, 1, false, {"Alfa"}},          // added in the same call
     };
-    for (const auto& c : cases) {
-        Notebook notebook = c.before;
-        const size_t skipped = addToNotebook(notebook, c.selected);
-        EXPECT_EQ(skipped, c.skipped) << c.selected.front().name;
-        EXPECT_EQ(tellsAlreadyInNotebook(c.selected.size(), skipped), c.tells) << c.selected.size();
-        EXPECT_EQ(names(notebook), c.after);
+    for (const auto& [before, selected, passedOver, tells, after] : cases) {
+        Notebook notebook = before;
+        const size_t skipped = addToNotebook(notebook, selected);
+        EXPECT_EQ(skipped, passedOver) << selected.front().name;
+        EXPECT_EQ(tellsAlreadyInNotebook(selected.size(), skipped), tells) << selected.size();
+        EXPECT_EQ(names(notebook), after);
     }
 }
 
 TEST(NotebookRemove, KeepsTheOthersInListOrderAndShowsTheOneBeforeTheLastSelected) {
     const std::vector<ExhibitorEntry> list{{"A", 1}, {"B", 2}, {"C", 3}, {"D", 4}, {"E", 5}};
-    const struct {
-        std::vector<bool> selected;
-        Names remaining;
-        int rowToShow;
-    } cases[] = {
+    const std::tuple<std::vector<bool>, Names, int> cases[] = {
         {{true, false, false, false, false}, {"B", "C", "D", "E"}, 0},  // the new first
         {{false, false, true, false, false}, {"A", "B", "D", "E"}, 1},
         {{false, true, false, true, false}, {"A", "C", "E"}, 1},  // C stood before D
@@ -61,10 +53,10 @@ TEST(NotebookRemove, KeepsTheOthersInListOrderAndShowsTheOneBeforeTheLastSelecte
         {{false, false, false, false, false}, {"A", "B", "C", "D", "E"}, 0},
         {{true, true, true, true, true}, {}, -1},
     };
-    for (const auto& c : cases) {
-        const NotebookRemoval removal = removeSelected(list, c.selected);
-        EXPECT_EQ(names(removal.remaining), c.remaining);
-        EXPECT_EQ(removal.rowToShow, c.rowToShow) << names(removal.remaining).size();
+    for (const auto& [selected, remaining, rowToShow] : cases) {
+        const NotebookRemoval removal = removeSelected(list, selected);
+        EXPECT_EQ(names(removal.remaining), remaining);
+        EXPECT_EQ(removal.rowToShow, rowToShow) << names(removal.remaining).size();
     }
     EXPECT_EQ(removeSelected({}, {}).rowToShow, -1);
 }

@@ -2,6 +2,8 @@
 // the section, and the datasets' state afterwards.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/dataset/packet.h"
 #include "platform/text/text.h"
 #include "search/advanced_search.h"
@@ -51,11 +53,7 @@ const Rows kStroj{{Criterion::ExhibitorName, "Začíná na", "stroj"}};
 const Rows kPavilionA{{Criterion::Pavilion, "Rovná se", "A"}};
 
 TEST_F(AdvancedSearch, FindsTheExhibitorsOfTheCriteria) {
-    const struct {
-        Rows rows;
-        std::string section;
-        Keys found;
-    } cases[] = {
+    const std::tuple<Rows, std::string, Keys> cases[] = {
         {{{Criterion::NomenclatureCode, "Začíná na", "01.05"},
           {Criterion::Pavilion, "Rovná se", "a"}},
          kSectionOne,
@@ -68,8 +66,8 @@ TEST_F(AdvancedSearch, FindsTheExhibitorsOfTheCriteria) {
         {{{Criterion::ExhibitorName, "Začíná na", "strojmont"}}, "", {1014, 1043, 1314}},
         {{{Criterion::Pavilion, "Rovná se", "K"}}, kSectionOne, {}},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(keys(filters(c.rows, c.section)), c.found) << std::get<2>(c.rows[0]);
+    for (const auto& [rows, section, found] : cases) {
+        EXPECT_EQ(keys(filters(rows, section)), found) << std::get<2>(rows[0]);
     }
 }
 

@@ -1,6 +1,8 @@
 // The filter expressions and descriptions of the criteria search, with the Czech default texts.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/ini/inifile.h"
 #include "platform/text/text.h"
 #include "search/search_filter.h"
@@ -42,11 +44,7 @@ AdvancedSearchInput input(std::string sectionFilter = "") {
 }
 
 TEST(SearchOperatorPiece, FollowsTheField) {
-    const struct {
-        std::string op, value;
-        bool caseSensitive;
-        std::string piece;
-    } cases[] = {
+    const std::tuple<std::string, std::string, bool, std::string> cases[] = {
         {kStarts, "Stroj", false, " LIKE 'STROJ%'"},
         {kContains, "tech", false, " LIKE '%TECH%'"},
         {kEquals, "Brno", false, "= 'BRNO'"},
@@ -59,8 +57,8 @@ TEST(SearchOperatorPiece, FollowsTheField) {
         {kEquals, "50%", true, "= '50%'"},  // typed wildcards stay wildcards
         {"Jinak", "x", true, ""},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(BuildOperatorPiece(c.op, c.value, c.caseSensitive, texts()), c.piece) << c.value;
+    for (const auto& [op, value, caseSensitive, piece] : cases) {
+        EXPECT_EQ(BuildOperatorPiece(op, value, caseSensitive, texts()), piece) << value;
     }
 }
 

@@ -1,6 +1,8 @@
 // The language columns of an exhibitor's catalogue and the making of its page.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <string>
 #include <vector>
 
@@ -24,26 +26,23 @@ const std::initializer_list<std::string_view> kLanguageColumns = {
 TEST(LanguageColumns, AreChosenByTheLanguageName) {
     // JAZ_ID0 ... JAZ_ID4, JAZ_ID0_EXP ... JAZ_ID2_EXP, and the suffixes chosen for "Angl" with
     // the defaults "8" and "9".
-    const struct {
-        std::vector<const char*> row;
-        std::string language, exhibit;
-    } cases[] = {
+    const std::tuple<std::vector<const char*>, std::string, std::string> cases[] = {
         {{"Čes", "Angl", "Něm", "Angl", "", "Angl", "Angl", ""}, "1", "0"},  // the first of two
         {{"Čes", "Něm", "", "Angl", "", "Čes", "", ""}, "3", "9"},
         {{" Angl ", "", "", "", "", "", "", "Angl  "}, "0", "2"},
         {{"ANGL", "angl", "", "", "", "ANGL", "", ""}, "8", "9"},  // letter case counts
         {{"", "", "", "", "Angl", "", "", "Angl"}, "4", "2"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [names, language, exhibit] : cases) {
         ds::ClientDataSet jazyky("CDSJazyky");
         Row row{1};
-        for (const char* value : c.row) {
-            row.emplace_back(cp(value));
+        for (const char* name : names) {
+            row.emplace_back(cp(name));
         }
         load(jazyky, kLanguageColumns, {row});
         const LanguageSuffixes chosen = chooseLanguageSuffixes(jazyky, "Angl", "8", "9");
-        EXPECT_EQ(chosen.languageSuffix, c.language) << c.row[0];
-        EXPECT_EQ(chosen.expLanguageSuffix, c.exhibit) << c.row[0];
+        EXPECT_EQ(chosen.languageSuffix, language) << names[0];
+        EXPECT_EQ(chosen.expLanguageSuffix, exhibit) << names[0];
     }
 }
 

@@ -1,6 +1,8 @@
 // The keyword values: fields, language columns, logos, links and the novelty mark.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <optional>
 #include <ostream>
 #include <string>
@@ -153,11 +155,7 @@ TEST(Keywords, LineBreaksOfNames) {
 }
 
 TEST(Keywords, NoveltyMarkShowsTheTextAfterTheWordForNews) {
-    const struct {
-        const char* keyword;
-        const char* novinka;
-        const char* expected;
-    } cases[] = {
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         {"EXPONATNOVINKA<b>Nové</b>", "x", "<b>Nové</b>"},
         {"EXPONATNOVINKA<b>Nové</b>", "X", ""},
         {"EXPONATNOVINKA<b>Nové</b>", "", ""},
@@ -166,20 +164,15 @@ TEST(Keywords, NoveltyMarkShowsTheTextAfterTheWordForNews) {
         {"EXPONATNOVINKA", "x", ""},
         {"[EXPONATNOVINKA]", "x", "A]"},  // the text is taken from the 15th character on
     };
-    for (const auto& c : cases) {
+    for (const auto& [keyword, novinka, expected] : cases) {
         PageWorld world;
-        load(world.CDSExponaty, {"KTE_NOVINKA"}, {{c.novinka}});
-        EXPECT_EQ(valueOf(world, cp(c.keyword)), cp(c.expected)) << c.keyword << c.novinka;
+        load(world.CDSExponaty, {"KTE_NOVINKA"}, {{novinka}});
+        EXPECT_EQ(valueOf(world, cp(keyword)), cp(expected)) << keyword << novinka;
     }
 }
 
 TEST(Keywords, FloorPlanLinksTheAreaToItsPlan) {
-    const struct {
-        ds::Value sekceId;
-        const char* area;
-        const char* ini;
-        const char* expected;
-    } cases[] = {
+    const std::tuple<ds::Value, const char*, const char*, const char*> cases[] = {
         {5, " P1 ", "[5]\r\nP1= hala1\\plan.html \r\n",
          "<a href=\"/disc/umisteni/hala1/plan.html\">P1</a>"},
         {5, "  ", "[5]\r\n=plan.html\r\n", ""},
@@ -187,23 +180,18 @@ TEST(Keywords, FloorPlanLinksTheAreaToItsPlan) {
         {5, "P1", "[5]\r\nP2=plan.html\r\n[6]\r\nP1=plan.html\r\n", "P1"},
         {5, "P1", "[5]\r\nP1=  \r\n", "P1"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [sekceId, area, ini, expected] : cases) {
         PageWorld world;
-        load(world.CDSZaznamy, {"KAT_ID:int", "SEKCE_ID:int"}, {{7, c.sekceId}});
-        load(world.CDSUmisteni, {"PLO_ZKRAT"}, {{c.area}});
-        world.umisteniIni = IniFile::fromText(c.ini);
+        load(world.CDSZaznamy, {"KAT_ID:int", "SEKCE_ID:int"}, {{7, sekceId}});
+        load(world.CDSUmisteni, {"PLO_ZKRAT"}, {{area}});
+        world.umisteniIni = IniFile::fromText(ini);
         world.show(7);
-        EXPECT_EQ(valueOf(world, "UMISTENIPAVODKAZ"), c.expected) << c.ini;
+        EXPECT_EQ(valueOf(world, "UMISTENIPAVODKAZ"), expected) << ini;
     }
 }
 
 TEST(Keywords, PageLinksQuoteThePageOfTheExhibitor) {
-    const struct {
-        const char* keyword;
-        int language;
-        const char* ini;
-        const char* expected;
-    } cases[] = {
+    const std::tuple<const char*, int, const char*, const char*> cases[] = {
         {"ODKAZINZERAT", 1, "[7]\r\nurl1=b.html\r\nurl=c.html\r\n", "\"/disc/inzeraty/b.html\""},
         {"ODKAZINZERAT", 0, "[7]\r\nurl1=b.html\r\nurl= c.html\r\n", "\"/disc/inzeraty/c.html\""},
         {"ODKAZINZERAT", 0, "[7]\r\nurl0=  \r\nurl=c.html\r\n", "\"/disc/inzeraty/c.html\""},
@@ -213,13 +201,13 @@ TEST(Keywords, PageLinksQuoteThePageOfTheExhibitor) {
          "\"/disc/expozice/a.html\"  target=\"_blank\""},
         {"ODKAZEXPOZICE", 0, "[7]\r\nurl0=a.html\r\nextern=11\r\n", "\"/disc/expozice/a.html\""},
     };
-    for (const auto& c : cases) {
+    for (const auto& [keyword, language, ini, expected] : cases) {
         PageWorld world;
         load(world.CDSZaznamy, {"KAT_ID:int"}, {{7}});
-        world.inzeratyIni = world.expoziceIni = IniFile::fromText(c.ini);
-        world.language = c.language;
+        world.inzeratyIni = world.expoziceIni = IniFile::fromText(ini);
+        world.language = language;
         world.show(7);
-        EXPECT_EQ(valueOf(world, c.keyword), c.expected) << c.ini;
+        EXPECT_EQ(valueOf(world, keyword), expected) << ini;
     }
 }
 
@@ -235,11 +223,7 @@ TEST(Keywords, PathsFoundWhateverTheirLetterCase) {
 
 TEST(Keywords, ScaledLogoCoversTheTargetArea) {
     using Size = std::optional<std::pair<int64_t, int64_t>>;
-    const struct {
-        int64_t width, height;
-        int area;
-        Size expected;
-    } cases[] = {
+    const std::tuple<int64_t, int64_t, int, Size> cases[] = {
         {200, 100, 20000, {{200, 100}}},
         {100, 50, 20000, {{200, 100}}},
         {400, 200, 20000, {{200, 100}}},
@@ -252,9 +236,8 @@ TEST(Keywords, ScaledLogoCoversTheTargetArea) {
         {3, 12, 9, {{2, 6}}},                   // halves to the even neighbour
         {100000, 100000, 20000, {{141, 141}}},  // the stored area exceeds 32 bits
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(scaledLogoSize(c.width, c.height, c.area), c.expected)
-            << c.width << "x" << c.height;
+    for (const auto& [width, height, area, expected] : cases) {
+        EXPECT_EQ(scaledLogoSize(width, height, area), expected) << width << "x" << height;
     }
 }
 
