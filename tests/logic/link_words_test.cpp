@@ -12,7 +12,7 @@ namespace {
 
 using testing::keyed;
 
-// Records what the handler asks of the window, as one line per call.
+// Records what the handler asks of the window, the calls separated by " / ".
 class RecordingHost : public PageLinkHost {
   public:
     RecordingHost() {
@@ -28,37 +28,39 @@ class RecordingHost : public PageLinkHost {
     bool noEntry = false;
     bool copyFails = false;
     bool switchFails = false;
-    std::vector<std::string> calls;
+    std::string calls;
+
+    void call(const std::string& what) { calls += " / " + what; }
 
     bool showCurrentExhibitor() override {
-        calls.push_back(noEntry ? "no entry" : "show entry");
+        call(noEntry ? "no entry" : "show entry");
         return !noEntry;
     }
     const NavigationTree& navigationTree() const override { return tree_; }
     void selectNavigationNode(NavNode& node) override {
-        calls.push_back("select " + node.caption);
+        call("select " + node.caption);
         selected_ = &node;
     }
     NavNode* selectedNavigationNode() override { return selected_; }
     void showSubPageInPathBar(NavNode& node) override {
-        calls.push_back("sub-page " + node.caption + " " + node.data.CurrentSubPageFile + " " +
-                        node.data.CurrentSubPageTitle);
+        call("sub-page " + node.caption + " " + node.data.CurrentSubPageFile + " " +
+             node.data.CurrentSubPageTitle);
     }
     void startProgram(const CommandLine& commandLine) override {
-        std::string call = "start " + commandLine.program;
+        std::string started = "start " + commandLine.program;
         for (const auto& argument : commandLine.arguments) {
-            call += " [" + argument + "]";
+            started += " [" + argument + "]";
         }
-        calls.push_back(call);
+        call(started);
     }
     void offerCopy(std::string_view url) override {
-        calls.push_back("copy " + std::string(url));
+        call("copy " + std::string(url));
         if (copyFails) {
             throw Error("copy failed");
         }
     }
     void switchLanguage(int language) override {
-        calls.push_back("language " + std::to_string(language));
+        call("language " + std::to_string(language));
         if (switchFails) {
             throw Error("loading failed");
         }
@@ -71,58 +73,67 @@ class RecordingHost : public PageLinkHost {
     NavNode* selected_ = nullptr;
 };
 
+// "cancel" or "pass", the window's calls, and " / error" when the handler threw.
+std::string outcome(std::string_view url, RecordingHost& host) {
+    bool cancel = false;
+    std::string error;
+    try {
+        handlePageLink(url, host, cancel);
+    } catch (const Error&) {
+        error = " / error";
+    }
+    return (cancel ? "cancel" : "pass") + host.calls + error;
+}
+std::string outcome(std::string_view url) {
+    RecordingHost host;
+    return outcome(url, host);
+}
+
 TEST(LogicLinkWords, ActionsAndCancel) {
-    const std::tuple<const char*, bool, std::vector<std::string>> cases[] = {
-        {"file:///disc/pages/index.htm", false, {}},
-        {"zpet:", true, {"show entry"}},
-        {"file:///disc/ZPET:1", true, {"show entry"}},
-        {"file:///disc/go_polozka_polozka deep", true, {"select Deep"}},
-        {"go_polozka_sekce 1 na CD", true, {"select Section"}},
-        {"GO_POLOZKA_polozka Pages", true, {"select Pages"}},
-        {"go_polozka_polozka Deep", false, {}},  // the key respects case and is not decoded
-        {"go_polozka_polozka nic", false, {}},
-        {"go_polozka_sekce%201%20na%20CD", false, {}},
-        {"file:///disc/PAGES/TRI.htm", false, {"sub-page Pages pages/tri.htm Tri"}},
-        {"file:///disc/pages\\jedna.htm", false, {"sub-page Pages pages/Jedna.htm Jedna"}},
-        {"file:///disc/pages/dva.htm", false, {}},  // a sub-page without title
+    const std::pair<const char*, const char*> cases[] = {
+        {"file:///disc/pages/index.htm", "pass"},
+        {"zpet:", "cancel / show entry"},
+        {"file:///disc/ZPET:1", "cancel / show entry"},
+        {"file:///disc/go_polozka_polozka deep", "cancel / select Deep"},
+        {"go_polozka_sekce 1 na CD", "cancel / select Section"},
+        {"GO_POLOZKA_polozka Pages", "cancel / select Pages"},
+        {"go_polozka_polozka Deep", "pass"},  // the key respects case and is not decoded
+        {"go_polozka_polozka nic", "pass"},
+        {"go_polozka_sekce%201%20na%20CD", "pass"},
+        {"file:///disc/PAGES/TRI.htm", "pass / sub-page Pages pages/tri.htm Tri"},
+        {"file:///disc/pages\\jedna.htm", "pass / sub-page Pages pages/Jedna.htm Jedna"},
+        {"file:///disc/pages/dva.htm", "pass"},  // a sub-page without title
         // The later titled file in the same URL is not looked for.
-        {"pages/dva.htm?pages/tri.htm", false, {}},
-        {"file:///disc/bin/setup.exe", true, {"start /disc/bin/setup.exe"}},
+        {"pages/dva.htm?pages/tri.htm", "pass"},
+        {"file:///disc/bin/setup.exe", "cancel / start /disc/bin/setup.exe"},
         {"file:///disc/Setup.EXE /S \"C:/Program Files\"",
-         true,
-         {"start /disc/Setup.EXE [/S] [C:/Program Files]"}},
+         "cancel / start /disc/Setup.EXE [/S] [C:/Program Files]"},
         // The URL arrives decoded: a "%" left in it belongs to the file's name.
-        {"file:///disc/a%41.exe", true, {"start /disc/a%41.exe"}},
+        {"file:///disc/a%41.exe", "cancel / start /disc/a%41.exe"},
         // Only a program whose file name ends in ".exe" is started.
-        {"/bin/sh -c \"touch x\" .exe2", true, {}},
-        {"\"/bin/sh\" -c x.exe", true, {}},
-        {"file:///disc/film.mpg", true, {}},
-        {"file:///disc/film.MPEG", true, {}},
-        {"file:///disc/film.avi", true, {}},
-        {"file:///disc/ceny.zip", true, {"copy file:///disc/ceny.zip"}},
-        {"file:///disc/nastav_jaz1", true, {"language 1"}},
-        {"NASTAV_JAZ3", true, {"language 3"}},
-        {"nastav_jaz7", true, {"language 7"}},  // any integer, even outside the five
-        {"nastav_jaz-1", true, {"language -1"}},
-        {"nastav_jaz$2", true, {"language 2"}},
-        {"file:///disc/nastav_jaz1.html", true, {}},
-        {"nastav_jaz", true, {}},
+        {"/bin/sh -c \"touch x\" .exe2", "cancel"},
+        {"\"/bin/sh\" -c x.exe", "cancel"},
+        {"file:///disc/film.mpg", "cancel"},
+        {"file:///disc/film.MPEG", "cancel"},
+        {"file:///disc/film.avi", "cancel"},
+        {"file:///disc/ceny.zip", "cancel / copy file:///disc/ceny.zip"},
+        {"file:///disc/nastav_jaz1", "cancel / language 1"},
+        {"NASTAV_JAZ3", "cancel / language 3"},
+        {"nastav_jaz7", "cancel / language 7"},  // any integer, even outside the five
+        {"nastav_jaz-1", "cancel / language -1"},
+        {"nastav_jaz$2", "cancel / language 2"},
+        {"file:///disc/nastav_jaz1.html", "cancel"},
+        {"nastav_jaz", "cancel"},
         // Several words: each acts, in a fixed order.
         {"zpet:go_polozka_polozka deep/film.avi.zip",
-         true,
-         {"show entry", "copy zpet:go_polozka_polozka deep/film.avi.zip"}},
+         "cancel / show entry / copy zpet:go_polozka_polozka deep/film.avi.zip"},
         {"zpet:pages/tri.htm.exe .mpg.zip nastav_jaz2",
-         true,
-         {"show entry", "sub-page Pages pages/tri.htm Tri",
-          "start zpet:pages/tri.htm.exe [.mpg.zip] [nastav_jaz2]",
-          "copy zpet:pages/tri.htm.exe .mpg.zip nastav_jaz2", "language 2"}},
+         "cancel / show entry / sub-page Pages pages/tri.htm Tri / start zpet:pages/tri.htm.exe "
+         "[.mpg.zip] [nastav_jaz2] / copy zpet:pages/tri.htm.exe .mpg.zip nastav_jaz2 / language "
+         "2"},
     };
-    for (const auto& [url, cancels, calls] : cases) {
-        RecordingHost host;
-        bool cancel = false;
-        handlePageLink(url, host, cancel);
-        EXPECT_EQ(cancel, cancels) << url;
-        EXPECT_EQ(host.calls, calls) << url;
+    for (const auto& [url, expected] : cases) {
+        EXPECT_EQ(outcome(url), expected) << url;
     }
 }
 
@@ -131,44 +142,22 @@ TEST(LogicLinkWordsHost, SubPagesAreThoseOfTheNodeTheLinkSelected) {
     NavNode& deep = *host.pages().children[0];
     deep.data.SubPageFiles = {{"_polozka deep"}};
     deep.data.SubPageTitles = {{"D"}};
-    bool cancel = false;
-    handlePageLink("go_polozka_polozka deep", host, cancel);
-    EXPECT_TRUE(cancel);
-    EXPECT_EQ(host.calls,
-              (std::vector<std::string>{"select Deep", "sub-page Deep _polozka deep D"}));
+    EXPECT_EQ(outcome("go_polozka_polozka deep", host),
+              "cancel / select Deep / sub-page Deep _polozka deep D");
     EXPECT_EQ(host.pages().data.CurrentSubPageFile, "");
 }
 
 TEST(LogicLinkWordsHost, WhatTheWindowCannotDo) {
-    const struct {
-        bool RecordingHost::*failure;
-        const char* url;
-        bool cancel;
-        bool throws;
-        std::vector<std::string> calls;
-    } cases[] = {
-        {&RecordingHost::noEntry, "zpet:", false, false, {"no entry"}},
-        // A failed copy stops the later words but cancels.
-        {&RecordingHost::copyFails,
-         "file:///disc/a.zip?nastav_jaz1",
-         true,
-         true,
-         {"copy file:///disc/a.zip?nastav_jaz1"}},
-        {&RecordingHost::switchFails, "nastav_jaz0", true, false, {"language 0"}},  // swallowed
+    const std::tuple<bool RecordingHost::*, const char*, const char*> cases[] = {
+        {&RecordingHost::noEntry, "zpet:", "pass / no entry"},
+        // A failed copy stops the later words but cancels; a failed switch is swallowed.
+        {&RecordingHost::copyFails, "a.zip?nastav_jaz1", "cancel / copy a.zip?nastav_jaz1 / error"},
+        {&RecordingHost::switchFails, "nastav_jaz0", "cancel / language 0"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [failure, url, expected] : cases) {
         RecordingHost host;
-        host.*c.failure = true;
-        bool cancel = false;
-        bool thrown = false;
-        try {
-            handlePageLink(c.url, host, cancel);
-        } catch (const Error&) {
-            thrown = true;
-        }
-        EXPECT_EQ(thrown, c.throws) << c.url;
-        EXPECT_EQ(cancel, c.cancel) << c.url;
-        EXPECT_EQ(host.calls, c.calls) << c.url;
+        host.*failure = true;
+        EXPECT_EQ(outcome(url, host), expected);
     }
 }
 

@@ -101,32 +101,28 @@ TEST(LogicLook, ABadColourEndsTheStepAndKeepsWhatWasReadBeforeIt) {
 }
 
 TEST(LogicLook, SwitchesAndAreas) {
-    const std::pair<const char*, bool> buttons[] = {{"", true},
-                                                    {"exponaty=ano\n", true},
-                                                    {"EXPONATY=Ano\n", true},
-                                                    {"exponaty=\n", false},
-                                                    {"exponaty=ne\n", false},
-                                                    {"exponaty=ano ne\n", false}};
-    for (const auto& [line, shown] : buttons) {
-        EXPECT_EQ(readWholeLook(settings(std::string("[tlacitka]\n") + line)).showExhibitsButton,
-                  shown)
-            << line;
-    }
-    // Any value of "SkrytData", even an empty one, hides the data; a line without "=" is none.
-    const std::pair<const char*, bool> hide[] = {{"[aplikace]\nSkrytData=\n", true},
-                                                 {"[aplikace]\nskrytdata=0\n", true},
-                                                 {"[aplikace]\nSkrytData\n", false},
-                                                 {"[jine]\nSkrytData=1\n", false}};
-    for (const auto& [text, hidden] : hide) {
-        EXPECT_EQ(readWholeLook(settings(text)).hideData, hidden) << text;
-    }
-    const std::pair<const char*, int> areas[] = {{"", 20000},    {"velke", 20000}, {"12 34", 20000},
-                                                 {"4000", 4000}, {"$10", 16},      {"0x10", 16}};
-    for (const auto& [value, area] : areas) {
-        EXPECT_EQ(
-            readWholeLook(settings(std::string("[aplikace]\nvelikostLoga=") + value)).logoArea,
-            area)
-            << value;
+    // The "Exponáty" button shows only for "ano"; any value of "SkrytData", even an empty one,
+    // hides the data; an area that does not convert is the default.
+    const std::pair<const char*, const char*> cases[] = {
+        {"[tlacitka]\n", "exhibits 1, hidden 0, logo 20000"},
+        {"[tlacitka]\nEXPONATY=Ano\n", "exhibits 1, hidden 0, logo 20000"},
+        {"[tlacitka]\nexponaty=\n", "exhibits 0, hidden 0, logo 20000"},
+        {"[tlacitka]\nexponaty=ne\n", "exhibits 0, hidden 0, logo 20000"},
+        {"[tlacitka]\nexponaty=ano ne\n", "exhibits 0, hidden 0, logo 20000"},
+        {"[aplikace]\nSkrytData=\n", "exhibits 1, hidden 1, logo 20000"},
+        {"[aplikace]\nskrytdata=0\nvelikostLoga=4000\n", "exhibits 1, hidden 1, logo 4000"},
+        {"[aplikace]\nSkrytData\nvelikostLoga=velke\n", "exhibits 1, hidden 0, logo 20000"},
+        {"[jine]\nSkrytData=1\n[aplikace]\nvelikostLoga=12 34\n",
+         "exhibits 1, hidden 0, logo 20000"},
+        {"[aplikace]\nvelikostLoga=$10\n", "exhibits 1, hidden 0, logo 16"},
+        {"[aplikace]\nvelikostLoga=0x10\n", "exhibits 1, hidden 0, logo 16"},
+    };
+    for (const auto& [config, expected] : cases) {
+        const Look look = readWholeLook(settings(config));
+        EXPECT_EQ("exhibits " + std::to_string(look.showExhibitsButton) + ", hidden " +
+                      std::to_string(look.hideData) + ", logo " + std::to_string(look.logoArea),
+                  expected)
+            << config;
     }
 }
 

@@ -115,25 +115,9 @@ TEST_F(ExportBlocks, BlocksFollowTheNotebooksOrderAndToldEachPosition) {
     EXPECT_EQ(told, (std::vector<std::pair<size_t, size_t>>{{1, 3}, {2, 3}, {3, 3}}));
 }
 
-// The box's lines as the window shows an unchanged text: split at its line breaks.
-Lines boxLines(const std::string& boxText) {
-    Lines lines{""};
-    for (char c : boxText) {
-        if (c == '\n') {
-            lines.emplace_back();
-        } else {
-            lines.back() += c;
-        }
-    }
-    return lines;
-}
-
-TEST_F(ExportBlocks, SavedBytes) {
-    const std::string box = exportBoxText(exportOf({{"A", 1}, {"B", 3}}));
-    EXPECT_EQ(box, cp("Agroline a.s.\nFrýdek-Místek, CZE\nA - A 140\nVP\n\nBez adresy\n\n"));
-    EXPECT_EQ(exportFileBytes(boxLines(box)),
-              cp("Agroline a.s.\r\nFrýdek-Místek, CZE\r\nA - A 140\r\nVP\r\n\r\n"
-                 "Bez adresy\r\n\r\n"));
+TEST_F(ExportBlocks, TheBoxShowsTheLinesEachEndedByALineBreak) {
+    EXPECT_EQ(exportBoxText(exportOf({{"A", 1}, {"B", 3}})),
+              cp("Agroline a.s.\nFrýdek-Místek, CZE\nA - A 140\nVP\n\nBez adresy\n\n"));
 }
 
 TEST(ExportFile, EveryLineEndsWithCrLfAndAFinalEmptyLineIsNone) {

@@ -120,37 +120,32 @@ TEST(SearchAdvanced, CountryTakesTheCodeOfItsEntry) {
 }
 
 TEST(SearchAdvanced, TheFirstRowWithoutAValueIsNamed) {
-    const struct {
-        void (*fill)(AdvancedSearchInput&);
-        C criterion;
-        int alternative;
-    } cases[] = {
-        {[](AdvancedSearchInput& in) { tick(in, C::Street, kEquals, "  "); }, C::Street, -1},
-        {[](AdvancedSearchInput& in) {
-             tick(in, C::City, kEquals, "Brno", {{kEquals, "Zlin"}, {kContains, " "}});
-         },
-         C::City, 1},
-        {[](AdvancedSearchInput& in) {
-             tick(in, C::RepresentedBrand, kEquals, "");
-             tick(in, C::Pavilion, kEquals, "");
-             tick(in, C::ExhibitorName, kEquals, "x");
-         },
-         C::Pavilion, -1},
-        {[](AdvancedSearchInput& in) {
-             tick(in, C::Country, kEquals, "CZE - x", {{kEquals, ""}});
-         },
-         C::Country, 0},
+    // Ticked criteria with their values and alternative values (all "Rovná se"), and the row
+    // the error names.
+    using Ticks = std::vector<std::tuple<C, const char*, std::vector<const char*>>>;
+    const std::tuple<Ticks, C, int> cases[] = {
+        {{{C::Street, "  ", {}}}, C::Street, -1},
+        {{{C::City, "Brno", {"Zlin", " "}}}, C::City, 1},
+        {{{C::RepresentedBrand, "", {}}, {C::Pavilion, "", {}}, {C::ExhibitorName, "x", {}}},
+         C::Pavilion,
+         -1},
+        {{{C::Country, "CZE - x", {""}}}, C::Country, 0},
     };
-    for (const auto& c : cases) {
+    for (const auto& [ticks, criterion, alternative] : cases) {
         AdvancedSearchInput in = input("SEKCE_ID=1");
-        c.fill(in);
+        for (const auto& [ticked, value, alternatives] : ticks) {
+            CriterionInput& row = tick(in, ticked, kEquals, value);
+            for (const char* other : alternatives) {
+                row.alternatives.push_back({kEquals, other});
+            }
+        }
         try {
             buildAdvancedSearch(in, texts());
             ADD_FAILURE() << "no error";
         } catch (const ValueRequired& e) {
             EXPECT_EQ(e.what(), cp("Hodnota musí být zadána."));
-            EXPECT_EQ(e.criterion, c.criterion);
-            EXPECT_EQ(e.alternative, c.alternative);
+            EXPECT_EQ(e.criterion, criterion);
+            EXPECT_EQ(e.alternative, alternative);
         }
     }
 }
