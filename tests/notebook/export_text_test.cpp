@@ -13,15 +13,11 @@
 #include "platform/text/error.h"
 #include "platform/text/text.h"
 #include "presentation/notebook_export.h"
-#include "tests/dataset/support.h"
+#include "tests/template/page_data.h"
 
 namespace expo::presentation {
 namespace {
 
-using ds::FieldType;
-using ds::Null;
-using ds::Value;
-using ds::testing::field;
 using text::cp;
 using Lines = std::vector<std::string>;
 
@@ -55,24 +51,18 @@ TEST(ExportLines, PlaceJoinsCityAndCountryCodePlacementAreaAndStand) {
 class ExportBlocks : public ::testing::Test {
   protected:
     ExportBlocks() {
-        zaznamy.loadFromPacket(
-            {{field("KAT_ID", FieldType::Integer, 4),
-              field("KAT_NAZEV", FieldType::FixedString, 255),
-              field("KAT_MESTO", FieldType::FixedString, 48),
-              field("STAT_ID", FieldType::FixedString, 3)},
-             {{int64_t{1}, cp("  Agroline a.s.   "), cp("Frýdek-Místek   "), std::string("CZE")},
-              {int64_t{2}, cp("Sdružení výrobců\r\nzemědělské techniky"), std::string(""),
-               std::string("SVK")},
-              {int64_t{3}, std::string("Bez adresy"), Null{}, Null{}},
-              {int64_t{4}, std::string("Lone\nLF"), std::string("Brno"), std::string("   ")}}});
-        umisteni.loadFromPacket({{field("KTU_STANEK", FieldType::FixedString, 50),
-                                  field("PLO_ZKRAT", FieldType::FixedString, 20),
-                                  field("KAT_ID", FieldType::Integer, 4)},
-                                 {{std::string("A 140     "), std::string("A"), int64_t{1}},
-                                  {std::string("X 1       "), std::string("   "), int64_t{1}},
-                                  {std::string("          "), std::string("VP"), int64_t{1}},
-                                  {std::string("G 101     "), std::string("G"), int64_t{2}},
-                                  {std::string("Z 9       "), std::string("Z"), int64_t{99}}}});
+        using testing::load;
+        load(zaznamy, {"KAT_ID:int", "KAT_NAZEV", "KAT_MESTO", "STAT_ID"},
+             {{1, cp("  Agroline a.s.   "), cp("Frýdek-Místek   "), "CZE"},
+              {2, cp("Sdružení výrobců\r\nzemědělské techniky"), "", "SVK"},
+              {3, "Bez adresy", ds::Null{}, ds::Null{}},
+              {4, "Lone\nLF", "Brno", "   "}});
+        load(umisteni, {"KTU_STANEK", "PLO_ZKRAT", "KAT_ID:int"},
+             {{"A 140     ", "A", 1},
+              {"X 1       ", "   ", 1},
+              {"          ", "VP", 1},
+              {"G 101     ", "G", 2},
+              {"Z 9       ", "Z", 99}});
         umisteni.setIndexFieldNames("KAT_ID");
     }
 

@@ -5,46 +5,32 @@
 #include "platform/text/error.h"
 #include "platform/text/text.h"
 #include "search/code_lists.h"
+#include "tests/template/page_data.h"
 
 namespace expo::search {
 namespace {
 
-using ds::FieldType;
 using text::cp;
 using Texts = std::vector<std::string>;
 
-// A code list as loaded: its filter switch is on, its expression empty. Columns are text but
-// the first; values in UTF-8.
-std::unique_ptr<ds::ClientDataSet> codeList(std::vector<std::string> names,
-                                            std::vector<std::vector<const char*>> rows) {
-    ds::Packet packet;
-    for (const std::string& name : names) {
-        const bool key = name == "SEKCE_ID";
-        packet.fields.push_back(
-            {name, key ? FieldType::Integer : FieldType::FixedString, key ? 4 : 50, false});
-    }
-    for (const auto& row : rows) {
-        std::vector<ds::Value> values;
-        for (size_t i = 0; i < row.size(); ++i) {
-            values.push_back(names[i] == "SEKCE_ID" ? ds::Value(int64_t{std::stoi(row[i])})
-                                                    : ds::Value(cp(row[i])));
-        }
-        packet.rows.push_back(std::move(values));
-    }
+// A code list as loaded: its filter switch is on, its expression empty.
+std::unique_ptr<ds::ClientDataSet> codeList(std::initializer_list<std::string_view> columns,
+                                            std::vector<testing::Row> rows) {
     auto set = std::make_unique<ds::ClientDataSet>("CDSCodes");
     set->setFiltered(true);
-    set->loadFromPacket(std::move(packet));
+    testing::load(*set, columns, std::move(rows));
     return set;
 }
 
 TEST(SearchCodeLists, CountriesOfTheSectionByNameEachOnceWithTheCzechNameBeside) {
-    auto stat = codeList({"SEKCE_ID", "STAT_ID", "STAT_NAZEV", "STAT_NAZEV_ADR"},
-                         {{"1", "SVK", "Slovensko ", "Slovakia"},
-                          {"1", "CZE", "Česká republika", "Czech Republic"},
-                          {"1", "AUT", "Rakousko", "Austria  "},
-                          {"1", "CZE", "Česká republika", "Czech Republic"},
-                          {"2", "DEU", "Německo", "Germany"},
-                          {"2", "CZE", "Česká republika", "Czech Republic"}});
+    const std::string cze = cp("Česká republika");
+    auto stat = codeList({"SEKCE_ID:int", "STAT_ID", "STAT_NAZEV", "STAT_NAZEV_ADR"},
+                         {{1, "SVK", "Slovensko ", "Slovakia"},
+                          {1, "CZE", cze, "Czech Republic"},
+                          {1, "AUT", "Rakousko", "Austria  "},
+                          {1, "CZE", cze, "Czech Republic"},
+                          {2, "DEU", cp("Německo"), "Germany"},
+                          {2, "CZE", cze, "Czech Republic"}});
     const auto texts = [](const std::vector<CountryEntry>& entries,
                           std::string CountryEntry::*part) {
         Texts result;
@@ -72,18 +58,18 @@ TEST(SearchCodeLists, CountriesOfTheSectionByNameEachOnceWithTheCzechNameBeside)
 }
 
 TEST(SearchCodeLists, PavilionsOfTheSectionInListOrderEachOnce) {
-    auto areas = codeList({"SEKCE_ID", "PLO_ZKRAT"},
-                          {{"3", "VP  "}, {"3", "D"}, {"4", "E"}, {"3", "vp"}, {"5", "F"}});
+    auto areas = codeList({"SEKCE_ID:int", "PLO_ZKRAT"},
+                          {{3, "VP  "}, {3, "D"}, {4, "E"}, {3, "vp"}, {5, "F"}});
     EXPECT_EQ(pavilionEntries(*areas, "SEKCE_ID in (3,4)"), (Texts{"VP", "D", "E"}));
 }
 
 TEST(SearchCodeLists, NomenclatureRowsAndThePreselectedOne) {
     auto nom = codeList({"NOM_KOD", "NOM_POPIS0", "NOM_POPIS1"},
                         {{" 01.01 ", "Soustruhy ", "Lathes"},
-                         {"01.05", "Obráběcí centra", "CNC centres"},
+                         {"01.05", cp("Obráběcí centra"), "CNC centres"},
                          {"1", "Stroje", "Machines"},
-                         {"02", "Nástroje", "Tools"},
-                         {"0", "Vše", "All"}});
+                         {"02", cp("Nástroje"), "Tools"},
+                         {"0", cp("Vše"), "All"}});
     const auto rows = nomenclatureRows(*nom, "1");
     ASSERT_EQ(rows.size(), 5u);
     EXPECT_EQ(rows[0].code, "01.01");
