@@ -72,12 +72,6 @@ TEST(LanguageTexts, ValueMissingKeyAndEmptyValueOfARow) {
     }
 }
 
-TEST(LanguageTexts, SectionAndKeyWhateverTheirCase) {
-    const LanguageTexts t = readLanguageTexts(ini("[TEXT ULICE]\nJAZ2=Street\n"), 2);
-    EXPECT_EQ(t.FTextStreet, "Street");
-    EXPECT_EQ(t.FTextCity, cp("Město"));
-}
-
 TEST(LanguageTexts, OrLabelAndOrShareOneSection) {
     const LanguageTexts t =
         readLanguageTexts(ini("[text Nebo]\njaz0=Or (label)\n[text nebo]\njaz0=or\n"), 0);

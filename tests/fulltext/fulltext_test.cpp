@@ -38,11 +38,6 @@ TEST(PageMatch, ComparesTheRawLinesInUpperCase) {
     }
 }
 
-TEST(FulltextQuery, IsTheTrimmedTypedTextInUpperCase) {
-    EXPECT_EQ(fulltextQuery(cp(" \tčerná ř\r\n")), cp("ČERNÁ Ř"));
-    EXPECT_EQ(fulltextQuery("   "), "");
-}
-
 // A disc of pages in memory; records what the search asks for and tells.
 class RecordingHost final : public FulltextHost {
   public:
