@@ -4,9 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <functional>
+#include <tuple>
 
 #include "platform/text/text.h"
 

@@ -4,9 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <map>
+#include <tuple>
 
 #include "platform/text/error.h"
 #include "platform/text/text.h"

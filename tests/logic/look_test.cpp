@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <functional>
+#include <tuple>
 
 #include "platform/text/error.h"
 #include "tests/logic/support.h"

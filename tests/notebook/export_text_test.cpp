@@ -2,11 +2,10 @@
 // notebook's order, the progress line, the saved file's bytes and Ctrl+Shift+Q's drive message.
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/os/files.h"

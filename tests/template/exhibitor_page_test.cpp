@@ -1,9 +1,8 @@
 // The language columns of an exhibitor's catalogue and the making of its page.
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/text/error.h"

@@ -1,11 +1,10 @@
 // The keyword values: fields, language columns, logos, links and the novelty mark.
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <optional>
 #include <ostream>
 #include <string>
+#include <tuple>
 
 #include "platform/text/error.h"
 #include "platform/text/text.h"
