@@ -76,11 +76,14 @@ TEST(LogicPathBar, ColoursAndFontSizeOfTheStyle) {
     EXPECT_TRUE(page.starts_with("<html>") && page.ends_with("</html>")) << page;
 
     Look look;
-    readPanelLook(IniFile::fromText("[menu - graficka podoba]\ninfPruhPismoVelikost=11\n"
-                                    "infPruhPozadiBarva=$00CC0000\n"),
-                  look);
+    readPanelLook(
+        IniFile::fromText("[menu - graficka podoba]\ninfPruhPismoVelikost=11\n"
+                          "infPruhPozadiBarva=$00CC0000\ninfPruhPismoBarvaAktivni=$00FF0000\n"),
+        look);
     const std::string styled = buildPathBar(&f.root, 0, false, pathBarStyleOf(look)).page;
-    EXPECT_TRUE(holds(styled, "alink=\"#000000\" bgcolor=\"#0000CC\"")) << styled;
+    EXPECT_TRUE(
+        holds(styled, "link=\"#000000\" vlink=\"#000000\" alink=\"#0000FF\" bgcolor=\"#0000CC\""))
+        << styled;
     EXPECT_TRUE(holds(styled, "font-size: 11pt")) << styled;
 }
 
