@@ -15,63 +15,47 @@ namespace expo::presentation {
 namespace {
 
 using testing::settings;
-
-// Field values of one record by field name; every other field is null.
 using Record = std::map<std::string, ds::Value>;
+const std::set<int> kNoFiles = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
-// A disc's data folder with the twelve files written from the catalogue's own declarations.
-class DataFolder {
-  public:
-    DataFolder() { std::filesystem::create_directories(path()); }
+Record firm(const char* name) {
+    return {{"KAT_ID", int64_t{1}}, {"KTF_TEXT", name}};
+}
+Record brand(const char* name) {
+    return {{"KAT_ID", int64_t{1}}, {"KTZ_TEXT", name}};
+}
 
-    std::string path() const { return (temp_.path() / "data").string(); }
-
-    // Writes data file i with `records`; a file of no records when none are given.
-    void write(int i, const std::vector<Record>& records = {}) {
-        Catalogue declarations;
-        ds::Packet packet;
-        packet.fields = declarations.dataSet(i).declaredFields();
-        for (const Record& record : records) {
-            std::vector<ds::Value> row;
-            for (const ds::FieldDef& field : packet.fields) {
-                const auto value = record.find(field.name);
-                row.push_back(value == record.end() ? ds::Value{ds::Null{}} : value->second);
-            }
-            packet.rows.push_back(std::move(row));
-        }
-        temp_.write("data/" + Catalogue::fileName(i), ds::writeBinaryPacket(packet));
-    }
-
-    // Every file, the represented firms and brands with a few records.
-    void writeAll(const std::set<int>& except = {}) {
-        for (int i = 0; i < Catalogue::kDataSetCount; ++i) {
-            if (except.contains(i)) {
-                continue;
-            }
-            if (i == 6) {
-                write(i, {firm("Zeta"), firm(" alfa "), firm("ALFA"), firm("Beta")});
-            } else if (i == 7) {
-                write(i, {brand("Omega"), brand("omega "), brand("Delta")});
-            } else {
-                write(i);
-            }
-        }
-    }
-
-  private:
-    static Record firm(const char* name) { return {{"KAT_ID", int64_t{1}}, {"KTF_TEXT", name}}; }
-    static Record brand(const char* name) { return {{"KAT_ID", int64_t{1}}, {"KTZ_TEXT", name}}; }
-
-    expo::testing::TempFolder temp_;
-};
-
-// Loads as the language loading does after building the navigation tree.
+// Loads, as the language loading does after building the navigation tree, from a data folder
+// of the twelve files written from the catalogue's own declarations but those `missing`; data1
+// holds `sections`, data6 and data7 a few represented firms and brands.
 struct LoadRun {
-    LoadRun(const DataFolder& folder, const std::string& config, bool loadData,
-            bool hideData = false) {
+    LoadRun(const std::string& config, bool loadData, bool hideData, const std::set<int>& missing,
+            std::vector<Record> sections = {}) {
+        std::filesystem::create_directories(disc.path() / "data");
+        const std::map<int, std::vector<Record>> records = {
+            {1, std::move(sections)},
+            {6, {firm("Zeta"), firm(" alfa "), firm("ALFA"), firm("Beta")}},
+            {7, {brand("Omega"), brand("omega "), brand("Delta")}}};
+        for (int i = 0; i < Catalogue::kDataSetCount; ++i) {
+            ds::Packet packet;
+            packet.fields = Catalogue().dataSet(i).declaredFields();
+            for (const Record& record :
+                 records.contains(i) ? records.at(i) : std::vector<Record>{}) {
+                packet.rows.emplace_back();
+                for (const ds::FieldDef& field : packet.fields) {
+                    packet.rows.back().push_back(record.contains(field.name)
+                                                     ? record.at(field.name)
+                                                     : ds::Value{ds::Null{}});
+                }
+            }
+            if (!missing.contains(i)) {
+                disc.write("data/" + Catalogue::fileName(i), ds::writeBinaryPacket(packet));
+            }
+        }
         const IniFile ini = settings(config);
         tree = buildNavigationTree(ini, ini.sections(), 0, hideData);
-        const CatalogueLoading request{0, loadData, hideData, "sablona.htm", folder.path(), "z"};
+        const CatalogueLoading request{
+            0, loadData, hideData, "sablona.htm", (disc.path() / "data").string(), "z"};
         try {
             loadCatalogue(catalogue, ini, request, tree, lists,
                           [this](const std::string& line) { lines.push_back(line); });
@@ -82,12 +66,17 @@ struct LoadRun {
             open += catalogue.dataSet(i).active() ? '1' : '0';
         }
     }
-    // The progress lines ended with that of step `last`.
-    bool stepsUpTo(size_t last) const {
-        return lines.size() == last && lines.back() == text::cp("načítání datových souborů: ") +
-                                                           std::to_string(last) + " z 12.";
+    // Caption, filter, page and key of each section node.
+    std::string sections() const {
+        std::string text;
+        for (const auto& node : tree.exhibitorNode ? tree.exhibitorNode->children : tree.roots()) {
+            text += node->caption + "|" + node->data.Filter + "|" + node->data.Url + "|" +
+                    node->data.ItemKey + ";";
+        }
+        return text;
     }
 
+    expo::testing::TempFolder disc;
     Catalogue catalogue;
     NavigationTree tree;
     RepresentedLists lists;
@@ -96,93 +85,73 @@ struct LoadRun {
     std::string open;  // '1' for each open dataset, data0 first
 };
 
-const char* const kConfigSections =
+const std::string kConfigSections =
     "[SysPolozkaVystavovatele]\ntext0=Vystavovatele\nsablona0=sablona.htm\n"
     "[sekce katalogu]\nano=1\n"
     "[sekce 1 na CD]\njaz0=Stroje\nsekce katalogu=1,2\n"
     "[sekce 2 na CD]\njaz0=Nabytek\nsekce katalogu=3\n";
-const char* const kNoConfigSections = "[SysPolozkaVystavovatele]\ntext0=V\nsablona0=s.htm\n";
+const std::string kNoConfigSections = "[SysPolozkaVystavovatele]\ntext0=V\nsablona0=s.htm\n";
+const char* const kBothSections =
+    "Stroje|SEKCE_ID in (1 , 2)|sablona.htm|sekce 1 na CD;Nabytek|SEKCE_ID in (3)|sablona.htm|"
+    "sekce 2 na CD;";
 
-TEST(LogicCatalogueLoading, ProgressLineAndErrorMessage) {
-    EXPECT_EQ(dataFileProgressLine("loading", 7, "of"), "loading: 7 of 12.");
-    EXPECT_EQ(dataFileErrorMessage(10, "missing"),
-              text::cp("Nepodařilo se otevřít datový soubor data10.dat:\r\rDůvod:missing"));
-}
-
-TEST(LogicCatalogueLoading, FirstLoadingOpensEveryFileButTheSectionsAndBuildsTheLists) {
-    DataFolder folder;
-    folder.writeAll();
-    const LoadRun run(folder, kConfigSections, true);
-    EXPECT_TRUE(run.stepsUpTo(12));
-    EXPECT_EQ(run.open, "101111111111");  // the sections come from config.ini
+TEST(LogicCatalogueLoading, StepsFilesSectionsListsAndTheFirstMissingFileButTheLast) {
+    const struct {
+        const std::string& config;
+        bool loadData, hideData;
+        std::set<int> missing;
+        size_t steps;
+        const char* open;
+        const char* sections;  // nullptr: not looked at
+        const char* error;     // the beginning of the message, UTF-8
+    } cases[] = {
+        {kConfigSections, true, false, {}, 12, "101111111111", kBothSections, ""},
+        {kConfigSections, false, false, kNoFiles, 12, "000000000000", kBothSections, ""},
+        {kConfigSections, true, true, {}, 1, "100000000000", "", ""},
+        {kConfigSections,
+         true,
+         false,
+         {3},
+         4,
+         "101000000000",
+         kBothSections,
+         "Nepodařilo se otevřít datový soubor data3.dat:\r\rDůvod:"},
+        {kNoConfigSections,
+         true,
+         false,
+         {1},
+         2,
+         "100000000000",
+         nullptr,
+         "Nepodařilo se otevřít datový soubor data1.dat:"},
+        {kConfigSections, true, false, {11}, 12, "101111111110", kBothSections, ""},
+    };
+    for (const auto& c : cases) {
+        const LoadRun run(c.config, c.loadData, c.hideData, c.missing);
+        EXPECT_TRUE(run.error.starts_with(text::cp(c.error))) << run.error;
+        EXPECT_EQ(run.error.empty(), *c.error == '\0') << run.error;
+        EXPECT_EQ(run.lines.size(), c.steps) << c.open;
+        EXPECT_EQ(run.lines.back(),
+                  text::cp("načítání datových souborů: ") + std::to_string(c.steps) + " z 12.");
+        EXPECT_EQ(run.open, c.open);
+        if (c.sections) {
+            EXPECT_EQ(run.sections(), c.sections) << c.open;
+        }
+    }
+    // The represented firms and brands: distinct whatever their case, trimmed, in order.
+    const LoadRun run(kConfigSections, true, false, {});
     EXPECT_EQ(run.lists.firms, (std::vector<std::string>{"alfa", "Beta", "Zeta"}));
     EXPECT_EQ(run.lists.brands, (std::vector<std::string>{"Delta", "Omega"}));
-    ASSERT_NE(run.tree.exhibitorNode, nullptr);
-    const auto& sections = run.tree.exhibitorNode->children;
-    ASSERT_EQ(sections.size(), 2u);
-    EXPECT_EQ(sections[0]->caption, "Stroje");
-    EXPECT_EQ(sections[0]->data.Filter, "SEKCE_ID in (1 , 2)");
-    EXPECT_EQ(sections[0]->data.Url, "sablona.htm");
-    EXPECT_EQ(sections[1]->data.ItemKey, "sekce 2 na CD");
-}
-
-TEST(LogicCatalogueLoading, LanguageSwitchLoadsNoFileButBuildsTheSections) {
-    DataFolder folder;  // no files at all
-    const LoadRun run(folder, kConfigSections, false);
-    EXPECT_TRUE(run.stepsUpTo(12));
-    EXPECT_EQ(run.open, "000000000000");
-    EXPECT_EQ(run.tree.exhibitorNode->children.size(), 2u);
-    EXPECT_TRUE(run.lists.firms.empty());
 }
 
 TEST(LogicCatalogueLoading, SectionsFromTheDatasetAlsoOnALanguageSwitch) {
-    DataFolder folder;
-    folder.write(1, {{{"SEKCE_ID", int64_t{5}}, {"SEKCE_NAZEV0", "Obuv  "}},
-                     {{"SEKCE_ID", int64_t{9}}, {"SEKCE_NAZEV0", ""}}});
     // "sekce 1 na CD" without the section "sekce katalogu".
-    const LoadRun run(folder, std::string(kNoConfigSections) + "[sekce 1 na CD]\njaz0=Nepouzito\n",
-                      false);
+    const LoadRun run(kNoConfigSections + "[sekce 1 na CD]\njaz0=Nepouzito\n", false, false,
+                      {0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11},
+                      {{{"SEKCE_ID", int64_t{5}}, {"SEKCE_NAZEV0", "Obuv  "}},
+                       {{"SEKCE_ID", int64_t{9}}, {"SEKCE_NAZEV0", ""}}});
     EXPECT_EQ(run.open, "010000000000");
-    const auto& sections = run.tree.exhibitorNode->children;
-    ASSERT_EQ(sections.size(), 2u);
-    EXPECT_EQ(sections[0]->caption, "Obuv");
-    EXPECT_EQ(sections[0]->data.Filter, "SEKCE_ID=5");
-    EXPECT_EQ(sections[0]->data.ItemKey, "");
-    EXPECT_EQ(sections[1]->caption, "");
-}
-
-TEST(LogicCatalogueLoading, HiddenDataLoadOnlyTheLanguages) {
-    DataFolder folder;
-    folder.writeAll();
-    const LoadRun run(folder, std::string(kConfigSections) + "[aplikace]\nSkrytData=\n", true,
-                      true);
-    EXPECT_TRUE(run.stepsUpTo(1));
-    EXPECT_EQ(run.open, "100000000000");
-    EXPECT_TRUE(run.tree.empty());
-}
-
-TEST(LogicCatalogueLoading, AMissingFileEndsTheLoadingWithItsMessageButTheLastOne) {
-    const struct {
-        int missing;
-        const char* config;
-        size_t steps;
-        const char* error;  // the beginning of the message, UTF-8
-        const char* open;
-    } cases[] = {
-        {3, kConfigSections, 4,
-         "Nepodařilo se otevřít datový soubor data3.dat:\r\rDůvod:", "101000000000"},
-        {1, kNoConfigSections, 2, "Nepodařilo se otevřít datový soubor data1.dat:", "100000000000"},
-        {11, kConfigSections, 12, "", "101111111110"},  // additional information is optional
-    };
-    for (const auto& c : cases) {
-        DataFolder folder;
-        folder.writeAll({c.missing});
-        const LoadRun run(folder, c.config, true);
-        EXPECT_TRUE(run.error.starts_with(text::cp(c.error))) << run.error;
-        EXPECT_EQ(run.error.empty(), *c.error == '\0') << run.error;
-        EXPECT_TRUE(run.stepsUpTo(c.steps)) << c.missing;
-        EXPECT_EQ(run.open, c.open) << c.missing;
-    }
+    EXPECT_EQ(run.sections(), "Obuv|SEKCE_ID=5|sablona.htm|;|SEKCE_ID=9|sablona.htm|;");
 }
 
 }  // namespace

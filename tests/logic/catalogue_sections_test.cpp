@@ -1,8 +1,10 @@
+// The catalogue sections of config.ini, their nodes, and the distinct texts of a dataset.
 #include "presentation/catalogue_sections.h"
 
 #include <gtest/gtest.h>
 
 #include "tests/logic/support.h"
+#include "tests/template/page_data.h"
 
 namespace expo::presentation {
 namespace {
@@ -23,21 +25,6 @@ TEST(LogicSections, FromConfigWhenBothSectionsHaveLines) {
     }
 }
 
-TEST(LogicSections, KeysBecomeAnInList) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"sekce katalogu=12", "SEKCE_ID in (12)"},
-        {"sekce katalogu=12,15", "SEKCE_ID in (12 , 15)"},
-        {"sekce katalogu=", "SEKCE_ID in ()"},
-        {"", "SEKCE_ID in ()"},
-    };
-    for (const auto& [line, filter] : cases) {
-        const auto sections = configSections(
-            settings(std::string("[sekce katalogu]\nx=1\n[sekce 1 na CD]\njaz0=A\n") + line), 0);
-        ASSERT_EQ(sections.size(), 1u);
-        EXPECT_EQ(sections[0].filter, filter) << line;
-    }
-}
-
 TEST(LogicSections, NumberedWithoutGapsAndNamedPerLanguage) {
     const IniFile config = settings(
         "[sekce katalogu]\nano=1\n"
@@ -46,43 +33,54 @@ TEST(LogicSections, NumberedWithoutGapsAndNamedPerLanguage) {
         "[sekce 3 na CD]\njaz1=  \nx=1\n"
         "[sekce 4 na CD]\n"
         "[sekce 5 na CD]\njaz0=Ctvrta\nsekce katalogu=4\n");
-    const auto sections = configSections(config, 1);
-    ASSERT_EQ(sections.size(), 3u);  // "sekce 4 na CD" has no line: numbering ends there
-    EXPECT_EQ(sections[0].caption, "Machines");
-    EXPECT_EQ(sections[0].itemKey, "sekce 1 na CD");
-    EXPECT_EQ(sections[1].caption, text::cp("Nábytek"));
-    EXPECT_EQ(sections[1].filter, "SEKCE_ID in (2 , 3)");
-    EXPECT_EQ(sections[1].itemKey, "sekce 2 na CD");
-    EXPECT_EQ(sections[2].caption, text::cp("Není název"));
+    std::string sections;  // "sekce 4 na CD" has no line: numbering ends there
+    for (const CatalogueSection& s : configSections(config, 1)) {
+        sections += s.caption + "|" + s.filter + "|" + s.itemKey + ";";
+    }
+    EXPECT_EQ(sections, text::cp("Machines|SEKCE_ID in (1)|sekce 1 na CD;Nábytek|SEKCE_ID in (2 , "
+                                 "3)|sekce 2 na CD;Není název|SEKCE_ID in ()|sekce 3 na CD;"));
 }
 
-TEST(LogicSections, NodesGoBelowTheExhibitorNode) {
+TEST(LogicSections, NodesGoBelowTheExhibitorNodeOrToTheTop) {
     NavigationTree tree;
     tree.add(nullptr, "Uvod", {});
+    addSectionNodes(tree, {{"A", "SEKCE_ID=1", ""}}, "s.htm");
+    ASSERT_EQ(tree.roots().size(), 2u);
+    EXPECT_EQ(tree.roots()[1]->parent, nullptr);
     NavNode& exhibitors = tree.add(nullptr, "Vystavovatele", keyed("SysPolozkaVystavovatele"));
     tree.add(&exhibitors, "Stranka", {});
     tree.exhibitorNode = &exhibitors;
     addSectionNodes(tree, {{"A", "SEKCE_ID in (1)", "sekce 1 na CD"}, {"B", "SEKCE_ID=7", ""}},
                     "sablona.htm");
     ASSERT_EQ(exhibitors.children.size(), 3u);
-    const NavNode& b = *exhibitors.children[2];
-    EXPECT_EQ(b.caption, "B");
-    EXPECT_EQ(b.parent, &exhibitors);
-    EXPECT_EQ(b.data.Kind, NodeKind::CatalogueSection);
-    EXPECT_EQ(b.data.Url, "sablona.htm");
-    EXPECT_EQ(b.data.Filter, "SEKCE_ID=7");
-    EXPECT_EQ(b.data.ItemKey, "");
-    EXPECT_FALSE(b.data.SubPageFiles.has_value());
-    EXPECT_EQ(exhibitors.children[1]->data.ItemKey, "sekce 1 na CD");
+    const NavNode& a = *exhibitors.children[1];
+    EXPECT_EQ(a.caption + a.data.Url + a.data.Filter + a.data.ItemKey,
+              "Asablona.htmSEKCE_ID in (1)sekce 1 na CD");
+    EXPECT_EQ(a.parent, &exhibitors);
+    EXPECT_EQ(a.data.Kind, NodeKind::CatalogueSection);
+    EXPECT_EQ(exhibitors.children[2]->caption, "B");
 }
 
-TEST(LogicSections, WithoutExhibitorNodeSectionsGoToTheTop) {
-    NavigationTree tree;
-    tree.add(nullptr, "Uvod", {});
-    addSectionNodes(tree, {{"A", "SEKCE_ID=1", ""}}, "s.htm");
-    ASSERT_EQ(tree.roots().size(), 2u);
-    EXPECT_EQ(tree.roots()[1]->caption, "A");
-    EXPECT_EQ(tree.roots()[1]->parent, nullptr);
+TEST(LogicSections, DistinctTextsByLocaleCaseInTextOrderTheDatasetUnfiltered) {
+    ds::ClientDataSet brands("CDSZastZnac");
+    testing::load(brands, {"KAT_ID:int", "KTZ_TEXT"},
+                  {{1, text::cp("škoda")},
+                   {2, "Alfa"},
+                   {3, text::cp("ŠKODA ")},
+                   {4, " ALFA"},
+                   {5, ""},
+                   {6, ds::Null{}},
+                   {7, "Beta"}});
+    brands.setFilter("KAT_ID=7");
+    brands.setFiltered(true);
+    auto texts = distinctTexts(brands, "KTZ_TEXT");
+    // Whichever of two alike texts the order puts first is kept, trimmed.
+    for (std::string& t : texts) {
+        t = text::upper(t);
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"", "ALFA", "BETA", text::cp("ŠKODA")}));
+    EXPECT_EQ(brands.indexFieldNames() + "|" + brands.filter(), "KTZ_TEXT|");
+    EXPECT_EQ(brands.recordCount(), 7);
 }
 
 }  // namespace

@@ -16,32 +16,37 @@ using testing::keyed;
 class RecordingHost : public PageLinkHost {
   public:
     RecordingHost() {
-        NavNode& pages = tree_.add(nullptr, "Pages", keyed("polozka Pages"));
-        tree_.add(&pages, "Deep", keyed("polozka deep"));
-        NavNode& exhibitors = tree_.add(nullptr, "Exhibitors", keyed("SysPolozkaVystavovatele"));
-        tree_.add(&exhibitors, "Section", keyed("sekce 1 na CD"));
-        selected_ = &pages;
-        selected_->data.SubPageFiles = {{"pages/Jedna.htm", "pages\\dva.htm", "pages/tri.htm"}};
-        selected_->data.SubPageTitles = {{"Jedna", "", "Tri"}};
+        NavNode& pages = tree.add(nullptr, "Pages", keyed("polozka Pages"));
+        tree.add(&pages, "Deep", keyed("polozka deep"));
+        NavNode& exhibitors = tree.add(nullptr, "Exhibitors", keyed("SysPolozkaVystavovatele"));
+        tree.add(&exhibitors, "Section", keyed("sekce 1 na CD"));
+        selected = &pages;
+        pages.data.SubPageFiles = {{"pages/Jedna.htm", "pages\\dva.htm", "pages/tri.htm"}};
+        pages.data.SubPageTitles = {{"Jedna", "", "Tri"}};
     }
 
-    bool noEntry = false;
-    bool copyFails = false;
-    bool switchFails = false;
+    bool noEntry = false, copyFails = false, switchFails = false;
     std::string calls;
+    NavigationTree tree;
+    NavNode* selected = nullptr;
 
-    void call(const std::string& what) { calls += " / " + what; }
-
+    // Records `what`; throws when `fails`.
+    void call(const std::string& what, bool fails = false) {
+        calls += " / " + what;
+        if (fails) {
+            throw Error("failed");
+        }
+    }
     bool showCurrentExhibitor() override {
         call(noEntry ? "no entry" : "show entry");
         return !noEntry;
     }
-    const NavigationTree& navigationTree() const override { return tree_; }
+    const NavigationTree& navigationTree() const override { return tree; }
     void selectNavigationNode(NavNode& node) override {
         call("select " + node.caption);
-        selected_ = &node;
+        selected = &node;
     }
-    NavNode* selectedNavigationNode() override { return selected_; }
+    NavNode* selectedNavigationNode() override { return selected; }
     void showSubPageInPathBar(NavNode& node) override {
         call("sub-page " + node.caption + " " + node.data.CurrentSubPageFile + " " +
              node.data.CurrentSubPageTitle);
@@ -53,24 +58,10 @@ class RecordingHost : public PageLinkHost {
         }
         call(started);
     }
-    void offerCopy(std::string_view url) override {
-        call("copy " + std::string(url));
-        if (copyFails) {
-            throw Error("copy failed");
-        }
-    }
+    void offerCopy(std::string_view url) override { call("copy " + std::string(url), copyFails); }
     void switchLanguage(int language) override {
-        call("language " + std::to_string(language));
-        if (switchFails) {
-            throw Error("loading failed");
-        }
+        call("language " + std::to_string(language), switchFails);
     }
-
-    NavNode& pages() const { return *tree_.roots()[0]; }
-
-  private:
-    NavigationTree tree_;
-    NavNode* selected_ = nullptr;
 };
 
 // "cancel" or "pass", the window's calls, and " / error" when the handler threw.
@@ -92,22 +83,18 @@ std::string outcome(std::string_view url) {
 TEST(LogicLinkWords, ActionsAndCancel) {
     const std::pair<const char*, const char*> cases[] = {
         {"file:///disc/pages/index.htm", "pass"},
-        {"zpet:", "cancel / show entry"},
         {"file:///disc/ZPET:1", "cancel / show entry"},
         {"file:///disc/go_polozka_polozka deep", "cancel / select Deep"},
-        {"go_polozka_sekce 1 na CD", "cancel / select Section"},
         {"GO_POLOZKA_polozka Pages", "cancel / select Pages"},
         {"go_polozka_polozka Deep", "pass"},  // the key respects case and is not decoded
-        {"go_polozka_polozka nic", "pass"},
         {"go_polozka_sekce%201%20na%20CD", "pass"},
         {"file:///disc/PAGES/TRI.htm", "pass / sub-page Pages pages/tri.htm Tri"},
         {"file:///disc/pages\\jedna.htm", "pass / sub-page Pages pages/Jedna.htm Jedna"},
         {"file:///disc/pages/dva.htm", "pass"},  // a sub-page without title
         // The later titled file in the same URL is not looked for.
         {"pages/dva.htm?pages/tri.htm", "pass"},
-        {"file:///disc/bin/setup.exe", "cancel / start /disc/bin/setup.exe"},
-        {"file:///disc/Setup.EXE /S \"C:/Program Files\"",
-         "cancel / start /disc/Setup.EXE [/S] [C:/Program Files]"},
+        {"file:///disc/bin/Setup.EXE /S \"C:/Program Files\"",
+         "cancel / start /disc/bin/Setup.EXE [/S] [C:/Program Files]"},
         // The URL arrives decoded: a "%" left in it belongs to the file's name.
         {"file:///disc/a%41.exe", "cancel / start /disc/a%41.exe"},
         // Only a program whose file name ends in ".exe" is started.
@@ -117,10 +104,8 @@ TEST(LogicLinkWords, ActionsAndCancel) {
         {"file:///disc/film.MPEG", "cancel"},
         {"file:///disc/film.avi", "cancel"},
         {"file:///disc/ceny.zip", "cancel / copy file:///disc/ceny.zip"},
-        {"file:///disc/nastav_jaz1", "cancel / language 1"},
         {"NASTAV_JAZ3", "cancel / language 3"},
-        {"nastav_jaz7", "cancel / language 7"},  // any integer, even outside the five
-        {"nastav_jaz-1", "cancel / language -1"},
+        {"nastav_jaz-1", "cancel / language -1"},  // any integer, even outside the five
         {"nastav_jaz$2", "cancel / language 2"},
         {"file:///disc/nastav_jaz1.html", "cancel"},
         {"nastav_jaz", "cancel"},
@@ -139,12 +124,12 @@ TEST(LogicLinkWords, ActionsAndCancel) {
 
 TEST(LogicLinkWordsHost, SubPagesAreThoseOfTheNodeTheLinkSelected) {
     RecordingHost host;
-    NavNode& deep = *host.pages().children[0];
+    NavNode& deep = *host.tree.roots()[0]->children[0];
     deep.data.SubPageFiles = {{"_polozka deep"}};
     deep.data.SubPageTitles = {{"D"}};
     EXPECT_EQ(outcome("go_polozka_polozka deep", host),
               "cancel / select Deep / sub-page Deep _polozka deep D");
-    EXPECT_EQ(host.pages().data.CurrentSubPageFile, "");
+    EXPECT_EQ(host.tree.roots()[0]->data.CurrentSubPageFile, "");
 }
 
 TEST(LogicLinkWordsHost, WhatTheWindowCannotDo) {
@@ -162,27 +147,24 @@ TEST(LogicLinkWordsHost, WhatTheWindowCannotDo) {
 }
 
 TEST(LogicLinkWordsHost, HeaderBrowserKnowsOnlyTheLanguageWord) {
-    std::vector<int> switched;
-    const auto switchTo = [&switched](int language) { switched.push_back(language); };
-    EXPECT_TRUE(followLanguageLink("file:///disc/nastav_jaz4", switchTo));
-    EXPECT_TRUE(followLanguageLink("nastav_jaz 1", switchTo));
-    EXPECT_TRUE(followLanguageLink("nastav_jaz1 ", switchTo));
+    std::string switched;
+    const auto switchTo = [&switched](int language) { switched += std::to_string(language); };
+    for (const char* url : {"file:///disc/nastav_jaz4", "nastav_jaz 1", "nastav_jaz1 "}) {
+        EXPECT_TRUE(followLanguageLink(url, switchTo)) << url;
+    }
     EXPECT_FALSE(followLanguageLink("file:///disc/a.zip", switchTo));
-    EXPECT_EQ(switched, (std::vector<int>{4, 1}));
+    EXPECT_EQ(switched, "41");
 }
 
 TEST(LogicLocalPath, FromUrl) {
     const std::pair<const char*, const char*> cases[] = {
-        {"file:///disc/a.zip", "/disc/a.zip"},
         {"FILE:///disc/a.zip", "/disc/a.zip"},
         {"file://localhost/disc/a.zip", "/disc/a.zip"},
         {"file:/disc/a.zip", "/disc/a.zip"},
         // Decoded once by the browser already: a "%" left is part of the name.
         {"file:///disc/m\xE1 b.zip?x", "/disc/m\xE1 b.zip"},
         {"file:///disc/a%20b.zip#page", "/disc/a%20b.zip"},
-        {"file:///disc/100%.zip", "/disc/100%.zip"},
         {"file://server/share/a.zip", "//server/share/a.zip"},
-        {"/disc/a%20b.zip", "/disc/a%20b.zip"},
         {"data\\a.zip", "data\\a.zip"},
     };
     for (const auto& [url, path] : cases) {
@@ -192,7 +174,6 @@ TEST(LogicLocalPath, FromUrl) {
 
 TEST(LogicCommandLine, Split) {
     const std::pair<const char*, CommandLine> cases[] = {
-        {"/disc/setup.exe", {"/disc/setup.exe", {}}},
         {"  /disc/setup.exe  ", {"/disc/setup.exe", {}}},
         {"/disc/My Tools/run.exe -a b", {"/disc/My Tools/run.exe", {"-a", "b"}}},
         {"/disc/a.exe.bak/run.EXE x", {"/disc/a.exe.bak/run.EXE", {"x"}}},
@@ -200,7 +181,6 @@ TEST(LogicCommandLine, Split) {
          {"/disc/My Tools/run.exe", {"one two", "three"}}},
         {"\"/disc/unclosed.exe", {"/disc/unclosed.exe", {}}},
         {"run x;rm -rf /", {"run", {"x;rm", "-rf", "/"}}},
-        {"a.exe $(reboot) `id` | cat", {"a.exe", {"$(reboot)", "`id`", "|", "cat"}}},
         {"", {"", {}}},
     };
     for (const auto& [line, command] : cases) {

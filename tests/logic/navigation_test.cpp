@@ -33,9 +33,7 @@ NavigationTree build(const IniFile& config, int language = 0, bool hideData = fa
 
 TEST(LogicNavigation, TreeShape) {
     const std::pair<const char*, const char*> cases[] = {
-        {"[aplikace]\nx=1\n[uvod]\njaz0=Čes\n", ""},
-        // Top-level items in file order; a parent may stand later.
-        {"[polozka B]\ntext0=B\nurl0=b.htm\n[polozka A]\ntext0=A\nurl0=a.htm\n", "B A"},
+        // Items in file order; a parent may stand later.
         {"[polozka dite]\nrodic=polozka rodic\ntext0=Dite\nurl0=d.htm\n"
          "[polozka rodic]\ntext0=Rodic\nurl0=r.htm\n",
          "Rodic[Dite]"},
@@ -105,7 +103,6 @@ TEST(LogicNavigation, SubPagesSplitAtSemicolonsUpToTheFirstEmptyFile) {
         {"a.htm;;b.htm", "A;B;C", {"a.htm"}, {"A"}},
         {";a.htm", "A", {}, {}},
         {" a.htm ; b.htm ;", " A ; B ; C ", {"a.htm", "b.htm"}, {"A", "B"}},
-        {"a.htm", "", {"a.htm"}, {""}},
     };
     for (const auto& [files, titles, expectedFiles, expectedTitles] : cases) {
         TNodeData data;
@@ -119,15 +116,14 @@ TEST(LogicNavigation, SubPagesSplitAtSemicolonsUpToTheFirstEmptyFile) {
 }
 
 TEST(LogicNavigation, SubPagesComeFromTheLanguageKeys) {
-    const IniFile config = settings(
-        "[polozka]\ntext1=P\nurl1=p.htm\nfulltext1=p1.htm;p2.htm\nfulltextName1=Jedna;Dva\n"
-        "fulltext0=x.htm\n");
-    const NavigationTree tree = build(config, 1);
-    ASSERT_EQ(tree.roots().size(), 1u);
-    const TNodeData& data = tree.roots()[0]->data;
+    const NavigationTree tree = build(
+        settings(
+            "[polozka]\ntext1=P\nurl1=p.htm\nfulltext1=p1.htm;p2.htm\nfulltextName1=Jedna;Dva\n"
+            "fulltext0=x.htm\n"),
+        1);
+    const TNodeData& data = tree.roots().at(0)->data;
     EXPECT_EQ(*data.SubPageFiles, (std::vector<std::string>{"p1.htm", "p2.htm"}));
     EXPECT_EQ(*data.SubPageTitles, (std::vector<std::string>{"Jedna", "Dva"}));
-    EXPECT_EQ(data.CurrentSubPageFile + data.CurrentSubPageTitle, "");
 }
 
 TEST(LogicNavigation, FindByItemKeyWalksDepthFirstAndRespectsCase) {

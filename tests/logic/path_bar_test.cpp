@@ -88,34 +88,27 @@ TEST(LogicPathBar, ColoursAndFontSizeOfTheStyle) {
 }
 
 TEST(LogicPathBar, LinkTargets) {
-    const struct {
-        const char* url;
-        bool isLink;
-        int node;  // index into the bar's three nodes, -1 for none
-        bool subPage;
-    } cases[] = {
-        {"file:///tmp/x/link_0_2", true, 2, false},
-        {"link_0_0", true, 0, false},
-        {"file:///tmp/x/LINK_1_0", true, 0, true},
-        {"link_7_1", true, 1, false},
-        {"link_0_3", true, -1, false},
-        {"link_0_-1", true, -1, false},
-        {"link_0_abc", true, -1, false},
-        {"link_0_1.html", true, -1, false},
-        {"link_x_1", true, -1, false},
-        {"link_0_", true, -1, false},
-        {"link_", true, -1, false},
-        {"/home/u/symlink_tmp/expozice-0/link_0_1", true, 1, false},
-        {"file:///tmp/x/temp_path.html", false, -1, false},
+    // Whether the URL is a bar's link, and the node (of three) it leads to: "-" for none.
+    const std::tuple<const char*, bool, const char*> cases[] = {
+        {"file:///tmp/x/link_0_2", true, "2"},
+        {"file:///tmp/x/LINK_1_0", true, "0 sub-page"},
+        {"link_7_1", true, "1"},
+        {"link_0_3", true, "-"},
+        {"link_0_-1", true, "-"},
+        {"link_0_abc", true, "-"},
+        {"link_0_1.html", true, "-"},
+        {"link_x_1", true, "-"},
+        {"link_", true, "-"},
+        {"/home/u/symlink_tmp/expozice-0/link_0_1", true, "1"},
+        {"file:///tmp/x/temp_path.html", false, "-"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(isPathBarLink(c.url), c.isLink) << c.url;
-        const auto target = pathBarTarget(c.url, 3);
-        EXPECT_EQ(target.has_value(), c.node >= 0) << c.url;
-        if (target && c.node >= 0) {
-            EXPECT_EQ(target->index, static_cast<size_t>(c.node)) << c.url;
-            EXPECT_EQ(target->subPage, c.subPage) << c.url;
-        }
+    for (const auto& [url, isLink, node] : cases) {
+        EXPECT_EQ(isPathBarLink(url), isLink) << url;
+        const auto target = pathBarTarget(url, 3);
+        EXPECT_EQ(
+            !target ? "-" : std::to_string(target->index) + (target->subPage ? " sub-page" : ""),
+            node)
+            << url;
     }
 }
 
