@@ -73,24 +73,17 @@ class ExhibitorPage : public ::testing::Test {
     PageWorld world;
     ds::ClientDataSet jazyky{"CDSJazyky"};
     std::string templateName = "sablony\\vystavovatel.html";
-    LanguageSuffixes suffixes{"untouched", "untouched"};
+    LanguageSuffixes suffixes;
 };
 
-TEST_F(ExhibitorPage, FilledInTheLanguageOfItsCatalogue) {
+TEST_F(ExhibitorPage, FilledInTheLanguageOfItsCatalogueOrNoneForAnUnknownOrRepeatedKey) {
     EXPECT_EQ(make("7"), "<h1>Alfa</h1>text en|<i>exp en</i>");
-    EXPECT_EQ(suffixes.languageSuffix, "1");
-    EXPECT_EQ(suffixes.expLanguageSuffix, "1");
-    EXPECT_EQ(jazyky.filter(), "CKAT_ID=1");
-    EXPECT_EQ(world.CDSZaznamy.filter(), "KAT_ID=7");
-}
-
-TEST_F(ExhibitorPage, CatalogueWithoutLanguageRowTakesTheDefaults) {
+    EXPECT_EQ(suffixes.languageSuffix + suffixes.expLanguageSuffix, "11");
+    EXPECT_EQ(jazyky.filter() + " " + world.CDSZaznamy.filter(), "CKAT_ID=1 KAT_ID=7");
+    // A catalogue without language row takes the defaults.
     EXPECT_EQ(make("8"), "<h1>Beta</h1>beta cz|<i></i>");
-    EXPECT_EQ(suffixes.languageSuffix, "0");
-    EXPECT_EQ(suffixes.expLanguageSuffix, "0");
-}
-
-TEST_F(ExhibitorPage, NoneForAnUnknownOrRepeatedKey) {
+    EXPECT_EQ(suffixes.languageSuffix + suffixes.expLanguageSuffix, "00");
+    suffixes = {"untouched", ""};
     EXPECT_EQ(make("42"), std::nullopt);
     EXPECT_EQ(world.CDSZaznamy.filter(), "KAT_ID=42");
     EXPECT_TRUE(world.CDSZaznamy.filtered());
@@ -98,14 +91,12 @@ TEST_F(ExhibitorPage, NoneForAnUnknownOrRepeatedKey) {
     EXPECT_EQ(suffixes.languageSuffix, "untouched");
 }
 
-TEST_F(ExhibitorPage, TemplateReadAnewForEveryPage) {
+TEST_F(ExhibitorPage, TemplateReadAnewForEveryPageAndAMissingOneIsAnErrorAfterTheLanguage) {
     make("7");
     disc.write("Sablony/Vystavovatel.html", "#NAZEVFIRMY#!");
     EXPECT_EQ(make("7"), "Alfa!");
-}
-
-TEST_F(ExhibitorPage, MissingTemplateIsAnErrorAfterTheLanguageChoice) {
     templateName = "chybi.html";
+    suffixes = {};
     EXPECT_THROW(make("7"), Error);
     EXPECT_EQ(suffixes.languageSuffix, "1");
     templateName = "";  // the program's folder itself
