@@ -1,16 +1,15 @@
-// The export text without a window: the place and placement lines, each exhibitor's block, the
-// notebook's order, the progress line, the saved file's bytes and Ctrl+Shift+Q's drive message.
+// The notebook and its export without a window: adding and removing exhibitors, the place and
+// placement lines, each exhibitor's block, the notebook's order, the saved file's bytes and
+// Ctrl+Shift+Q's drive message.
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <filesystem>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "platform/os/files.h"
 #include "platform/text/error.h"
 #include "platform/text/text.h"
+#include "presentation/notebook.h"
 #include "presentation/notebook_export.h"
 #include "tests/template/page_data.h"
 
@@ -20,30 +19,59 @@ namespace {
 using text::cp;
 using Lines = std::vector<std::string>;
 
-TEST(ExportLines, PlaceJoinsCityAndCountryCodePlacementAreaAndStand) {
-    const struct {
-        const char* city;  // UTF-8
-        const char* code;
-        const char* line;
-    } places[] = {
-        {"Brno", "CZE", "Brno, CZE"},
-        {"", "CZE", ", CZE"},
-        {"   ", "SVK", ", SVK"},
-        {"Frýdek-Místek", "", "Frýdek-Místek"},
-        {"Brno", "   ", "Brno"},
-        {"  ", " ", ""},
-        {"  Kroměříž    ", " CZE", "Kroměříž, CZE"},
-    };
-    for (const auto& c : places) {
-        EXPECT_EQ(exportPlaceLine(cp(c.city), c.code), cp(c.line)) << c.city << c.code;
+Lines names(const Notebook& notebook) {
+    Lines result;
+    for (const ExhibitorEntry& e : notebook) {
+        result.push_back(e.name);
     }
-    const std::tuple<const char*, const char*, const char*> placements[] = {
-        {"A", "A 140", "A - A 140"}, {"B", "", "B"},       {"B", "     ", "B"},
-        {"", "A 140", ""},           {"   ", "A 140", ""}, {" VP ", "VP 101    ", "VP - VP 101"},
+    return result;
+}
+
+TEST(NotebookAdd, AppendsWhatIsNotThereByKeyAndTellsOnlyOfASingleNotedOne) {
+    const std::tuple<Notebook, std::vector<ExhibitorEntry>, size_t, bool, Lines> cases[] = {
+        {{{"Gama", 3}}, {{"Alfa", 1}, {"Beta", 2}}, 0, false, {"Gama", "Alfa", "Beta"}},
+        {{{"Alfa", 1}}, {{"Alfa", 1}}, 1, true, {"Alfa"}},
+        {{{"Beta", 2}},
+         {{"Alfa", 1}, {"Beta", 2}, {"Gama", 3}},
+         1,
+         false,
+         {"Beta", "Alfa", "Gama"}},
+        {{}, {{"Alfa", 1}, {"Alfa", 2}}, 0, false, {"Alfa", "Alfa"}},  // keys decide, not names
+        {{{"Alfa", 2}}, {{"Alfa s.r.o.", 2}}, 1, true, {"Alfa"}},      // the noted entry is kept
+        {{}, {{"Alfa", 1}, {"Alfa", 1}}, 1, false, {"Alfa"}},          // added in the same call
     };
-    for (const auto& [area, stand, line] : placements) {
-        EXPECT_EQ(exportPlacementLine(area, stand), line) << area << stand;
+    for (const auto& [before, selected, passedOver, tells, after] : cases) {
+        Notebook notebook = before;
+        const size_t skipped = addToNotebook(notebook, selected);
+        EXPECT_EQ(skipped, passedOver) << selected.front().name;
+        EXPECT_EQ(tellsAlreadyInNotebook(selected.size(), skipped), tells) << selected.size();
+        EXPECT_EQ(names(notebook), after);
     }
+}
+
+TEST(NotebookRemove, KeepsTheOthersInListOrderAndShowsTheOneBeforeTheLastSelected) {
+    const std::vector<ExhibitorEntry> list{{"A", 1}, {"B", 2}, {"C", 3}, {"D", 4}, {"E", 5}};
+    const std::tuple<std::vector<bool>, Lines, int> cases[] = {
+        {{true, false, false, false, false}, {"B", "C", "D", "E"}, 0},  // the new first
+        {{false, true, false, true, false}, {"A", "C", "E"}, 1},        // C stood before D
+        {{false, false, false, false, true}, {"A", "B", "C", "D"}, 3},
+        {{true, true, false, false, false}, {"C", "D", "E"}, 0},
+        {{false, false, false, false, false}, {"A", "B", "C", "D", "E"}, 0},
+        {{true, true, true, true, true}, {}, -1},
+    };
+    for (const auto& [selected, remaining, rowToShow] : cases) {
+        const NotebookRemoval removal = removeSelected(list, selected);
+        EXPECT_EQ(names(removal.remaining), remaining);
+        EXPECT_EQ(removal.rowToShow, rowToShow) << names(removal.remaining).size();
+    }
+}
+
+// The exhibitor blocks below show the other cases.
+TEST(ExportLines, PlaceAndPlacementTrimmedAndEmptyWithoutCityAndCodeOrArea) {
+    EXPECT_EQ(exportPlaceLine(cp("  Kroměříž    "), " CZE"), cp("Kroměříž, CZE"));
+    EXPECT_EQ(exportPlaceLine("  ", " "), "");
+    EXPECT_EQ(exportPlacementLine(" VP ", "VP 101    "), "VP - VP 101");
+    EXPECT_EQ(exportPlacementLine("   ", "A 140"), "");
 }
 
 // Exhibitors and placements as the catalogue holds them: fixed-length text with its blanks.
@@ -87,11 +115,9 @@ TEST_F(ExportBlocks, NamePlaceThePlacementsWithAnAreaAndTheSeparator) {
 
 TEST_F(ExportBlocks, BothDataSetsStayNarrowedToTheLastExhibitor) {
     block(2);
-    EXPECT_EQ(zaznamy.filter(), "KAT_ID=2");
-    EXPECT_TRUE(zaznamy.filtered());
-    EXPECT_EQ(umisteni.filter(), "KAT_ID=2");
-    EXPECT_TRUE(umisteni.filtered());
-    EXPECT_EQ(umisteni.recordCount(), 1);
+    EXPECT_EQ(zaznamy.filter() + std::to_string(zaznamy.filtered()) + umisteni.filter() +
+                  std::to_string(umisteni.filtered()) + std::to_string(umisteni.recordCount()),
+              "KAT_ID=21KAT_ID=211");
 }
 
 TEST_F(ExportBlocks, BlocksFollowTheNotebooksOrderAndToldEachPosition) {
@@ -112,8 +138,6 @@ TEST_F(ExportBlocks, TheBoxShowsTheLinesEachEndedByALineBreak) {
 TEST(ExportFile, EveryLineEndsWithCrLfAndAFinalEmptyLineIsNone) {
     const std::pair<Lines, const char*> cases[] = {
         {{}, ""},
-        {{""}, ""},
-        {{"a"}, "a\r\n"},
         {{"a", ""}, "a\r\n"},
         {{"a", "", ""}, "a\r\n\r\n"},
         {{"", "b"}, "\r\nb\r\n"},
@@ -123,32 +147,10 @@ TEST(ExportFile, EveryLineEndsWithCrLfAndAFinalEmptyLineIsNone) {
     }
 }
 
-TEST(ExportProgress, RecordOfCount) {
-    LanguageTexts texts;
-    texts.FTextRecord = cp("záznam");
-    texts.FTextOf = "z";
-    EXPECT_EQ(exportProgressLine(texts, 2, 15), cp("záznam 2 z 15"));
-}
-
 TEST(DriveTypeMessage, TheNumberOrTheReason) {
     EXPECT_EQ(driveTypeMessage([] { return 5; }), "Typ jednotky: 5");
     EXPECT_EQ(driveTypeMessage([]() -> int { throw Error(cp("Jednotka není připravena")); }),
               cp("Chyba při zjišťování typu jednotky.\r\rDůvod:Jednotka není připravena"));
-}
-
-TEST(OutputFile, AFailingWriteNamesTheFileAndTheReason) {
-    if (!std::filesystem::exists("/dev/full")) {
-        GTEST_SKIP() << "no /dev/full";
-    }
-    os::OutputFile file;
-    ASSERT_EQ(file.create("/dev/full"), 0);
-    try {
-        file.write("x");
-        FAIL() << "no error";
-    } catch (const Error& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  cp("Chyba při zápisu do souboru: /dev/full (") + std::strerror(ENOSPC) + ")");
-    }
 }
 
 }  // namespace
