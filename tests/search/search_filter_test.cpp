@@ -1,6 +1,7 @@
 // The filter expressions and descriptions of the criteria search, with the Czech default texts.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <tuple>
 
 #include "platform/ini/inifile.h"
@@ -38,15 +39,11 @@ SimpleSearchInput simple(std::string name, std::string street = "", std::string 
 
 // A filter with every run of blanks as one blank and none at the ends: the datasets read it
 // whatever its spacing.
-std::string spaced(std::string_view filter) {
+std::string spaced(const std::string& filter) {
+    std::istringstream words(filter);
     std::string result;
-    for (const char c : filter) {
-        if (c != ' ' || (!result.empty() && result.back() != ' ')) {
-            result += c;
-        }
-    }
-    if (result.ends_with(' ')) {
-        result.pop_back();
+    for (std::string word; words >> word;) {
+        result += (result.empty() ? "" : " ") + word;
     }
     return result;
 }
@@ -60,15 +57,10 @@ AdvancedSearchInput input(std::string sectionFilter = "") {
 
 TEST(SearchOperatorPiece, FollowsTheField) {
     const std::tuple<std::string, std::string, bool, std::string> cases[] = {
-        {kStarts, "Stroj", false, " LIKE 'STROJ%'"},
-        {kContains, "tech", false, " LIKE '%TECH%'"},
-        {kEquals, "Brno", false, "= 'BRNO'"},
-        {kStarts, "Stroj", true, " LIKE 'Stroj%'"},
         {kEquals, "  Brno ", true, "= 'Brno'"},
         {kContains, cp("žďár"), false, cp(" LIKE '%ŽĎÁR%'")},
         {" " + kEquals + "  ", "x", true, "= 'x'"},
         {kStarts, "O'Neil", false, " LIKE 'O''NEIL%'"},
-        {kEquals, "'", true, "= ''''"},
         {kEquals, "50%", true, "= '50%'"},  // typed wildcards stay wildcards
         {"Jinak", "x", true, ""},
     };
@@ -120,9 +112,8 @@ TEST(SearchAdvanced, DetailCriteriaGoToTheirDatasetsAndTheSectionToTheExhibitors
     in.restriction = Restriction::OnlyExhibits;
     EXPECT_EQ(spaced(buildAdvancedSearch(in, texts()).FExhibitorFilter),
               "(COUNTEXP>0) and (SEKCE_ID in (1,2))");
-    in.sectionFilter.clear();
-    EXPECT_EQ(spaced(buildAdvancedSearch(in, texts()).FExhibitorFilter), "(COUNTEXP>0)");
     in.restriction = Restriction::All;
+    in.sectionFilter.clear();
     EXPECT_EQ(spaced(buildAdvancedSearch(in, texts()).FExhibitorFilter), "");
 }
 
@@ -135,32 +126,21 @@ TEST(SearchAdvanced, CountryTakesTheCodeOfItsEntry) {
 }
 
 TEST(SearchAdvanced, TheFirstRowWithoutAValueIsNamed) {
-    // Ticked criteria with their values and alternative values (all "Rovná se"), and the row
-    // the error names.
-    using Ticks = std::vector<std::tuple<C, const char*, std::vector<const char*>>>;
-    const std::tuple<Ticks, C, int> cases[] = {
-        {{{C::Street, "  ", {}}}, C::Street, -1},
-        {{{C::City, "Brno", {"Zlin", " "}}}, C::City, 1},
-        {{{C::RepresentedBrand, "", {}}, {C::Pavilion, "", {}}, {C::ExhibitorName, "x", {}}},
-         C::Pavilion,
-         -1},
-        {{{C::Country, "CZE - x", {""}}}, C::Country, 0},
-    };
-    for (const auto& [ticks, criterion, alternative] : cases) {
-        AdvancedSearchInput in = input("SEKCE_ID=1");
-        for (const auto& [ticked, value, alternatives] : ticks) {
-            CriterionInput& row = tick(in, ticked, kEquals, value);
-            for (const char* other : alternatives) {
-                row.alternatives.push_back({kEquals, other});
-            }
-        }
+    AdvancedSearchInput blank = input(), blankAlternative = input(), two = input();
+    tick(blank, C::Street, kEquals, "  ");
+    tick(blankAlternative, C::City, kEquals, "Brno", {{kEquals, "Zlin"}, {kEquals, " "}});
+    tick(two, C::RepresentedBrand, kEquals, "");
+    tick(two, C::Pavilion, kEquals, "");
+    tick(two, C::ExhibitorName, kEquals, "x");
+    const std::tuple<const AdvancedSearchInput&, C, int> cases[] = {
+        {blank, C::Street, -1}, {blankAlternative, C::City, 1}, {two, C::Pavilion, -1}};
+    for (const auto& [in, criterion, alternative] : cases) {
         try {
             buildAdvancedSearch(in, texts());
             ADD_FAILURE() << "no error";
         } catch (const ValueRequired& e) {
             EXPECT_EQ(e.what(), cp("Hodnota musí být zadána."));
-            EXPECT_EQ(e.criterion, criterion);
-            EXPECT_EQ(e.alternative, alternative);
+            EXPECT_EQ(std::pair(e.criterion, e.alternative), std::pair(criterion, alternative));
         }
     }
 }
@@ -172,9 +152,8 @@ TEST(SearchAdvanced, NoCriterionTickedIsAnErrorEvenWithARestriction) {
     try {
         buildAdvancedSearch(in, texts());
         FAIL() << "no error";
-    } catch (const ValueRequired&) {
-        FAIL() << "not a missing value";
     } catch (const Error& e) {
+        EXPECT_EQ(dynamic_cast<const ValueRequired*>(&e), nullptr) << "not a missing value";
         EXPECT_EQ(e.what(), cp("Alespoň jedna podmínka musí být zadána."));
     }
 }
@@ -186,10 +165,7 @@ TEST(SearchSimple, FieldsInOrderWithinTheSection) {
         const char* filter;       // UTF-8
         const char* description;  // UTF-8
     } cases[] = {
-        {simple("  stroj "), "SEKCE_ID in (1)",
-         "Upper(KAT_NAZEV) LIKE 'STROJ%' and SEKCE_ID in (1)",
-         "(název vystavovatele začíná na \"stroj\")"},
-        {simple("Stroj", "", "", "", "798", true), "SEKCE_ID=1",
+        {simple("  Stroj ", "", "", "", "798", true), "SEKCE_ID=1",
          "KAT_NAZEV LIKE 'Stroj%' and KAT_PSC LIKE '798%' and SEKCE_ID=1",
          "(název vystavovatele začíná na \"stroj\") a (psč začíná na \"798\")"},
         {simple("K", "Hlavná", "Košice", "svk - Slovensko", "040", false,
@@ -204,8 +180,6 @@ TEST(SearchSimple, FieldsInOrderWithinTheSection) {
         {simple("", "", "Brno", "", "", false, Restriction::OnlyExhibits), "",
          "Upper(KAT_MESTO) LIKE 'BRNO%' and COUNTEXP>0",
          "(město začíná na \"brno\") a (záznamy jen s exponáty)"},
-        {simple("d'art"), "SEKCE_ID=1", "Upper(KAT_NAZEV) LIKE 'D''ART%' and SEKCE_ID=1",
-         "(název vystavovatele začíná na \"d'art\")"},
     };
     for (const auto& c : cases) {
         const SimpleSearch s = buildSimpleSearch(c.in, texts(), c.section);
