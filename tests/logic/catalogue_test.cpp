@@ -1,20 +1,28 @@
-#include "presentation/catalogue_loading.h"
-
+// The catalogue: loading its files, its sections and the exhibitor list.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <map>
 #include <set>
+#include <tuple>
 
 #include "platform/dataset/packet.h"
 #include "platform/text/error.h"
+#include "platform/text/text.h"
+#include "presentation/catalogue_loading.h"
+#include "presentation/catalogue_sections.h"
+#include "presentation/exhibitor_list.h"
 #include "tests/core/temp_folder.h"
 #include "tests/logic/support.h"
+#include "tests/template/page_data.h"
 
 namespace expo::presentation {
 namespace {
 
+using testing::keyed;
+using testing::load;
 using testing::settings;
+using text::cp;
 using Record = std::map<std::string, ds::Value>;
 const std::set<int> kNoFiles = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
@@ -128,11 +136,11 @@ TEST(LogicCatalogueLoading, StepsFilesSectionsListsAndTheFirstMissingFileButTheL
     };
     for (const auto& c : cases) {
         const LoadRun run(c.config, c.loadData, c.hideData, c.missing);
-        EXPECT_TRUE(run.error.starts_with(text::cp(c.error))) << run.error;
+        EXPECT_TRUE(run.error.starts_with(cp(c.error))) << run.error;
         EXPECT_EQ(run.error.empty(), *c.error == '\0') << run.error;
         EXPECT_EQ(run.lines.size(), c.steps) << c.open;
         EXPECT_EQ(run.lines.back(),
-                  text::cp("načítání datových souborů: ") + std::to_string(c.steps) + " z 12.");
+                  cp("načítání datových souborů: ") + std::to_string(c.steps) + " z 12.");
         EXPECT_EQ(run.open, c.open);
         if (c.sections) {
             EXPECT_EQ(run.sections(), c.sections) << c.open;
@@ -152,6 +160,139 @@ TEST(LogicCatalogueLoading, SectionsFromTheDatasetAlsoOnALanguageSwitch) {
                        {{"SEKCE_ID", int64_t{9}}, {"SEKCE_NAZEV0", ""}}});
     EXPECT_EQ(run.open, "010000000000");
     EXPECT_EQ(run.sections(), "Obuv|SEKCE_ID=5|sablona.htm|;|SEKCE_ID=9|sablona.htm|;");
+}
+
+TEST(LogicSections, FromConfigWhenBothSectionsHaveLines) {
+    const std::pair<const char*, bool> cases[] = {
+        {"[sekce katalogu]\nx=1\n[sekce 1 na CD]\njaz0=A\n", true},
+        {"[SEKCE KATALOGU]\n; comment\nano\n[sekce 1 na cd]\nx\n", true},
+        {"[sekce 1 na CD]\njaz0=A\n", false},
+        {"[sekce katalogu]\n[sekce 1 na CD]\njaz0=A\n", false},
+        {"[sekce katalogu]\nx=1\n[sekce 2 na CD]\njaz0=A\n", false},
+    };
+    for (const auto& [text, inConfig] : cases) {
+        EXPECT_EQ(sectionsDefinedInConfig(settings(text)), inConfig) << text;
+    }
+}
+
+TEST(LogicSections, NumberedWithoutGapsAndNamedPerLanguage) {
+    const IniFile config = settings(
+        "[sekce katalogu]\nano=1\n"
+        "[sekce 1 na CD]\njaz0=Stroje\njaz1=Machines\nsekce katalogu=1\n"
+        "[sekce 2 na CD]\njaz0=Nábytek\njaz1=\nsekce katalogu=2,3\n"
+        "[sekce 3 na CD]\njaz1=  \nx=1\n"
+        "[sekce 4 na CD]\n"
+        "[sekce 5 na CD]\njaz0=Ctvrta\nsekce katalogu=4\n");
+    std::string sections;  // "sekce 4 na CD" has no line: numbering ends there
+    for (const CatalogueSection& s : configSections(config, 1)) {
+        sections += s.caption + "|" + s.filter + "|" + s.itemKey + ";";
+    }
+    EXPECT_EQ(sections, cp("Machines|SEKCE_ID in (1)|sekce 1 na CD;Nábytek|SEKCE_ID in (2 , "
+                           "3)|sekce 2 na CD;Není název|SEKCE_ID in ()|sekce 3 na CD;"));
+}
+
+TEST(LogicSections, NodesGoBelowTheExhibitorNodeOrToTheTop) {
+    NavigationTree tree;
+    tree.add(nullptr, "Uvod", {});
+    addSectionNodes(tree, {{"A", "SEKCE_ID=1", ""}}, "s.htm");
+    ASSERT_EQ(tree.roots().size(), 2u);
+    EXPECT_EQ(tree.roots()[1]->parent, nullptr);
+    NavNode& exhibitors = tree.add(nullptr, "Vystavovatele", keyed("SysPolozkaVystavovatele"));
+    tree.add(&exhibitors, "Stranka", {});
+    tree.exhibitorNode = &exhibitors;
+    addSectionNodes(tree, {{"A", "SEKCE_ID in (1)", "sekce 1 na CD"}, {"B", "SEKCE_ID=7", ""}},
+                    "sablona.htm");
+    ASSERT_EQ(exhibitors.children.size(), 3u);
+    const NavNode& a = *exhibitors.children[1];
+    EXPECT_EQ(a.caption + a.data.Url + a.data.Filter + a.data.ItemKey,
+              "Asablona.htmSEKCE_ID in (1)sekce 1 na CD");
+    EXPECT_EQ(a.parent, &exhibitors);
+    EXPECT_EQ(a.data.Kind, NodeKind::CatalogueSection);
+    EXPECT_EQ(exhibitors.children[2]->caption, "B");
+}
+
+TEST(LogicSections, DistinctTextsByLocaleCaseInTextOrderTheDatasetUnfiltered) {
+    ds::ClientDataSet brands("CDSZastZnac");
+    load(brands, {"KAT_ID:int", "KTZ_TEXT"},
+         {{1, cp("škoda")},
+          {2, "Alfa"},
+          {3, cp("ŠKODA ")},
+          {4, " ALFA"},
+          {5, ""},
+          {6, ds::Null{}},
+          {7, "Beta"}});
+    brands.setFilter("KAT_ID=7");
+    brands.setFiltered(true);
+    auto texts = distinctTexts(brands, "KTZ_TEXT");
+    // Whichever of two alike texts the order puts first is kept, trimmed.
+    for (std::string& t : texts) {
+        t = text::upper(t);
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"", "ALFA", "BETA", cp("ŠKODA")}));
+    EXPECT_EQ(brands.indexFieldNames() + "|" + brands.filter(), "KTZ_TEXT|");
+    EXPECT_EQ(brands.recordCount(), 7);
+}
+
+// "name key" of each entry.
+std::vector<std::string> listed(const std::vector<ExhibitorEntry>& entries) {
+    std::vector<std::string> result;
+    for (const auto& entry : entries) {
+        result.push_back(entry.name + " " + std::to_string(entry.key.value()));
+    }
+    return result;
+}
+
+TEST(LogicExhibitorList, NameTrimmedWithLineBreaksAsBlanks) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"  ACME\r\nPraha  ", "ACME Praha"},
+        {"\tA\r\n\r\nB\x01", "A  B"},
+        {"A\rB\nC", "A\rB\nC"},
+        {"A\n\r\nB", "A\n B"},
+        {"   ", ""},
+    };
+    for (const auto& [katNazev, name] : cases) {
+        EXPECT_EQ(exhibitorDisplayName(katNazev), name) << katNazev;
+    }
+}
+
+TEST(LogicExhibitorList, EntriesUnderTheFilterSortedByTheCzechAlphabetWithoutCase) {
+    ds::ClientDataSet zaznamy("CDSZaznamy");
+    load(zaznamy, {"KAT_ID:int", "KAT_NAZEV", "SEKCE_ID:int"},
+         {{10, "  Beta\r\nTrade  ", 1}, {11, "Alfa", 2}, {12, "Gama", 1}});
+    zaznamy.setFilter("SEKCE_ID=1");
+    zaznamy.setFiltered(true);
+    EXPECT_EQ(listed(readExhibitorEntries(zaznamy)),
+              (std::vector<std::string>{"Beta Trade 10", "Gama 12"}));
+    std::vector<ExhibitorEntry> entries{{cp("Dům"), 1}, {cp("čaj"), 2},   {"Cukr", 3}, {"ahoj", 4},
+                                        {"AHOJ", 5},    {cp("Šipka"), 6}, {"sova", 7}};
+    sortExhibitorEntries(entries);
+    EXPECT_EQ(listed(entries), (std::vector<std::string>{"ahoj 4", "AHOJ 5", "Cukr 3", cp("čaj 2"),
+                                                         cp("Dům 1"), "sova 7", cp("Šipka 6")}));
+}
+
+TEST(LogicExhibitorList, ViewFilterWithinTheListedSection) {
+    const std::tuple<ExhibitorView, const char*, const char*> cases[] = {
+        {ExhibitorView::News, "  SEKCE_ID in (1 , 2) ", "NOVINKA='x' and SEKCE_ID in (1 , 2)"},
+        {ExhibitorView::News, "   ", "NOVINKA='x'"},
+        {ExhibitorView::Exhibits, "SEKCE_ID=4", "COUNTEXP>0 and SEKCE_ID=4"},
+    };
+    for (const auto& [view, section, filter] : cases) {
+        EXPECT_EQ(viewFilter(view, section), filter);
+    }
+}
+
+TEST(LogicExhibitorList, StatusLine) {
+    LanguageTexts texts;
+    texts.FTextExhibitorCount = "Count";
+    texts.FTextInNotebook = "Noted";
+    texts.FTextShown = "Shown";
+    texts.FTextSelection = "Sel";
+    const StatusLine plain = statusLine(texts, 2, 15);
+    EXPECT_EQ(plain.caption + "|" + plain.hint,
+              " Count - Noted: 2, Shown: 15| Count - Noted: 2, Shown: 15");
+    const StatusLine selection = statusLine(texts, 0, 3, "(a)");
+    EXPECT_EQ(selection.caption + "|" + selection.hint,
+              " Count - Noted: 0, Shown: 3   - Sel: (a)|Sel: (a)");
 }
 
 }  // namespace
