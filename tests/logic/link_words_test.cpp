@@ -86,6 +86,7 @@ TEST(LogicLinkWords, ActionsAndCancel) {
         {"file:///disc/ZPET:1", "cancel / show entry"},
         {"file:///disc/go_polozka_polozka deep", "cancel / select Deep"},
         {"GO_POLOZKA_polozka Pages", "cancel / select Pages"},
+        {"go_polozka_sekce 1 na CD", "cancel / select Section"},
         {"go_polozka_polozka Deep", "pass"},  // the key respects case and is not decoded
         {"go_polozka_sekce%201%20na%20CD", "pass"},
         {"file:///disc/PAGES/TRI.htm", "pass / sub-page Pages pages/tri.htm Tri"},
@@ -105,6 +106,7 @@ TEST(LogicLinkWords, ActionsAndCancel) {
         {"file:///disc/film.avi", "cancel"},
         {"file:///disc/ceny.zip", "cancel / copy file:///disc/ceny.zip"},
         {"NASTAV_JAZ3", "cancel / language 3"},
+        {"nastav_jaz7", "cancel / language 7"},
         {"nastav_jaz-1", "cancel / language -1"},  // any integer, even outside the five
         {"nastav_jaz$2", "cancel / language 2"},
         {"file:///disc/nastav_jaz1.html", "cancel"},

@@ -35,11 +35,13 @@ TEST(LogicLook, MissingSectionsGiveTheDefaults) {
     EXPECT_EQ(look.treeFont.name + std::to_string(look.treeFont.pointSize) +
                   std::to_string(look.infoFontSize) + std::to_string(look.headerHeight),
               "MS Sans Serif88100");
-    EXPECT_EQ((std::vector{look.treeFont.colour, look.infoLinkActiveColor, look.statusFontColour,
-                           look.noticeBackground, look.headerBackground, look.infoBackground,
-                           look.statusBackground, look.windowBackground}),
-              (std::vector{kBlack, kBlack, kBlack, kWhite, kWhite, kWhite, kWhite,
-                           Colour{0xD6, 0xD3, 0xCE}}));
+    EXPECT_EQ((std::vector{look.treeFont.colour, look.infoFontColour, look.infoLinkColor,
+                           look.infoLinkActiveColor, look.statusFontColour}),
+              std::vector(5, kBlack));
+    EXPECT_EQ((std::vector{look.noticeBackground, look.treeBackground, look.headerBackground,
+                           look.infoBackground, look.infoBackColor, look.statusBackground}),
+              std::vector(6, kWhite));
+    EXPECT_EQ(look.windowBackground, (Colour{0xD6, 0xD3, 0xCE}));
 }
 
 TEST(LogicLook, ColoursAreReadAsBlueGreenRed) {

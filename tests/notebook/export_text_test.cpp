@@ -138,6 +138,7 @@ TEST_F(ExportBlocks, TheBoxShowsTheLinesEachEndedByALineBreak) {
 TEST(ExportFile, EveryLineEndsWithCrLfAndAFinalEmptyLineIsNone) {
     const std::pair<Lines, const char*> cases[] = {
         {{}, ""},
+        {{""}, ""},
         {{"a", ""}, "a\r\n"},
         {{"a", "", ""}, "a\r\n\r\n"},
         {{"", "b"}, "\r\nb\r\n"},
