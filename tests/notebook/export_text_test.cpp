@@ -31,11 +31,7 @@ TEST(NotebookAdd, AppendsWhatIsNotThereByKeyAndTellsOnlyOfASingleNotedOne) {
     const std::tuple<Notebook, std::vector<ExhibitorEntry>, size_t, bool, Lines> cases[] = {
         {{{"Gama", 3}}, {{"Alfa", 1}, {"Beta", 2}}, 0, false, {"Gama", "Alfa", "Beta"}},
         {{{"Alfa", 1}}, {{"Alfa", 1}}, 1, true, {"Alfa"}},
-        {{{"Beta", 2}},
-         {{"Alfa", 1}, {"Beta", 2}, {"Gama", 3}},
-         1,
-         false,
-         {"Beta", "Alfa", "Gama"}},
+        {{{"B", 2}}, {{"A", 1}, {"B", 2}, {"G", 3}}, 1, false, {"B", "A", "G"}},
         {{}, {{"Alfa", 1}, {"Alfa", 2}}, 0, false, {"Alfa", "Alfa"}},  // keys decide, not names
         {{{"Alfa", 2}}, {{"Alfa s.r.o.", 2}}, 1, true, {"Alfa"}},      // the noted entry is kept
         {{}, {{"Alfa", 1}, {"Alfa", 1}}, 1, false, {"Alfa"}},          // added in the same call
