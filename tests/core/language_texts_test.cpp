@@ -1,7 +1,11 @@
-// The language texts: sections, defaults and the rules for missing and empty values.
+// The language texts: sections as the disc spells them, defaults, the rules for a missing and an
+// empty value, and what is put around a text.
 #include "presentation/language_texts.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <tuple>
 
 #include "platform/text/text.h"
 
@@ -9,129 +13,94 @@ namespace expo::presentation {
 namespace {
 
 using text::cp;
+using L = LanguageTexts;
+using Reader = std::function<std::optional<std::string>(const IniFile&, int)>;
 
 IniFile ini(std::string_view utf8) {
     return IniFile::fromText(cp(utf8));
 }
-
-TEST(LanguageTexts, PresentEmptyAgainstMissing) {
-    const IniFile config =
-        ini("[text Počet vystavovatelů]\njaz1=\n"
-            "[text Provést výběr]\njaz1=\n"
-            "[text Zadejte vyhledávací podmínku]\njaz1=\n"
-            "[text Nalezené stránky]\njaz1=\n"
-            "[tlačítko Vše]\njaz1=\n");
-    const LanguageTexts one = readLanguageTexts(config, 1);
-    EXPECT_EQ(one.FTextExhibitorCount, "");                 // rule absent: empty stays empty
-    EXPECT_EQ(one.FTextRunSelection, cp("Provést výběr"));  // rule empty: the default
-    EXPECT_EQ(one.FTextEnterCondition, ".");
-    EXPECT_EQ(one.PanelHledaniTextCaption, " :");
-    EXPECT_EQ(one.ToolButtonVseCaption, std::nullopt);
-    const LanguageTexts zero = readLanguageTexts(config, 0);  // keys missing for language 0
-    EXPECT_EQ(zero.FTextExhibitorCount, cp("Počet vystavovatelů"));
-    EXPECT_EQ(zero.PanelHledaniTextCaption, cp(" Nalezené stránky:"));
+Reader stored(std::string L::*field) {
+    return
+        [field](const IniFile& c, int l) { return std::optional(readLanguageTexts(c, l).*field); };
+}
+Reader caption(std::optional<std::string> L::*field) {
+    return [field](const IniFile& c, int l) { return readLanguageTexts(c, l).*field; };
+}
+Reader notice(NoticeText which) {
+    return [which](const IniFile& c, int l) { return std::optional(readNoticeText(c, l, which)); };
 }
 
-TEST(LanguageTexts, ValuesOfALanguage) {
-    const IniFile config =
-        ini("[tlačítko Vše]\njaz2=All\n"
-            "[tlačítko Exportovat zápisník]\njaz2=Export notebook\n"
-            "[tlačítko Nový výběr]\njaz2=New selection\n"
-            "[TEXT ULICE]\nJAZ2=Street\n"
-            "[text Zadejte vyhledávací podmínku - rozšířené hledání]\njaz2=Enter a condition\n"
-            "[text Nalezené stránky]\njaz2=Pages found\n"
-            "[text Fulltext]\njaz2=Full text\n"
-            "[text Zobrazí vybrané vystavovatele]\njaz2=Shows the selection\n"
-            "[text Výběr]\njaz2=Selection\n");
-    const LanguageTexts t = readLanguageTexts(config, 2);
-    EXPECT_EQ(t.ToolButtonVseCaption, "All");
-    EXPECT_EQ(t.LblExportCaption, "Export notebook");
-    EXPECT_EQ(t.ToolButtonNovinkyCaption, std::nullopt);
-    EXPECT_EQ(t.FTextNewSelection, "New selection");
-    EXPECT_EQ(t.FTextStreet, "Street");
-    EXPECT_EQ(t.FTextEnterConditionAdvanced, "Enter a condition.");
-    EXPECT_EQ(t.PanelHledaniTextCaption, " Pages found:");
-    EXPECT_EQ(t.LabelFulltextCaption, "Full text:");
-    EXPECT_EQ(t.ToolButtonVyberHint, "Shows the selection");
-    EXPECT_EQ(t.FTextSelection, "Selection");
-    EXPECT_EQ(t.FTextCity, cp("Město"));
-}
-
-TEST(LanguageTexts, SectionsAreSpelledAsTheDiscSpellsThem) {
-    const IniFile config =
-        ini("[text Zadaný řetězec nabyl nelezen]\njaz0=Not found\n"
-            "[text Zadaný řetězec nebyl nalezen]\njaz1=Nicht gefunden\n"
-            "[text nacítání vzhledu]\njaz0=Loading the look\n"
-            "[text načítání vzhledu]\njaz1=Aussehen\n");
-    EXPECT_EQ(readLanguageTexts(config, 0).FTextStringNotFound, "Not found");
-    EXPECT_EQ(readLanguageTexts(config, 1).FTextStringNotFound, cp("Zadaný řetězec nebyl nalezen"));
-    EXPECT_EQ(readNoticeText(config, 0, NoticeText::Appearance), "Loading the look.");
-    EXPECT_EQ(readNoticeText(config, 1, NoticeText::Appearance), cp("načítání vzhledu."));
+TEST(LanguageTexts, ValueMissingKeyAndEmptyValueOfARow) {
+    // The texts (UTF-8) for "jaz3=Hodnota", for a key of another language and for "jaz3=";
+    // nullptr: no text, the caption stays as it is.
+    const std::tuple<const char*, Reader, const char*, const char*, const char*> rows[] = {
+        {"text Inicializace programu", notice(NoticeText::Title),
+         "Hodnota:", "Inicializace programu:", "Inicializace programu:"},
+        {"text nacítání vzhledu", notice(NoticeText::Appearance), "Hodnota.", "načítání vzhledu.",
+         "načítání vzhledu."},
+        {"text načítání datových souborů", notice(NoticeText::DataFiles), "Hodnota",
+         "načítání datových souborů", "načítání datových souborů"},
+        {"tlačítko Vše", caption(&L::ToolButtonVseCaption), "Hodnota", nullptr, nullptr},
+        {"tlačítko Nový výběr", stored(&L::FTextNewSelection), "Hodnota", "Nový výběr",
+         "Nový výběr"},
+        {"text Počet vystavovatelů", stored(&L::FTextExhibitorCount), "Hodnota",
+         "Počet vystavovatelů", ""},
+        {"text Zadejte vyhledávací podmínku", stored(&L::FTextEnterCondition), "Hodnota.",
+         "Zadejte vyhledávací podmínku a potvrďte výběr.", "."},
+        {"text Nalezené stránky", stored(&L::PanelHledaniTextCaption),
+         " Hodnota:", " Nalezené stránky:", " :"},
+        {"text Zadaný řetězec nabyl nelezen", stored(&L::FTextStringNotFound), "Hodnota",
+         "Zadaný řetězec nebyl nalezen", ""},
+        {"text Výběr", stored(&L::FTextSelection), "Hodnota", "Vyběr", ""},
+        {"text Vystavovatel již existuje", stored(&L::FTextAlreadyInNotebook), "Hodnota",
+         "Vystavovatel již v zápisníku existuje", ""},
+    };
+    const auto text = [](const char* utf8) {
+        return utf8 ? std::optional(cp(utf8)) : std::nullopt;
+    };
+    for (const auto& [name, read, value, missing, empty] : rows) {
+        const std::string section = "[" + std::string(name) + "]\r\n";
+        EXPECT_EQ(read(ini(section + "jaz3= Hodnota \r\n"), 3), text(value)) << section;
+        EXPECT_EQ(read(ini(section + "jaz2=Jiný\r\n"), 3), text(missing)) << section;
+        EXPECT_EQ(read(IniFile{}, 3), text(missing)) << section;
+        EXPECT_EQ(read(ini(section + "jaz3=\r\n"), 3), text(empty)) << section;
+    }
 }
 
 TEST(LanguageTexts, OrLabelAndOrShareOneSection) {
-    const IniFile config = ini("[text Nebo]\njaz0=Or (label)\n[text nebo]\njaz0=or\n");
-    const LanguageTexts t = readLanguageTexts(config, 0);
+    const LanguageTexts t =
+        readLanguageTexts(ini("[text Nebo]\njaz0=Or (label)\n[text nebo]\njaz0=or\n"), 0);
     EXPECT_EQ(t.FTextOrLabel, "or");
     EXPECT_EQ(t.FTextOr, "or");
 }
 
 TEST(LanguageTexts, LanguageOutsideTheRangeTakesTheDefaults) {
-    const IniFile config = ini("[text Vše]\njaz0=All\n[tlačítko Vše]\njaz0=All\n");
+    const IniFile config = ini("[text Vše]\njaz0=All\njaz4=All\n");
     for (const int language : {-1, 5, 12}) {
-        const LanguageTexts t = readLanguageTexts(config, language);
-        EXPECT_EQ(t.FTextAll, cp("Vše")) << language;
-        EXPECT_EQ(t.ToolButtonVseCaption, std::nullopt) << language;
-    }
-}
-
-TEST(NoticeTexts, RulesAndSuffixes) {
-    const struct {
-        NoticeText which;
-        const char* config;
-        const char* expected;
-    } cases[] = {
-        {NoticeText::Title, "", "Inicializace programu:"},
-        {NoticeText::Title, "[text Inicializace programu]\njaz0=\n", "Inicializace programu:"},
-        {NoticeText::Title, "[text Inicializace programu]\njaz0=Start\n", "Start:"},
-        {NoticeText::Appearance, "", "načítání vzhledu."},
-        {NoticeText::Logo, "[text načítání loga]\njaz0=logo\n", "logo."},
-        {NoticeText::Navigation, "[text načítání navigace]\njaz0=\n", "načítání navigace."},
-        {NoticeText::DataFiles, "", "načítání datových souborů"},
-        {NoticeText::DataFiles, "[text načítání datových souborů]\njaz0=data\n", "data"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(readNoticeText(ini(c.config), 0, c.which), cp(c.expected)) << c.config;
+        EXPECT_EQ(readLanguageTexts(config, language).FTextAll, cp("Vše")) << language;
     }
 }
 
 TEST(LanguageFields, NameAndFallbackColumns) {
-    const struct {
-        const char* config;
-        const char* languageText;
-        const char* name;
-        const char* suffix;
-        const char* expSuffix;
-    } cases[] = {
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
         {"", "0", "Čes", "0", "0"},
         {"[uvod]\njaz0=\ndefaultJazKat=\ndefaultJazKatExp=\n", "0", "Čes", "0", "0"},
         {"[uvod]\njaz1= Eng \ndefaultJazKat=2\ndefaultJazKatExp=1\n", " 1 ", "Eng", "2", "1"},
-        {"[UVOD]\nJAZ3=Deu\n", "3", "Deu", "0", "0"},
         {"[uvod]\njaz0=Čes\njaz1=Eng\n", "7", "Čes", "0", "0"},
     };
-    for (const auto& c : cases) {
-        const LanguageFields f = readLanguageFields(ini(c.config), c.languageText);
-        EXPECT_EQ(f.FLanguageName, cp(c.name)) << c.config;
-        EXPECT_EQ(f.FDefaultLanguageSuffix, c.suffix) << c.config;
-        EXPECT_EQ(f.FDefaultExpLanguageSuffix, c.expSuffix) << c.config;
+    for (const auto& [config, languageText, name, suffix, expSuffix] : cases) {
+        const LanguageFields f = readLanguageFields(ini(config), languageText);
+        EXPECT_EQ(f.FLanguageName, cp(name)) << config;
+        EXPECT_EQ(f.FDefaultLanguageSuffix, suffix) << config;
+        EXPECT_EQ(f.FDefaultExpLanguageSuffix, expSuffix) << config;
     }
 }
 
-TEST(ResolutionNotice, JoinsTheNonEmptyTexts) {
+TEST(ResolutionNotice, JoinsTheNonEmptyTextsOfTheFiveLanguages) {
     EXPECT_EQ(resolutionNotice(IniFile{}), "");
-    EXPECT_EQ(resolutionNotice(ini("[text rozlišení]\njaz0=Nízké rozlišení\njaz2=\njaz3=Low "
-                                   "resolution\njaz4=Niedrig\njaz5=ignored\n")),
-              cp("Nízké rozlišení\rLow resolution\rNiedrig"));
+    EXPECT_EQ(resolutionNotice(
+                  ini("[text rozlišení]\njaz0=Nízké\njaz2=\njaz3=Low\njaz4=Niedrig\njaz5=x\n")),
+              cp("Nízké\rLow\rNiedrig"));
 }
 
 }  // namespace

@@ -101,10 +101,13 @@ TEST(CentredPosition, RoundsHalvesToEven) {
         ScreenSize window;
         Position expected;
     } cases[] = {
-        {kXga, {501, 700}, {262, 34}},  // 261.5 -> 262
-        {kXga, {503, 700}, {260, 34}},  // 260.5 -> 260
+        // clang-format off
+        {kXga, {501, 700}, {262, 34}},    // 261.5 -> 262
+        {kXga, {503, 700}, {260, 34}},    // 260.5 -> 260
         {kXga, {1024, 768}, {0, 0}},
         {kXga, {1101, 800}, {-38, -16}},  // -38.5 -> -38
+        {kXga, {1099, 771}, {-38, -2}},   // -37.5 -> -38, -1.5 -> -2
+        // clang-format on
     };
     for (const auto& c : cases) {
         const Position p = centredPosition(c.screen, c.window);

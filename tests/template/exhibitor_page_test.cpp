@@ -1,12 +1,10 @@
 // The language columns of an exhibitor's catalogue and the making of its page.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "platform/os/paths.h"
 #include "platform/text/error.h"
 #include "platform/text/text.h"
 #include "presentation/exhibitor_page.h"
@@ -20,65 +18,38 @@ using presentation::chooseLanguageSuffixes;
 using presentation::LanguageSuffixes;
 using text::cp;
 
-struct LanguageCase {
-    const char* name;
-    std::vector<const char*> row;  // JAZ_ID0 ... JAZ_ID4, JAZ_ID0_EXP ... JAZ_ID2_EXP
-    std::string language;          // suffixes chosen for "Angl" with the defaults "8" and "9"
-    std::string exhibit;
-};
+const std::initializer_list<std::string_view> kLanguageColumns = {
+    "CKAT_ID:int", "JAZ_ID0",     "JAZ_ID1",     "JAZ_ID2",    "JAZ_ID3",
+    "JAZ_ID4",     "JAZ_ID0_EXP", "JAZ_ID1_EXP", "JAZ_ID2_EXP"};
 
-void PrintTo(const LanguageCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class LanguageColumns : public ::testing::TestWithParam<LanguageCase> {};
-
-TEST_P(LanguageColumns, AreChosenByTheLanguageName) {
-    const LanguageCase& c = GetParam();
-    ds::ClientDataSet jazyky("CDSJazyky");
-    Row row{1};
-    for (const char* value : c.row) {
-        row.emplace_back(cp(value));
+TEST(LanguageColumns, AreChosenByTheLanguageName) {
+    // JAZ_ID0 ... JAZ_ID4, JAZ_ID0_EXP ... JAZ_ID2_EXP, and the suffixes chosen for "Angl" with
+    // the defaults "8" and "9".
+    const std::tuple<std::vector<const char*>, std::string, std::string> cases[] = {
+        {{"Čes", "Angl", "Něm", "Angl", "", "Angl", "Angl", ""}, "1", "0"},  // the first of two
+        {{"Čes", "Něm", "", "Angl", "", "Čes", "", ""}, "3", "9"},
+        {{" Angl ", "", "", "", "", "", "", "Angl  "}, "0", "2"},
+        {{"ANGL", "angl", "", "", "", "ANGL", "", ""}, "8", "9"},  // letter case counts
+        {{"", "", "", "", "Angl", "", "", "Angl"}, "4", "2"},
+    };
+    for (const auto& [names, language, exhibit] : cases) {
+        ds::ClientDataSet jazyky("CDSJazyky");
+        Row row{1};
+        for (const char* name : names) {
+            row.emplace_back(cp(name));
+        }
+        load(jazyky, kLanguageColumns, {row});
+        const LanguageSuffixes chosen = chooseLanguageSuffixes(jazyky, "Angl", "8", "9");
+        EXPECT_EQ(chosen.languageSuffix, language) << names[0];
+        EXPECT_EQ(chosen.expLanguageSuffix, exhibit) << names[0];
     }
-    load(jazyky,
-         {"CKAT_ID:int", "JAZ_ID0", "JAZ_ID1", "JAZ_ID2", "JAZ_ID3", "JAZ_ID4", "JAZ_ID0_EXP",
-          "JAZ_ID1_EXP", "JAZ_ID2_EXP"},
-         {row});
-    const LanguageSuffixes chosen = chooseLanguageSuffixes(jazyky, "Angl", "8", "9");
-    EXPECT_EQ(chosen.languageSuffix, c.language);
-    EXPECT_EQ(chosen.expLanguageSuffix, c.exhibit);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Pages, LanguageColumns,
-    ::testing::Values(
-        LanguageCase{
-            "FirstOfTwo", {"Čes", "Angl", "Něm", "Angl", "", "Angl", "Angl", ""}, "1", "0"},
-        LanguageCase{
-            "OnlyInTheFourthColumn", {"Čes", "Něm", "", "Angl", "", "Čes", "", ""}, "3", "9"},
-        LanguageCase{"BlanksAround", {" Angl ", "", "", "", "", "", "", "Angl  "}, "0", "2"},
-        LanguageCase{"OtherCase", {"ANGL", "angl", "", "", "", "ANGL", "", ""}, "8", "9"},
-        LanguageCase{"LastColumns", {"", "", "", "", "Angl", "", "", "Angl"}, "4", "2"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(LanguageColumns, WithoutLanguageRowTheDefaults) {
-    ds::ClientDataSet jazyky("CDSJazyky");
-    load(jazyky, {"CKAT_ID:int", "JAZ_ID0", "JAZ_ID0_EXP"}, {{1, "Angl", "Angl"}});
-    jazyky.setFilter("CKAT_ID=2");
-    jazyky.setFiltered(true);
-    const LanguageSuffixes chosen = chooseLanguageSuffixes(jazyky, "Angl", "8", "9");
-    EXPECT_EQ(chosen.languageSuffix, "8");
-    EXPECT_EQ(chosen.expLanguageSuffix, "9");
 }
 
 // A catalogue of two exhibitors in two catalogues, on a disc in a folder of the test's own.
 class ExhibitorPage : public ::testing::Test {
   protected:
     ExhibitorPage() {
-        load(jazyky,
-             {"CKAT_ID:int", "JAZ_ID0", "JAZ_ID1", "JAZ_ID2", "JAZ_ID3", "JAZ_ID4", "JAZ_ID0_EXP",
-              "JAZ_ID1_EXP", "JAZ_ID2_EXP"},
-             {{1, cp("Čes"), "Angl", "", "", "", cp("Čes"), "Angl", ""}});
+        load(jazyky, kLanguageColumns, {{1, cp("Čes"), "Angl", "", "", "", cp("Čes"), "Angl", ""}});
         load(world.CDSZaznamy, {"KAT_ID:int", "CKAT_ID:int", "KAT_NAZEV", "KAT_TEXT0", "KAT_TEXT1"},
              {{7, 1, "Alfa", "text cz", "text en"},
               {8, 2, "Beta", "beta cz", "beta en"},
@@ -102,24 +73,17 @@ class ExhibitorPage : public ::testing::Test {
     PageWorld world;
     ds::ClientDataSet jazyky{"CDSJazyky"};
     std::string templateName = "sablony\\vystavovatel.html";
-    LanguageSuffixes suffixes{"untouched", "untouched"};
+    LanguageSuffixes suffixes;
 };
 
-TEST_F(ExhibitorPage, FilledInTheLanguageOfItsCatalogue) {
+TEST_F(ExhibitorPage, FilledInTheLanguageOfItsCatalogueOrNoneForAnUnknownOrRepeatedKey) {
     EXPECT_EQ(make("7"), "<h1>Alfa</h1>text en|<i>exp en</i>");
-    EXPECT_EQ(suffixes.languageSuffix, "1");
-    EXPECT_EQ(suffixes.expLanguageSuffix, "1");
-    EXPECT_EQ(jazyky.filter(), "CKAT_ID=1");
-    EXPECT_EQ(world.CDSZaznamy.filter(), "KAT_ID=7");
-}
-
-TEST_F(ExhibitorPage, CatalogueWithoutLanguageRowTakesTheDefaults) {
+    EXPECT_EQ(suffixes.languageSuffix + suffixes.expLanguageSuffix, "11");
+    EXPECT_EQ(jazyky.filter() + " " + world.CDSZaznamy.filter(), "CKAT_ID=1 KAT_ID=7");
+    // A catalogue without language row takes the defaults.
     EXPECT_EQ(make("8"), "<h1>Beta</h1>beta cz|<i></i>");
-    EXPECT_EQ(suffixes.languageSuffix, "0");
-    EXPECT_EQ(suffixes.expLanguageSuffix, "0");
-}
-
-TEST_F(ExhibitorPage, NoneForAnUnknownOrRepeatedKey) {
+    EXPECT_EQ(suffixes.languageSuffix + suffixes.expLanguageSuffix, "00");
+    suffixes = {"untouched", ""};
     EXPECT_EQ(make("42"), std::nullopt);
     EXPECT_EQ(world.CDSZaznamy.filter(), "KAT_ID=42");
     EXPECT_TRUE(world.CDSZaznamy.filtered());
@@ -127,64 +91,16 @@ TEST_F(ExhibitorPage, NoneForAnUnknownOrRepeatedKey) {
     EXPECT_EQ(suffixes.languageSuffix, "untouched");
 }
 
-TEST_F(ExhibitorPage, TemplateReadAnewForEveryPage) {
-    EXPECT_EQ(make("7"), "<h1>Alfa</h1>text en|<i>exp en</i>");
+TEST_F(ExhibitorPage, TemplateReadAnewForEveryPageAndAMissingOneIsAnErrorAfterTheLanguage) {
+    make("7");
     disc.write("Sablony/Vystavovatel.html", "#NAZEVFIRMY#!");
     EXPECT_EQ(make("7"), "Alfa!");
-}
-
-TEST_F(ExhibitorPage, MissingTemplateIsAnErrorAfterTheLanguageChoice) {
     templateName = "chybi.html";
+    suffixes = {};
     EXPECT_THROW(make("7"), Error);
     EXPECT_EQ(suffixes.languageSuffix, "1");
     templateName = "";  // the program's folder itself
     EXPECT_THROW(make("7"), Error);
-}
-
-// The demo disc's templates in every language over its whole catalogue: each exhibitor gets
-// a page without error marks.
-TEST(DemoDisc, EveryExhibitorPageWithoutErrorMarks) {
-    const std::string disc = EXPO_DISC_DIR "/";
-    if (!std::filesystem::exists(disc + "data/data0.dat")) {
-        GTEST_SKIP() << "no demo disc in " << disc;
-    }
-    presentation::Catalogue catalogue;
-    for (int i = 0; i < presentation::Catalogue::kDataSetCount; ++i) {
-        catalogue.load(i, disc + "data");
-    }
-    std::vector<std::string> katIds;
-    for (catalogue.CDSZaznamy.first(); !catalogue.CDSZaznamy.eof(); catalogue.CDSZaznamy.next()) {
-        katIds.push_back(catalogue.CDSZaznamy.text("KAT_ID"));
-    }
-    ASSERT_FALSE(katIds.empty());
-    const auto ini = [&](std::string_view name) {
-        return IniFile::load(os::resolveDiscPath(disc, name));
-    };
-    const IniFile config = ini("config.ini");
-    const IniFile umisteni = ini("Umisteni\\umisteni.ini");
-    const IniFile inzeraty = ini("Inzeraty\\index.ini");
-    const IniFile expozice = ini("Expozice\\index.ini");
-    for (int language = 0; language < 5; ++language) {
-        const std::string number = std::to_string(language);
-        const presentation::ExhibitorPageSettings settings{
-            disc,
-            config.readString("SysPolozkaVystavovatele", "sablona" + number, ""),
-            text::trim(config.readString("uvod", "jaz" + number, "")),
-            text::trim(config.readString("uvod", "defaultJazKat", "0")),
-            text::trim(config.readString("uvod", "defaultJazKatExp", "0")),
-            language,
-            {},
-            umisteni,
-            inzeraty,
-            expozice};
-        for (const std::string& katId : katIds) {
-            LanguageSuffixes suffixes;
-            const auto page = makeExhibitorPage(catalogue, katId, settings, suffixes);
-            ASSERT_TRUE(page.has_value()) << katId;
-            EXPECT_EQ(page->find("ERR["), std::string::npos)
-                << "language " << language << ", exhibitor " << katId;
-        }
-    }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 // Small in-memory catalogues for the exhibitor page tests.
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -18,21 +19,15 @@ inline ds::Packet makePacket(std::initializer_list<std::string_view> columns,
                              std::vector<Row> rows) {
     ds::Packet packet;
     for (const std::string_view column : columns) {
-        const size_t colon = column.find(':');
-        ds::FieldDef def;
-        def.name = std::string(column.substr(0, colon));
-        const std::string_view kind =
-            colon == std::string_view::npos ? "" : column.substr(colon + 1);
-        if (kind == "int") {
-            def.type = ds::FieldType::Integer;
-            def.size = 4;
-        } else if (kind == "memo") {
-            def.type = ds::FieldType::Memo;
-        } else {
-            def.type = ds::FieldType::String;
-            def.size = 255;
-        }
-        packet.fields.push_back(def);
+        const size_t colon = std::min(column.find(':'), column.size());
+        const std::string_view kind = column.substr(colon);
+        const auto type = kind == ":int"    ? ds::FieldType::Integer
+                          : kind == ":memo" ? ds::FieldType::Memo
+                                            : ds::FieldType::String;
+        packet.fields.push_back({std::string(column.substr(0, colon)), type,
+                                 kind == ":int" ? 4
+                                 : kind.empty() ? 255
+                                                : 0});
     }
     packet.rows = std::move(rows);
     return packet;

@@ -140,31 +140,24 @@ const PageCase kPageCases[] = {
 INSTANTIATE_TEST_SUITE_P(Pages, TemplateEngine, ::testing::ValuesIn(kPageCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(TemplateEngineState, FinishedLoopLeavesItsDatasetUnfilteredInItsOrder) {
-    PageWorld world;
-    loadSampleCatalogue(world);
-    world.fill("#BEGINNOM#x#ENDNOM#", 7);
-    EXPECT_FALSE(world.CDSNomenklatury.filtered());
-    EXPECT_EQ(world.CDSNomenklatury.filter(), "KAT_ID=7");
-    EXPECT_EQ(world.CDSNomenklatury.indexFieldNames(), "NOM_KOD_SORT");
-    EXPECT_EQ(world.CDSNomenklatury.text("NOM_KOD"), "A1");
-}
-
-TEST(TemplateEngineState, UnfinishedLoopLeavesItsDatasetFiltered) {
-    PageWorld world;
-    loadSampleCatalogue(world);
-    world.fill("#BEGINSPOLUVYST#x", 7);
-    EXPECT_TRUE(world.CDSUmisteni.filtered());
-    EXPECT_EQ(world.CDSUmisteni.filter(), "KAT_ID_HLVYST=7");
-    EXPECT_EQ(world.CDSUmisteni.recordCount(), 2);
-}
-
-TEST(TemplateEngineState, LoopWithoutOrderKeepsTheOrderItFound) {
+// A finished loop leaves its dataset unfiltered in its order, one without order in the order
+// it found; an unfinished loop leaves its dataset filtered.
+TEST(TemplateEngineState, LoopsLeaveTheirDatasets) {
     PageWorld world;
     loadSampleCatalogue(world);
     world.CDSZastFir.setIndexFieldNames("KTF_TEXT");
-    EXPECT_EQ(world.fill("#BEGINZASTFIR,##ZASTOUPENAFIRMA##ENDZASTFIR#", 7), "F1,F2");
+    EXPECT_EQ(world.fill("#BEGINNOM#x#ENDNOM#|#BEGINZASTFIR,##ZASTOUPENAFIRMA##ENDZASTFIR#|"
+                         "#BEGINSPOLUVYST#y",
+                         7),
+              "xxx|F1,F2|y");
+    EXPECT_FALSE(world.CDSNomenklatury.filtered());
+    EXPECT_EQ(world.CDSNomenklatury.filter() + "|" + world.CDSNomenklatury.indexFieldNames() + "|" +
+                  world.CDSNomenklatury.text("NOM_KOD"),
+              "KAT_ID=7|NOM_KOD_SORT|A1");
     EXPECT_EQ(world.CDSZastFir.indexFieldNames(), "KTF_TEXT");
+    EXPECT_TRUE(world.CDSUmisteni.filtered());
+    EXPECT_EQ(world.CDSUmisteni.filter(), "KAT_ID_HLVYST=7");
+    EXPECT_EQ(world.CDSUmisteni.recordCount(), 2);
 }
 
 TEST(TemplateEngineState, DataErrorsLeaveTheFill) {
