@@ -1,233 +1,143 @@
-// The notebook in the main window: "Do zápisníku" with one, several or no entries selected, the
-// "Zápisník" view, "Vyřadit" and the entry shown afterwards, the buttons' enabling, the status
-// line, the notebook through a language switch, and the panel-buttons' press.
-#include <QLabel>
-#include <QListWidget>
-#include <QTimer>
-#include <QToolButton>
-#include <chrono>
+// The notebook in the main window: "Do zápisníku", the "Zápisník" view, "Vyřadit" and the entry
+// shown afterwards, the buttons' enabling and the status line; then the export window: its
+// notice and text, saving, what saves nothing, failures, and Ctrl+Shift+Q.
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <cstring>
 
-#include "platform/os/paths.h"
-#include "presentation/panel_button.h"
-#include "tests/notebook/notebook_fixture.h"
+#include "platform/ui/save_dialog.h"
+#include "presentation/dlg_jednoduchy_export.h"
+#include "presentation/exhibitor_list_view.h"
+#include "tests/support/window_fixture.h"
 
-namespace expo::presentation::testing {
+namespace expo::testing {
 namespace {
 
 using namespace std::chrono_literals;
-using Names = std::vector<std::string>;
+using presentation::TDlgJednoduchyExport;
 
-constexpr int kSectionCount = 89;  // exhibitors of "Strojírenství"
-
-class NotebookCommands : public NotebookTest {
+class NotebookTest : public WindowTest {
   protected:
-    void expectNotebookButtons(bool enabled) {
-        TFormExpozice& w = form();
-        EXPECT_EQ(w.PnlVyradit->isEnabled(), enabled);
-        EXPECT_EQ(w.LblVyradit->isEnabled(), enabled);
-        EXPECT_EQ(w.PnlExport->isEnabled(), enabled);
-        EXPECT_EQ(w.LblExport->isEnabled(), enabled);
+    // The demo disc's section "Strojírenství"; its list starts "Agroline a.s." (1200),
+    // "Agrotech a.s." (1353).
+    TFormExpozice& openSection() {
+        TFormExpozice& w = open();
+        select(section("Strojírenství"));
+        return w;
     }
-
-    // Adds the first five entries of the section and shows the notebook.
-    Names showFiveInNotebook() {
-        add({0, 1, 2, 3, 4});
-        form().ActZapisnik->trigger();
-        settle();
-        return listNames();
-    }
-
-    void remove(std::initializer_list<int> rows) {
-        selectRows(rows);
-        form().ActZrusitZeZapisniku->trigger();
+    // Selects exactly these rows and runs `action`.
+    void run(QAction* action, const std::vector<int>& rows) {
+        form().ListBoxSeznamFirem->clearSelection();
+        for (int row : rows) {
+            form().ListBoxSeznamFirem->item(row)->setSelected(true);
+        }
+        action->trigger();
         settle();
     }
+    void add(const std::vector<int>& rows) { run(form().ActDoZapisniku, rows); }
+    Lines notebookNames() {
+        Lines names;
+        for (const presentation::ExhibitorEntry& e : form().notebook()) {
+            names.push_back(text::cp1250ToUtf8(e.name));
+        }
+        return names;
+    }
+    void expectButtons(bool enabled) {
+        EXPECT_EQ(form().PnlVyradit->isEnabled(), enabled);
+        EXPECT_EQ(form().LblExport->isEnabled(), enabled);
+    }
+    // Runs `start`, which opens the export window, and `act` on the window.
+    bool exportWindow(QAction* start, const std::function<void(TDlgJednoduchyExport&)>& act) {
+        return withModal<TDlgJednoduchyExport>([start] { start->trigger(); }, act);
+    }
+    std::string target() const { return (temp.path() / "firmy.txt").string(); }
 };
 
-TEST_F(NotebookCommands, AddingTheSameExhibitorAgainTellsSoAndChangesNothing) {
+TEST_F(NotebookTest, AddingTellsOnlyOfASingleExhibitorNotedAlready) {
     TFormExpozice& w = openSection();
-    expectNotebookButtons(false);
-    add({0});
-    EXPECT_EQ(notebookNames(), Names{"Agroline a.s."});
-    EXPECT_TRUE(takeInformation().empty());
-    EXPECT_EQ(statusCaption(), status(1, kSectionCount));
-    expectNotebookButtons(true);
-
-    add({0});
-    EXPECT_EQ(takeInformation(), Names{"Vystavovatel již v zápisníku existuje."});
-    EXPECT_EQ(notebookNames(), Names{"Agroline a.s."});
-    EXPECT_EQ(statusCaption(), status(1, kSectionCount));
-    EXPECT_TRUE(w.ToolButtonVse->isChecked());  // the view stays
-}
-
-TEST_F(NotebookCommands, OfSeveralSelectedTheNewOnesAreAddedSilently) {
-    openSection();
-    add({1});
-    add({0, 1, 2});
-    EXPECT_TRUE(takeInformation().empty());
-    EXPECT_EQ(notebookNames(), (Names{"Agrotech a.s.", "Agroline a.s.", nameOfRow(2)}));
-    EXPECT_EQ(statusCaption(), status(3, kSectionCount));
-}
-
-TEST_F(NotebookCommands, NothingSelectedAddsAndEnablesNothingButWritesTheStatusLine) {
-    TFormExpozice& w = openSection();
-    w.PnlStatusBar->clear();
+    expectButtons(false);
     add({});
     EXPECT_TRUE(w.notebook().empty());
-    expectNotebookButtons(false);
-    EXPECT_EQ(statusCaption(), status(0, kSectionCount));
-}
-
-TEST_F(NotebookCommands, TheEmptySectionsEntryIsNoExhibitor) {
-    TFormExpozice& w = open();
-    replaceExhibitors({{1200, {}}});  // in "Strojírenství" only
-    select(node({"Katalog vystavovatelů", "Potraviny a obaly"}));
-    add({0});
-    EXPECT_TRUE(w.notebook().empty());
-    expectNotebookButtons(false);
-    EXPECT_EQ(statusCaption(), status(0, 1));
-}
-
-TEST_F(NotebookCommands, ExhibitorsOfTheSameNameAreBothAdded) {
-    open();
-    replaceExhibitors({{1200, {{"KAT_NAZEV", ds::Value(std::string("Dvojnik"))}}},
-                       {1353, {{"KAT_NAZEV", ds::Value(std::string("Dvojnik"))}}}});
-    select(node({"Katalog vystavovatelů", "Strojírenství"}));
-    add({0, 1});
-    EXPECT_EQ(notebookNames(), (Names{"Dvojnik", "Dvojnik"}));
-}
-
-TEST_F(NotebookCommands, ItsViewListsItSortedAndShowsTheFirst) {
-    TFormExpozice& w = openSection();
-    const Names section = listNames();
-    const int32_t firstKey = keyOfRow(0);
-    add({2});
-    add({0});
+    expectButtons(false);
     add({1});
-    EXPECT_EQ(notebookNames(), (Names{section[2], section[0], section[1]}));  // as added
-
-    w.ActZapisnik->trigger();
-    settle();
-    EXPECT_EQ(listNames(), (Names{section[0], section[1], section[2]}));
-    EXPECT_EQ(notebookNames(), (Names{section[2], section[0], section[1]}));
-    EXPECT_TRUE(w.ToolButtonZapisnik->isChecked());
-    EXPECT_FALSE(w.ToolButtonVse->isChecked());
-    EXPECT_EQ(w.ListBoxSeznamFirem->currentRow(), 0);
-    EXPECT_EQ(w.ListBoxSeznamFirem->selectedItems().size(), 1);
-    EXPECT_TRUE(w.ListBoxSeznamFirem->item(0)->isSelected());
-    EXPECT_EQ(lastExhibitorFilter(), "KAT_ID=" + std::to_string(firstKey));
-    waitShown(*w.WebBrowser, privateFolder() + "temp.html");
-    EXPECT_FALSE(w.PnlDoZapisniku->isVisible());
-    EXPECT_TRUE(w.PnlVyradit->isVisible());
-    EXPECT_TRUE(w.PnlExport->isVisible());
-    expectNotebookButtons(true);
-    EXPECT_EQ(statusCaption(), status(3, 3));
-    EXPECT_EQ(statusHint(), status(3, 3));
-    // The tree and the listed section are left as they were.
-    EXPECT_EQ(w.TreeViewNavigace->currentItem(), node({"Katalog vystavovatelů", "Strojírenství"}));
-    EXPECT_EQ(w.sectionFilter(), "SEKCE_ID in (1)");
+    add({1});
+    EXPECT_EQ(takeMessages(), Lines{"Information: Vystavovatel již v zápisníku existuje."});
+    add({0, 1, 2});
+    EXPECT_EQ(notebookNames(), (Lines{"Agrotech a.s.", "Agroline a.s.", listNames()[2]}));
+    EXPECT_EQ(statusBar(), statusLine(3, 89));
+    expectButtons(true);
+    EXPECT_TRUE(w.ToolButtonVse->isChecked());
 }
 
-TEST_F(NotebookCommands, AnEmptyNotebooksViewShowsABlankPageAndDisabledButtons) {
+TEST_F(NotebookTest, ItsViewListsItSortedAndShowsTheFirst) {
     TFormExpozice& w = openSection();
     w.ActZapisnik->trigger();
-    settle();
     EXPECT_EQ(w.ListBoxSeznamFirem->count(), 0);
     waitShown(*w.WebBrowser, "about:blank");
-    EXPECT_TRUE(w.PnlVyradit->isVisible());
-    EXPECT_TRUE(w.PnlExport->isVisible());
-    expectNotebookButtons(false);
-    EXPECT_EQ(statusCaption(), status(0, 0));
-}
-
-TEST_F(NotebookCommands, RemovingTheSecondAndFourthShowsTheThird) {
-    TFormExpozice& w = openSection();
-    const Names five = showFiveInNotebook();
-    remove({1, 3});
-    EXPECT_EQ(listNames(), (Names{five[0], five[2], five[4]}));
-    EXPECT_EQ(notebookNames(), listNames());
-    EXPECT_EQ(w.ListBoxSeznamFirem->currentRow(), 1);
-    EXPECT_EQ(w.ListBoxSeznamFirem->selectedItems().size(), 1);
-    EXPECT_EQ(lastExhibitorFilter(), "KAT_ID=" + std::to_string(keyOfRow(1)));
-    expectNotebookButtons(true);
-    EXPECT_EQ(statusCaption(), status(3, 3));
-}
-
-TEST_F(NotebookCommands, RemovingTheFirstShowsTheNewFirst) {
-    TFormExpozice& w = openSection();
-    const Names five = showFiveInNotebook();
-    remove({0});
-    EXPECT_EQ(listNames(), (Names{five[1], five[2], five[3], five[4]}));
-    EXPECT_EQ(w.ListBoxSeznamFirem->currentRow(), 0);
-    EXPECT_EQ(lastExhibitorFilter(), "KAT_ID=" + std::to_string(keyOfRow(0)));
-}
-
-TEST_F(NotebookCommands, RemovingEverythingBlanksThePageAndDisablesTheButtons) {
-    TFormExpozice& w = openSection();
-    showFiveInNotebook();
-    remove({0, 1, 2, 3, 4});
-    EXPECT_EQ(w.ListBoxSeznamFirem->count(), 0);
-    EXPECT_TRUE(w.notebook().empty());
-    waitShown(*w.WebBrowser, "about:blank");
-    expectNotebookButtons(false);
-    EXPECT_EQ(statusCaption(), status(0, 0));
-
-    // Other views leave them disabled; the next addition enables them again.
     w.ActVse->trigger();
-    settle();
-    expectNotebookButtons(false);
-    add({0});
-    expectNotebookButtons(true);
-}
-
-TEST_F(NotebookCommands, RemovingWithNothingSelectedPutsTheNotebookIntoTheListsOrder) {
-    TFormExpozice& w = openSection();
-    const Names section = listNames();
     add({2});
     add({0});
-    add({1});
     w.ActZapisnik->trigger();
-    settle();
-    w.ListBoxSeznamFirem->setCurrentRow(2);
-    remove({});
-    EXPECT_EQ(notebookNames(), (Names{section[0], section[1], section[2]}));
-    EXPECT_EQ(w.ListBoxSeznamFirem->currentRow(), 0);
-    EXPECT_TRUE(w.ListBoxSeznamFirem->item(0)->isSelected());
-    EXPECT_EQ(lastExhibitorFilter(), "KAT_ID=" + std::to_string(keyOfRow(0)));
+    EXPECT_EQ(listNames(), (Lines{"Agroline a.s.", notebookNames()[0]}));
+    EXPECT_EQ(w.ListBoxSeznamFirem->selectedItems(), QList{w.ListBoxSeznamFirem->item(0)});
+    EXPECT_EQ(lastFilter(), "KAT_ID=1200");
+    EXPECT_TRUE(w.PnlVyradit->isVisible());
+    EXPECT_FALSE(w.PnlDoZapisniku->isVisible());
+    EXPECT_EQ(statusBar(), statusLine(2, 2));
+    EXPECT_EQ(w.sectionFilter(), "SEKCE_ID in (1)");  // the section listed stays
 }
 
-TEST_F(NotebookCommands, AfterARemovalTheNotebookFollowsTheList) {
+// The notebook takes the list's order at every removal; the entry before the last removed one
+// is shown, or the first.
+TEST_F(NotebookTest, RemovingShowsTheEntryBeforeTheLastRemoved) {
+    struct Case {
+        std::vector<int> removed;
+        std::vector<int> kept;  // rows of the five
+        int shown;              // row, -1: none
+    };
+    const Case cases[] = {{{1, 3}, {0, 2, 4}, 1},
+                          {{0}, {1, 2, 3, 4}, 0},
+                          {{}, {0, 1, 2, 3, 4}, 0},
+                          {{0, 1, 2, 3, 4}, {}, -1}};
     TFormExpozice& w = openSection();
-    const Names section = listNames();  // A, B, C
-    add({2});
-    add({0});
-    add({1});  // C, A, B
-    w.ActZapisnik->trigger();
-    settle();
-    remove({1});  // B
-    EXPECT_EQ(notebookNames(), (Names{section[0], section[2]}));
+    const Lines section = listNames();
+    for (const Case& c : cases) {
+        w.ActVse->trigger();
+        add({3, 4});  // the notebook out of the list's order
+        add({0, 1, 2});
+        w.ActZapisnik->trigger();
+        run(w.ActZrusitZeZapisniku, c.removed);
+        Lines kept;
+        for (int row : c.kept) {
+            kept.push_back(section[size_t(row)]);
+        }
+        EXPECT_EQ(listNames(), kept);
+        EXPECT_EQ(notebookNames(), kept);
+        EXPECT_EQ(w.ListBoxSeznamFirem->currentRow(), c.shown);
+        expectButtons(c.shown >= 0);
+        EXPECT_EQ(statusBar(), statusLine(int(kept.size()), int(kept.size())));
+        if (c.shown >= 0) {
+            EXPECT_EQ(lastFilter(), "KAT_ID=" + std::to_string(*presentation::exhibitorKeyOf(
+                                                    w.ListBoxSeznamFirem->item(c.shown))));
+            w.ListBoxSeznamFirem->selectAll();
+            w.ActZrusitZeZapisniku->trigger();
+        } else {
+            waitShown(*w.WebBrowser, "about:blank");
+        }
+    }
 }
 
-TEST_F(NotebookCommands, SurvivesALanguageSwitch) {
+TEST_F(NotebookTest, TheNotebookSurvivesALanguageSwitch) {
     TFormExpozice& w = openSection();
     add({0, 1});
-    bool cancel = false;
-    w.WebBrowserBeforeNavigate2(text::utf8ToCp1250(os::programFolder() + "stranky/nastav_jaz1"),
-                                cancel);
-    settle();
-    EXPECT_TRUE(cancel);
-    ASSERT_EQ(w.language(), 1);
-    EXPECT_EQ(notebookNames(), (Names{"Agroline a.s.", "Agrotech a.s."}));
-    expectNotebookButtons(true);
-
+    EXPECT_TRUE(follow("nastav_jaz1"));
     w.ActZapisnik->trigger();
-    settle();
-    EXPECT_EQ(listNames(), (Names{"Agroline a.s.", "Agrotech a.s."}));
-    EXPECT_EQ(statusCaption(), " Exhibitors - In notebook: 2, Shown: 2");
-    EXPECT_EQ(w.LblVyradit->text(), "Remove");  // only the captions change
+    EXPECT_EQ(listNames(), (Lines{"Agroline a.s.", "Agrotech a.s."}));
+    EXPECT_EQ(statusBar(), " Exhibitors - In notebook: 2, Shown: 2");
+    EXPECT_EQ(w.LblVyradit->text(), "Remove");
 }
 
-TEST_F(NotebookCommands, APanelButtonIsDownWhileItsCommandWaits) {
+TEST_F(NotebookTest, APanelButtonIsDownWhileItsCommandWaits) {
     TFormExpozice& w = openSection();
     std::optional<QFrame::Shadow> during;
     QTimer::singleShot(30ms, [&] { during = w.PnlDoZapisniku->frameShadow(); });
@@ -236,5 +146,114 @@ TEST_F(NotebookCommands, APanelButtonIsDownWhileItsCommandWaits) {
     EXPECT_EQ(w.PnlDoZapisniku->frameShadow(), QFrame::Raised);
 }
 
+TEST_F(NotebookTest, TheExportWindowShowsTheNotebooksTextAndSavesIt) {
+    TFormExpozice& w = openSection();
+    add({1});
+    add({0});
+    Lines offered;
+    const std::string before = os::currentDirectory();
+    const ui::ScopedSaveDialog dialog([&](std::string_view preset) {
+        offered.emplace_back(preset);
+        os::setCurrentDirectory(temp.path().string());  // as the system's dialog may
+        return std::optional(target());
+    });
+    EXPECT_TRUE(exportWindow(w.ActExportZapisniku, [&](TDlgJednoduchyExport& d) {
+        EXPECT_TRUE(d.MemoExport->toPlainText().startsWith("Agrotech a.s.\nFrýdek-Místek, CZE\n"));
+        d.BtnUlozit->click();
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(os::currentDirectory(), before);
+        d.MemoExport->setPlainText("Žluťoučký kůň");
+        d.BtnUlozit->click();
+    }));
+    EXPECT_EQ(read(target()), text::cp("Žluťoučký kůň\r\n"));
+    EXPECT_EQ(offered, Lines(2, "firmy.txt"));
+    EXPECT_EQ(takeMessages(), Lines(2, "Information: Soubor byl uložen."));
+    ASSERT_EQ(notices.notices.size(), 2u);  // the loading's and the export's
+    EXPECT_EQ(notices.notices[1].title, "Export:");
+    EXPECT_EQ(notices.notices[1].lines, (Lines{"záznam 1 z 2", "záznam 2 z 2"}));
+    EXPECT_TRUE(notices.notices[1].blocking);
+    EXPECT_TRUE(w.isEnabled());
+    EXPECT_EQ(os::currentDirectory(), before);
+}
+
+TEST_F(NotebookTest, WhatCannotBeSavedIsReportedOrLeftAlone) {
+    struct Case {
+        std::optional<std::string> answer;  // of the save dialog
+        const char* text;                   // in the box; null: as exported
+        Lines messages;
+    };
+    const std::string missing = (temp.path() / "chybi" / "firmy.txt").string();
+    const Case cases[] = {{std::nullopt, nullptr, {}},
+                          {std::string(), nullptr, {}},
+                          {target(), " \n\t", {}},
+                          {missing, nullptr, {"Information: Chyba při ukládání souboru."}},
+                          {(temp.path() / std::string(300, 'x')).string(),
+                           nullptr,
+                           {"Error: Nepodařilo se vytvořit soubor."}},
+                          {"/dev/full",
+                           nullptr,
+                           {std::string("Error: Chyba při zápisu do souboru: /dev/full (") +
+                            std::strerror(ENOSPC) + ")"}}};
+    TFormExpozice& w = openSection();
+    add({0});
+    for (const Case& c : cases) {
+        const ui::ScopedSaveDialog dialog([&](std::string_view) { return c.answer; });
+        EXPECT_TRUE(exportWindow(w.ActExportZapisniku, [&](TDlgJednoduchyExport& d) {
+            if (c.text) {
+                d.MemoExport->setPlainText(c.text);
+            }
+            d.BtnUlozit->click();
+        }));
+        EXPECT_EQ(takeMessages(), c.messages);
+        EXPECT_FALSE(std::filesystem::exists(target()));
+    }
+}
+
+TEST_F(NotebookTest, CtrlShiftQTellsTwoMessagesAndExportsTheNotebook) {
+    TFormExpozice& w = openSection();
+    const std::string drive =
+        "Information: Typ jednotky: " + std::to_string(int(os::driveType(os::programFolder())));
+    EXPECT_FALSE(exportWindow(w.ActVerze, [](TDlgJednoduchyExport&) {}));
+    EXPECT_EQ(takeMessages(), (Lines{drive, "Information: Jednoduchý export."}));
+    add({0});
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w, kPatienceMs));
+    bool shown = false;
+    EXPECT_TRUE(withModal<TDlgJednoduchyExport>(
+        [&] { QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier); },
+        [&](TDlgJednoduchyExport& d) {
+            shown = d.MemoExport->toPlainText().startsWith("Agroline");
+        }));
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(takeMessages(), (Lines{drive, "Information: Jednoduchý export."}));
+}
+
+TEST_F(NotebookTest, ALineTheBoxWrapsIsSavedAsTheRowsItShows) {
+    TFormExpozice& w = openSection();
+    add({0});
+    std::string line;
+    for (int i = 0; i < 40; ++i) {
+        line += "slovo" + std::to_string(i) + " ";
+    }
+    line += "konec";
+    const ui::ScopedSaveDialog dialog([this](std::string_view) { return std::optional(target()); });
+    std::vector<std::string> shown;
+    EXPECT_TRUE(exportWindow(w.ActExportZapisniku, [&](TDlgJednoduchyExport& d) {
+        d.MemoExport->setPlainText(QString::fromStdString(line));
+        shown = d.displayedLines();
+        d.BtnUlozitClick();
+    }));
+    takeMessages();
+    ASSERT_GT(shown.size(), 1u);
+    std::string rejoined;
+    std::string expected;
+    for (const std::string& row : shown) {
+        rejoined += row;
+        expected += row + "\r\n";
+    }
+    EXPECT_EQ(rejoined, line);
+    EXPECT_EQ(read(target()), expected);
+}
+
 }  // namespace
-}  // namespace expo::presentation::testing
+}  // namespace expo::testing

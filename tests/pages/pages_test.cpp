@@ -1,0 +1,198 @@
+// The demo disc's navigation and exhibitor list: a section listed with its first exhibitor shown,
+// the views, an empty section, the tree's clicks, the list's mouse and keys, "zpet:", and the
+// exhibitor's page in the program's private temporary folder.
+#include <sys/stat.h>
+
+#include "presentation/exhibitor_list_view.h"
+#include "tests/support/window_fixture.h"
+
+namespace expo::testing {
+namespace {
+
+class PagesTest : public WindowTest {
+  protected:
+    std::string keyOfRow(int row) {
+        return "KAT_ID=" +
+               std::to_string(*presentation::exhibitorKeyOf(form().ListBoxSeznamFirem->item(row)));
+    }
+    // The exhibitor the list's handlers showed once the event loop ran them; forgotten after.
+    std::string shownLater() {
+        QTest::qWait(20);
+        settle();
+        const std::string shown = lastFilter();
+        form().catalogue().CDSZaznamy.setFilter("");
+        return shown;
+    }
+    // Nothing is shown instead of the page the browser was sent to.
+    void expectStill(const std::string& page) {
+        QTest::qWait(50);
+        EXPECT_EQ(shownUrl(*form().WebBrowser), page);
+        EXPECT_EQ(form().WebBrowser->readyState(), browser::ReadyState::Complete);
+    }
+    const std::string page_ = privateFile("temp.html");
+};
+
+TEST_F(PagesTest, ASectionListsItsExhibitorsAndTheViewsNarrowIt) {
+    TFormExpozice& w = open();
+    select(section("Strojírenství"));
+    EXPECT_EQ(listNames().size(), 89u);
+    EXPECT_EQ(listNames()[0], "Agroline a.s.");
+    EXPECT_EQ(w.ListBoxSeznamFirem->selectedItems(), QList{w.ListBoxSeznamFirem->item(0)});
+    EXPECT_EQ(lastFilter(), "KAT_ID=1200");
+    waitShown(*w.WebBrowser, page_);
+    EXPECT_NE(read(page_).find("Agroline a.s."), std::string::npos);
+    EXPECT_EQ(statusBar(), statusLine(0, 89));
+    EXPECT_TRUE(w.PanelSeznamFirem->isVisible());
+    EXPECT_FALSE(w.PanelFulltext->isVisible());
+
+    const std::pair<QAction*, int> views[] = {
+        {w.ActNovinky, 37}, {w.ActExponaty, 67}, {w.ActVse, 89}};
+    for (const auto& [view, count] : views) {
+        view->trigger();
+        EXPECT_EQ(listNames().size(), size_t(count));
+        EXPECT_EQ(statusBar(), statusLine(0, count));
+        EXPECT_EQ(lastFilter(), keyOfRow(0));
+    }
+    w.ActNovinky->trigger();
+    select(section("Elektrotechnika a automatizace"));
+    EXPECT_TRUE(w.ToolButtonVse->isChecked());
+    EXPECT_EQ(w.sectionFilter(), "SEKCE_ID in (2)");
+
+    select(node({"Úvod"}));
+    EXPECT_FALSE(w.PanelSeznamFirem->isVisible());
+    EXPECT_EQ(statusBar(), "");
+    waitShown(*w.WebBrowser, discFile("stranky/uvod0.html"));
+}
+
+TEST_F(PagesTest, AnEmptySectionAndAnEmptyViewShowNothing) {
+    TFormExpozice& w = open();
+    keepExhibitors({1112, 1158, 1080});  // of "Strojírenství", with neither news nor exhibits
+    select(section("Potraviny a obaly"));
+    EXPECT_EQ(listNames(), Lines{"Sekce je prázdná"});
+    EXPECT_FALSE(w.PnlDoZapisniku->isEnabled());
+    EXPECT_EQ(statusBar(), statusLine(0, 1));
+    waitShown(*w.WebBrowser, "about:blank");
+    w.ListBoxSeznamFirem->item(0)->setSelected(true);
+    w.ActDoZapisniku->trigger();
+    EXPECT_TRUE(w.notebook().empty());
+
+    select(section("Strojírenství"));
+    EXPECT_EQ(listNames().size(), 3u);
+    EXPECT_TRUE(w.PnlDoZapisniku->isEnabled());
+    shownLater();
+    QListWidget& list = *w.ListBoxSeznamFirem;
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {},
+                      QPoint(5, list.viewport()->height() - 3));
+    EXPECT_EQ(shownLater(), "") << "a press below the entries";
+    w.ActNovinky->trigger();
+    EXPECT_TRUE(listNames().empty());
+    EXPECT_FALSE(w.PnlDoZapisniku->isEnabled());
+    EXPECT_EQ(statusBar(), statusLine(0, 0));
+    waitShown(*w.WebBrowser, "about:blank");
+}
+
+// A click on the page node already selected shows its page again once a click has armed the
+// tree; a keyboard selection, an expansion and buttons other than the left arm nothing.
+TEST_F(PagesTest, AClickOnTheSelectedPageNodeShowsItAgainOnceArmed) {
+    TFormExpozice& w = open();
+    const std::string plan = discFile("stranky/plan0.html");
+    QTreeWidgetItem* fair = node({"O veletrhu"});
+    click(node({"Úvod"}));
+    QTest::keyClick(w.TreeViewNavigace, Qt::Key_Down);
+    ASSERT_EQ(w.TreeViewNavigace->currentItem(), fair);
+    w.WebBrowser->navigate(plan);
+    waitShown(*w.WebBrowser, plan);
+    click(fair);  // the first click after the keys only arms
+    expectStill(plan);
+    click(fair);
+    waitShown(*w.WebBrowser, discFile("stranky/veletrh0.html"));
+
+    w.TreeViewNavigace->expandItem(fair);
+    w.WebBrowser->navigate(plan);
+    waitShown(*w.WebBrowser, plan);
+    QTest::mouseClick(w.TreeViewNavigace->viewport(), Qt::RightButton, {},
+                      w.TreeViewNavigace->visualItemRect(node({"Úvod"})).center());
+    click(fair);
+    expectStill(plan);
+    EXPECT_EQ(w.TreeViewNavigace->currentItem(), fair);
+}
+
+// Any mouse button on an entry shows it, and six keys the current entry; other keys nothing.
+TEST_F(PagesTest, TheListsMouseAndKeysShowTheEntry) {
+    TFormExpozice& w = open();
+    select(section("Strojírenství"));
+    QListWidget& list = *w.ListBoxSeznamFirem;
+    for (const auto& [button, row] : {std::pair{Qt::RightButton, 3}, {Qt::MiddleButton, 5}}) {
+        QTest::mouseClick(list.viewport(), button, {},
+                          list.visualItemRect(list.item(row)).center());
+        EXPECT_EQ(shownLater(), keyOfRow(row)) << button;
+    }
+    list.setFocus();
+    for (const Qt::Key key :
+         {Qt::Key_Home, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Up, Qt::Key_End, Qt::Key_PageUp}) {
+        QTest::keyClick(&list, key);
+        EXPECT_EQ(shownLater(), keyOfRow(list.currentRow())) << key;
+    }
+    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Space, Qt::Key_Return, Qt::Key_A}) {
+        QTest::keyClick(&list, key);
+        EXPECT_EQ(shownLater(), "") << key;
+    }
+}
+
+TEST_F(PagesTest, BackShowsTheCurrentEntryAgainAndKeepsTheOtherSelections) {
+    TFormExpozice& w = open();
+    EXPECT_FALSE(follow("zpet:")) << "nothing listed";
+    select(section("Strojírenství"));
+    w.ListBoxSeznamFirem->setCurrentRow(2, QItemSelectionModel::NoUpdate);
+    EXPECT_TRUE(follow("zpet:"));
+    EXPECT_EQ(w.ListBoxSeznamFirem->selectedItems().size(), 2);
+    EXPECT_TRUE(w.ListBoxSeznamFirem->item(2)->isSelected());
+    EXPECT_EQ(lastFilter(), keyOfRow(2));
+}
+
+TEST_F(PagesTest, TheExhibitorsPageIsWrittenPrivatelyAndShown) {
+    TFormExpozice& w = open();
+    w.ShowExhibitorPage(1353);
+    waitShown(*w.WebBrowser, page_);
+    EXPECT_NE(read(page_).find("Agrotech a.s."), std::string::npos);
+    struct stat folder {};
+    ASSERT_EQ(::stat(std::filesystem::path(page_).parent_path().c_str(), &folder), 0);
+    EXPECT_EQ(folder.st_mode & 07777, 0700u);
+
+    w.ShowExhibitorPage(999999);  // unknown: the page stays
+    settle();
+    EXPECT_EQ(shownUrl(*w.WebBrowser), page_);
+    EXPECT_NE(read(page_).find("Agrotech a.s."), std::string::npos);
+
+    os::setProgramFolder(temp.path().string());  // without the template
+    EXPECT_THROW(w.ShowExhibitorPage(1200), Error);
+    waitShown(*w.WebBrowser, "about:blank");  // not another exhibitor's page
+}
+
+// Requests that arrive while a page waits for the blank browser run after it, the last winning.
+TEST_F(PagesTest, RequestsDuringTheWaitRunAfterItTheLastWinning) {
+    TFormExpozice& w = open();
+    std::string filterDuringWait;
+    QTimer::singleShot(0, [&] {
+        w.ShowExhibitorPage(1353);
+        w.ShowExhibitorPage(1363);
+        filterDuringWait = lastFilter();
+    });
+    w.ShowExhibitorPage(1200);
+    EXPECT_EQ(filterDuringWait, "KAT_ID=1200");
+    EXPECT_EQ(lastFilter(), "KAT_ID=1363");
+    EXPECT_NE(read(page_).find("Astromat Sp. z o.o."), std::string::npos);
+}
+
+TEST_F(PagesTest, ASharedTemporaryFolderIsRefused) {
+    const std::filesystem::path folder = std::filesystem::path(page_).parent_path();
+    std::filesystem::create_directory(folder);
+    std::filesystem::permissions(folder, std::filesystem::perms::others_read,
+                                 std::filesystem::perm_options::add);
+    TFormExpozice& w = open();
+    EXPECT_THROW(w.ShowExhibitorPage(1200), Error);
+    EXPECT_FALSE(std::filesystem::exists(page_));
+}
+
+}  // namespace
+}  // namespace expo::testing
