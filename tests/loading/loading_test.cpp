@@ -2,6 +2,7 @@
 // widgets, the tree with its sections, what a failing step leaves, the header picture, and the
 // navigation panel with its first node, which the focus leaves as it is.
 #include <QImage>
+#include <QWebEngineView>
 
 #include "presentation/splitter_bar.h"
 #include "tests/support/window_fixture.h"
@@ -82,7 +83,7 @@ TEST_F(LoadingTest, AHigherHeaderPictureMakesTheHeaderTaller) {
 }
 
 // The panel is never narrower than its view bar, hidden buttons included; the first node is
-// shown and current without being selected, and the focus makes no other node current.
+// shown and current without being selected.
 TEST_F(LoadingTest, TheNavigationPanelKeepsItsViewBarAndItsFirstNodeUnselected) {
     TFormExpozice& w =
         open(writeDisc("[aplikace]\nSkrytData=\n[tlacitka]\nnovinky=\n"
@@ -104,11 +105,24 @@ TEST_F(LoadingTest, TheNavigationPanelKeepsItsViewBarAndItsFirstNodeUnselected) 
     settle();
     EXPECT_EQ(tree.currentItem(), tree.topLevelItem(0));
     EXPECT_TRUE(tree.selectedItems().empty());
-    tree.setCurrentItem(nullptr);
-    w.setFocus();
-    tree.setFocus(Qt::TabFocusReason);
+}
+
+// Without navigation items nothing is shown, and the focus makes no section node current.
+TEST_F(LoadingTest, WithoutItemsNothingIsShownAndTheFocusListsNoSection) {
+    const std::string disc =
+        writeDisc("[sekce katalogu]\npocet=1\n[sekce 1 na CD]\njaz0=A\nsekce katalogu=1\n");
+    for (int i = 1; i < 12; ++i) {
+        temp.write("disc/data/data" + std::to_string(i) + ".dat",
+                   read(EXPO_DISC_DIR "/data/data" + std::to_string(i) + ".dat"));
+    }
+    TFormExpozice& w = open(disc);
+    ASSERT_EQ(w.TreeViewNavigace->topLevelItemCount(), 1);
+    w.TreeViewNavigace->setFocus(Qt::TabFocusReason);
     settle();
-    EXPECT_EQ(tree.currentItem(), nullptr);
+    EXPECT_EQ(w.TreeViewNavigace->currentItem(), nullptr);
+    EXPECT_FALSE(w.PanelSeznamFirem->isVisible());
+    EXPECT_TRUE(w.WebBrowser->view()->url().isEmpty());
+    EXPECT_FALSE(w.WebBrowserInfo->isVisible());
 }
 
 }  // namespace

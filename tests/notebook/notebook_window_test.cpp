@@ -84,6 +84,7 @@ TEST_F(NotebookTest, TheViewListsItAndRemovingShowsTheEntryBeforeTheLastRemoved)
         w.ActZapisnik->trigger();
         EXPECT_EQ(listNames(), Lines(section.begin(), section.begin() + 5));
         EXPECT_FALSE(w.PnlDoZapisniku->isVisible());
+        EXPECT_EQ(w.ListBoxSeznamFirem->selectedItems(), QList{w.ListBoxSeznamFirem->item(0)});
         run(w.ActZrusitZeZapisniku, c.removed);
         Lines kept;
         for (int row : c.kept) {

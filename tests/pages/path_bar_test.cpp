@@ -25,7 +25,6 @@ class PathBarTest : public WindowTest {
                        {"d.html", "D"},
                        {"sub/b1.html", "B1"}}));
     }
-    std::string caption() { return text::cp1250ToUtf8(ui::fromQ(form().LabelInfo->text())); }
     // A click on a link of the bar's page.
     void followBarLink(const std::string& link) {
         form().WebBrowserInfo->navigate(privateFile(link));
@@ -37,7 +36,7 @@ TEST_F(PathBarTest, TheBarNamesTheNodeAndItsAncestorsAndItsLinksShowThem) {
     TFormExpozice& w = openDisc();
     QTreeWidgetItem* gama = node({"Alfa", "Běta", "Gama"});
     select(gama);
-    EXPECT_EQ(caption(), "- Alfa - Běta - Gama");
+    EXPECT_EQ(pathBar(), "- Alfa - Běta - Gama");
     waitShown(*w.WebBrowserInfo, privateFile("temp_path.html"));
     EXPECT_EQ(pageText(*w.WebBrowserInfo), "- Alfa - Běta - Gama");
 
@@ -47,7 +46,7 @@ TEST_F(PathBarTest, TheBarNamesTheNodeAndItsAncestorsAndItsLinksShowThem) {
     }
     followBarLink("link_0_2");
     EXPECT_EQ(w.TreeViewNavigace->currentItem(), node({"Alfa"}));
-    EXPECT_EQ(caption(), "- Alfa");
+    EXPECT_EQ(pathBar(), "- Alfa");
     waitShown(*w.WebBrowser, discFile("a.html"));
     waitShown(*w.WebBrowserInfo, privateFile("temp_path.html"));  // the link was cancelled
 
@@ -66,16 +65,16 @@ TEST_F(PathBarTest, TheSubPageIsNamedAfterAResizeAndItsLinkOpensIt) {
     data.CurrentSubPageTitle = text::cp("Příloha");
     w.resize(w.width() + 20, w.height());
     settle();
-    EXPECT_EQ(caption(), "- Alfa - Běta - Příloha");
+    EXPECT_EQ(pathBar(), "- Alfa - Běta - Příloha");
     followBarLink("link_1_0");
     waitShown(*w.WebBrowser, discFile("sub/b1.html"));
 
     select(node({"Alfa"}));
     select(beta);  // a change of node names no sub-page
-    EXPECT_EQ(caption(), "- Alfa - Běta");
+    EXPECT_EQ(pathBar(), "- Alfa - Běta");
     emit w.SplitterWeb->moved();
     settle();
-    EXPECT_EQ(caption(), "- Alfa - Běta - Příloha");
+    EXPECT_EQ(pathBar(), "- Alfa - Běta - Příloha");
 }
 
 TEST_F(PathBarTest, AWrappedTextMakesTheBarHigherAndAnEmptyTreeEmptiesIt) {
@@ -88,7 +87,7 @@ TEST_F(PathBarTest, AWrappedTextMakesTheBarHigherAndAnEmptyTreeEmptiesIt) {
 
     w.TreeViewNavigace->clear();
     settle();
-    EXPECT_EQ(caption(), "");
+    EXPECT_EQ(pathBar(), "");
     EXPECT_FALSE(w.WebBrowserInfo->isVisible());
     followBarLink("link_0_0");
     EXPECT_EQ(w.TreeViewNavigace->currentItem(), nullptr);

@@ -7,6 +7,7 @@
 #include "platform/dataset/packet.h"
 #include "presentation/dlg_hlaseni.h"
 #include "presentation/main_form.h"
+#include "presentation/navigation_items.h"
 #include "presentation/uvod.h"
 
 namespace expo::testing {
@@ -114,6 +115,12 @@ Lines WindowTest::rows(const QListWidget& list) {
         names.push_back(list.item(i)->text().toStdString());
     }
     return names;
+}
+
+std::string WindowTest::selectedCaption() {
+    const presentation::NavNode* node =
+        presentation::navNodeOf(form_->TreeViewNavigace->currentItem());
+    return node ? text::cp1250ToUtf8(node->caption) : "";
 }
 
 void WindowTest::keepExhibitors(const std::set<int64_t>& katIds) {

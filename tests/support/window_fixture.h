@@ -95,6 +95,9 @@ class WindowTest : public ::testing::Test {
     // A left click on the item.
     void click(QTreeWidgetItem* item);
     static Lines rows(const QListWidget& list);
+    // The caption of the tree's current node and the path bar's text, in UTF-8.
+    std::string selectedCaption();
+    std::string pathBar() { return text::cp1250ToUtf8(ui::fromQ(form_->LabelInfo->text())); }
     Lines listNames() { return rows(*form_->ListBoxSeznamFirem); }
     std::string statusBar() { return form_->PnlStatusBar->text().toStdString(); }
     // The exhibitor the page generation narrowed the records to last ("KAT_ID=..").
