@@ -1,6 +1,7 @@
 // The language loading as the window shows it: the progress notice's lines, the look on the
-// widgets, the tree with its sections, what a failing step leaves, the header picture, and the
-// navigation panel with its first node, which the focus leaves as it is.
+// widgets, the tree with its sections, what a failing step leaves, the header picture, the
+// navigation panel with its first node, and a tree of sections alone, which the focus leaves
+// without a current node.
 #include <QImage>
 #include <QWebEngineView>
 
