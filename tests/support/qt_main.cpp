@@ -6,12 +6,11 @@
 
 #include <QApplication>
 #include <cstdlib>
-#include <filesystem>
-#include <string>
-#include <system_error>
+#include <optional>
 
 #include "platform/text/text.h"
 #include "platform/ui/messages.h"
+#include "tests/core/temp_folder.h"
 
 namespace {
 
@@ -29,22 +28,6 @@ void setDefault(const char* name, const char* value) {
     ::setenv(name, value, /*overwrite=*/0);
 }
 
-// A fresh folder that only this user may enter (mkdtemp makes it with mode 0700), made the value
-// of the environment variable `name`; empty when none could be made.
-std::filesystem::path makeFolderFor(const char* name, const char* prefix) {
-    std::error_code ec;
-    auto base = std::filesystem::temp_directory_path(ec);
-    if (ec) {
-        base = "/tmp";
-    }
-    std::string pattern = (base / (std::string(prefix) + "-XXXXXX")).string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        return {};
-    }
-    ::setenv(name, pattern.c_str(), 1);
-    return pattern;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -55,14 +38,16 @@ int main(int argc, char** argv) {
     if (::geteuid() == 0) {
         setDefault("QTWEBENGINE_DISABLE_SANDBOX", "1");
     }
-    // XDG_RUNTIME_DIR must be private to the user; one the caller set is kept.
-    const std::filesystem::path runtimeDir = std::getenv("XDG_RUNTIME_DIR") != nullptr
-                                                 ? std::filesystem::path()
-                                                 : makeFolderFor("XDG_RUNTIME_DIR", "expo-xdg");
-    // The program writes its generated pages into a folder of its own below the temporary
-    // folder, the same for every process of a user: tests running side by side each get a
-    // temporary folder of their own, so they never read each other's pages.
-    const std::filesystem::path tempDir = makeFolderFor("TMPDIR", "expo-test");
+    // XDG_RUNTIME_DIR must be private to the user (mkdtemp makes a folder of mode 0700); one the
+    // caller set is kept. The program writes its generated pages into a folder of its own below
+    // the temporary folder, the same for every process of a user: tests running side by side
+    // each get a temporary folder of their own, so they never read each other's pages.
+    std::optional<expo::testing::TempFolder> runtimeDir;
+    if (std::getenv("XDG_RUNTIME_DIR") == nullptr) {
+        ::setenv("XDG_RUNTIME_DIR", runtimeDir.emplace().path().c_str(), 1);
+    }
+    const expo::testing::TempFolder tempDir;
+    ::setenv("TMPDIR", tempDir.path().c_str(), 1);
 
     // WebEngine needs contexts shared before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
@@ -72,12 +57,6 @@ int main(int argc, char** argv) {
         UnexpectedMessageSink unexpected;
         expo::ui::ScopedMessageSink noModalBoxes(unexpected);
         result = RUN_ALL_TESTS();
-    }
-    for (const std::filesystem::path& made : {runtimeDir, tempDir}) {
-        if (!made.empty()) {
-            std::error_code ec;
-            std::filesystem::remove_all(made, ec);
-        }
     }
     return result;
 }

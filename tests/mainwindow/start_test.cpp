@@ -1,0 +1,121 @@
+// The program's start: the failures that stop it with exit code 1, the intro window and its links,
+// the first loading's notice, the main window's size at every activation, the progress notice.
+#include <gmock/gmock.h>
+
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+
+#include "presentation/dlg_hlaseni.h"
+#include "presentation/start.h"
+#include "presentation/uvod.h"
+#include "tests/support/window_fixture.h"
+
+namespace expo::testing {
+namespace {
+
+using presentation::Start;
+using presentation::TFormUvod;
+using ::testing::EndsWith;
+
+QRect screen() {
+    return QGuiApplication::primaryScreen()->geometry();
+}
+
+// A window of this size centred on the screen, halves going to the even neighbour.
+QRect centred(int width, int height) {
+    return QRect(int(text::roundHalfEven((screen().width() - width) / 2.0)),
+                 int(text::roundHalfEven((screen().height() - height) / 2.0)), width, height);
+}
+
+class StartTest : public WindowTest {
+  protected:
+    // Another window becomes active, then the main window again: its activation handler runs.
+    void reactivate() {
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        EXPECT_TRUE(waitFor([&] { return other.isActiveWindow() || !form().isVisible(); }));
+        other.close();
+        form().activateWindow();
+        settle();
+    }
+};
+
+TEST_F(StartTest, WithoutItsIntroPageOrASettingsFileTheStartFails) {
+    const std::string disc = writeDisc("");
+    os::setProgramFolder(disc);
+    std::filesystem::remove(disc + "/uvod.html");
+    std::filesystem::create_directories(disc + "/uvod.html");  // no file
+    EXPECT_EQ(Start(), 1);
+    std::filesystem::create_directories(disc + "/Inzeraty/index.ini");
+    EXPECT_EQ(Start(), 1);
+    EXPECT_THAT(
+        takeMessages(),
+        ::testing::ElementsAre(
+            EndsWith("Neexistuje html soubor \"" + disc + "/uvod.html\" pro úvodní obrazovku."),
+            EndsWith("Chyba při načítání konfiguračního souboru Inzeraty\\index.ini.")));
+}
+
+// The intro window takes its size from the settings; "appexit.html" ends the program before
+// any loading, after the notice of a small screen with every language's text.
+TEST_F(StartTest, TheIntroTakesItsSizeAndItsExitLinkEndsTheProgramWithoutALoading) {
+    os::setProgramFolder(writeDisc(
+        "sirka=472\nvyska=321\n[text rozlišení]\njaz0=  Nízké rozlišení  \njaz2=Low res\n"));
+    QRect shown;
+    TFormUvod::setPageLoadedHook([&](TFormUvod& intro) {
+        shown = intro.frameGeometry();
+        clickInPage(*intro.WebBrowserUvod, "a[href='appexit.html']");
+    });
+    EXPECT_EQ(Start(), 0);
+    EXPECT_EQ(shown, centred(472, 321));
+    EXPECT_TRUE(notices.notices.empty());
+    if (screen().width() < 1024) {
+        ASSERT_EQ(sink.messages.size(), 1u);
+        EXPECT_EQ(sink.messages[0].text, text::cp("Nízké rozlišení\rLow res"));
+    }
+}
+
+TEST_F(StartTest, ALanguageLinkOpensTheMainWindowInItsLanguageAfterOneLoading) {
+    for (const auto& [href, language] :
+         {std::pair{"JAZYK2.HTML", 2}, std::pair{"sub_jazyk3.html/jazyk1.html", 1}}) {
+        followOnIntro({href});
+        TFormExpozice& w =
+            open(writeDisc("[aplikace]\nSkrytData=\n[tlačítko Vše]\njaz1=Alle\njaz2=All\n",
+                           {{"uvod.html", std::string("<a href='") + href + "'>x</a>"}}),
+                 -1);
+        EXPECT_EQ(w.language(), language);
+        EXPECT_EQ(w.ToolButtonVse->text(), language == 1 ? "Alle" : "All");
+        ASSERT_EQ(notices.notices.size(), 1u);
+        EXPECT_TRUE(notices.notices[0].blocking) << "the intro is disabled";
+        EXPECT_TRUE(notices.notices[0].freed);
+        notices.notices.clear();
+    }
+}
+
+TEST_F(StartTest, EveryActivationSizesAndCentresTheWindowOrClosesItWithoutALanguage) {
+    TFormExpozice& w =
+        open(writeDisc("[aplikace]\nSkrytData=\nsirka=501\nvyska=301\n"
+                       "[menu - graficka podoba]\nnavigaceSirka=400\n"));
+    for (int again = 0; again < 2; ++again) {
+        EXPECT_EQ(w.frameGeometry(), centred(501, 301));
+        EXPECT_EQ(w.PanelNavigace->width(), 400);
+        w.setGeometry(3, 7, 320, 240);
+        w.PanelNavigace->setFixedWidth(100);
+        reactivate();
+    }
+    EXPECT_TRUE(follow("nastav_jaz7"));
+    reactivate();
+    EXPECT_FALSE(w.isVisible());
+}
+
+TEST_F(StartTest, TheNoticeIsCentredAndHidesItsInterruptButton) {
+    presentation::TFormDlgHlaseni notice(nullptr, "Export:");
+    EXPECT_EQ(notice.pos(), QPoint((screen().width() - notice.width()) / 2,
+                                   (screen().height() - notice.height()) / 2));
+    EXPECT_EQ(notice.height(), 65);
+    EXPECT_GE(notice.BtnPrerusit->mapTo(&notice, QPoint(0, 0)).y(), notice.height());
+}
+
+}  // namespace
+}  // namespace expo::testing

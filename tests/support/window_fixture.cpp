@@ -1,0 +1,198 @@
+#include "tests/support/window_fixture.h"
+
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include "platform/dataset/packet.h"
+#include "presentation/dlg_hlaseni.h"
+#include "presentation/main_form.h"
+#include "presentation/navigation_items.h"
+#include "presentation/uvod.h"
+
+namespace expo::testing {
+
+bool NoticeRecorder::eventFilter(QObject* watched, QEvent* event) {
+    auto* notice = qobject_cast<presentation::TFormDlgHlaseni*>(watched);
+    if (event->type() != QEvent::Show || !notice || !seen_.insert(notice).second) {
+        return false;
+    }
+    Notice& record = notices.emplace_back(notice->lblNadpis->text().toStdString());
+    connect(notice, &presentation::TFormDlgHlaseni::messageTextSet,
+            [this, &record, notice](QString line) {
+                if (record.lines.empty()) {
+                    record.blocking = true;
+                    for (const QWidget* w : QApplication::topLevelWidgets()) {
+                        record.blocking &= w == notice || !w->isVisible() || !w->isEnabled();
+                    }
+                }
+                record.lines.push_back(line.toStdString());
+                if (eachLine) {
+                    eachLine(*notice);
+                }
+            });
+    connect(notice, &QObject::destroyed, [this, &record, notice] {
+        record.freed = true;
+        seen_.erase(notice);
+    });
+    return false;
+}
+
+WindowTest::WindowTest() : savedTmpdir_(std::getenv("TMPDIR")) {
+    ::setenv("TMPDIR", temp.path().c_str(), 1);  // the program's private folder goes below it
+}
+
+WindowTest::~WindowTest() {
+    form_.reset();
+    presentation::setApplicationMainForm(nullptr);
+    presentation::TFormUvod::setPageLoadedHook(nullptr);
+    TFormExpozice::setSearchDialogStep(nullptr);
+    ::setenv("TMPDIR", savedTmpdir_.c_str(), 1);
+    for (const std::string& m : takeMessages()) {
+        ADD_FAILURE() << "message box " << m;
+    }
+}
+
+std::string WindowTest::writeDisc(const std::string& config, const Files& files) {
+    temp.write("disc/config.ini", text::cp("[uvod]\nurl=uvod.html\n" + config));
+    temp.write("disc/uvod.html",
+               "<a href='appexit.html'>x</a><a href='jazyk0.html'>0</a><a href='jazyk1.html'>1</a>"
+               "<a href='jazyk2.html'>2</a><a href='jazyk3.html'>3</a><a href='jazyk4.html'>4</a>");
+    temp.write("disc/data/data0.dat", read(EXPO_DISC_DIR "/data/data0.dat"));
+    for (const auto& [name, utf8] : files) {
+        temp.write("disc/" + name, text::cp(utf8));
+    }
+    return (temp.path() / "disc").string();
+}
+
+void WindowTest::followOnIntro(Lines hrefs) {
+    presentation::TFormUvod::setPageLoadedHook(
+        [hrefs = std::deque<std::string>(hrefs.begin(), hrefs.end())](auto& intro) mutable {
+            if (!hrefs.empty()) {
+                clickInPage(*intro.WebBrowserUvod, "a[href='" + hrefs.front() + "']");
+                hrefs.pop_front();
+            }
+        });
+}
+
+TFormExpozice& WindowTest::open(const std::string& disc, int language) {
+    disc_ = disc;
+    os::setProgramFolder(disc);
+    EXPECT_TRUE(os::setCurrentDirectory(disc));  // the data files lie below it
+    if (language >= 0) {
+        followOnIntro({"jazyk" + std::to_string(language) + ".html"});
+    }
+    form_.reset();
+    form_ = std::make_unique<TFormExpozice>();
+    presentation::setApplicationMainForm(form_.get());
+    form_->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(form_.get(), kPatienceMs));
+    settle();
+    return *form_;
+}
+
+QTreeWidgetItem* WindowTest::node(std::initializer_list<const char*> captions) {
+    QTreeWidgetItem* found = form_->TreeViewNavigace->invisibleRootItem();
+    for (const char* caption : captions) {
+        QTreeWidgetItem* parent = std::exchange(found, nullptr);
+        for (int i = 0; i < parent->childCount() && !found; ++i) {
+            found = parent->child(i)->text(0) == ui::toQ(text::cp(caption)) ? parent->child(i)
+                                                                            : nullptr;
+        }
+        if (!found) {
+            ADD_FAILURE() << "no tree node " << caption;
+            return nullptr;
+        }
+    }
+    return found;
+}
+
+void WindowTest::click(QTreeWidgetItem* item) {
+    QTreeWidget& tree = *form_->TreeViewNavigace;
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(item).center());
+    settle();
+}
+
+Lines WindowTest::rows(const QListWidget& list) {
+    Lines names;
+    for (int i = 0; i < list.count(); ++i) {
+        names.push_back(list.item(i)->text().toStdString());
+    }
+    return names;
+}
+
+std::string WindowTest::selectedCaption() {
+    const presentation::NavNode* node =
+        presentation::navNodeOf(form_->TreeViewNavigace->currentItem());
+    return node ? text::cp1250ToUtf8(node->caption) : "";
+}
+
+void WindowTest::keepExhibitors(const std::set<int64_t>& katIds) {
+    ds::Packet packet = ds::readPacketFile(EXPO_DISC_DIR "/data/data2.dat");
+    const size_t key = 0;  // KAT_ID
+    EXPECT_EQ(packet.fields[key].name, "KAT_ID");
+    std::erase_if(packet.rows,
+                  [&](const auto& row) { return !katIds.contains(std::get<int64_t>(row[key])); });
+    form_->catalogue().CDSZaznamy.loadFromPacket(std::move(packet));
+}
+
+bool WindowTest::follow(const std::string& url) {
+    bool cancel = false;
+    form_->WebBrowserBeforeNavigate2(text::utf8ToCp1250(url), cancel);
+    settle();
+    return cancel;
+}
+
+std::string WindowTest::shownUrl(browser::WebBrowser& browser) {
+    const QUrl url = browser.view()->url();
+    return (url.isLocalFile() ? url.toLocalFile() : url.toString()).toStdString();
+}
+
+void WindowTest::waitShown(browser::WebBrowser& browser, const std::string& page) {
+    EXPECT_TRUE(waitFor([&] {
+        return shownUrl(browser) == page && browser.readyState() == browser::ReadyState::Complete;
+    })) << "shown: "
+        << shownUrl(browser) << ", expected: " << page;
+}
+
+// A page that has just loaded may not run scripts yet: the click is tried until it is made.
+void WindowTest::clickInPage(browser::WebBrowser& browser, const std::string& selector) {
+    const QPointer<browser::WebBrowser> alive(&browser);
+    browser.view()->page()->runJavaScript(
+        QStringLiteral("(function(){var e=document.querySelector(\"%1\");"
+                       "if(!e)return false;e.click();return true;})()")
+            .arg(QString::fromStdString(selector)),
+        [alive, selector](const QVariant& clicked) {
+            if (alive && !clicked.toBool()) {
+                QTimer::singleShot(50, alive, [alive, selector] { clickInPage(*alive, selector); });
+            }
+        });
+}
+
+std::string WindowTest::pageText(browser::WebBrowser& browser) {
+    QVariant shown;
+    browser.view()->page()->runJavaScript("document.body.innerText",
+                                          [&](QVariant v) { shown = v; });
+    EXPECT_TRUE(waitFor([&] { return shown.isValid(); }));
+    return shown.toString().trimmed().toStdString();
+}
+
+void WindowTest::settle() {
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        QCoreApplication::sendPostedEvents();
+    }
+}
+
+Lines WindowTest::takeMessages() {
+    static const char* const kinds[] = {"Error", "Information", "Standard", "Fatal"};
+    Lines texts;
+    for (const ui::Message& m : sink.besidesScreenNotice()) {
+        texts.push_back(kinds[int(m.kind)] + (": " + text::cp1250ToUtf8(m.text)));
+    }
+    std::erase_if(sink.messages, [](const ui::Message& m) {
+        return m.kind != ui::MessageKind::StandardInformation;
+    });
+    return texts;
+}
+
+}  // namespace expo::testing
