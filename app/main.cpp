@@ -3,8 +3,8 @@
 #include <QApplication>
 
 #include "platform/ui/qt_translations.h"
-#include "presentation/expozice.h"
-#include "presentation/start.h"
+#include "presentation/mainwindow/expozice.h"
+#include "presentation/mainwindow/start.h"
 #include "search/search_command.h"
 
 int main(int argc, char** argv) {

@@ -3,8 +3,8 @@
 // detail filter on its detail dataset linked to the exhibitors on KAT_ID. Qt-free.
 #include <vector>
 
-#include "presentation/catalogue.h"
-#include "presentation/exhibitor_list.h"
+#include "presentation/catalogue/catalogue.h"
+#include "presentation/catalogue/exhibitor_list.h"
 #include "search/search_filter.h"
 
 namespace expo::search {

@@ -18,7 +18,7 @@
 #include "platform/ui/guard.h"
 #include "platform/ui/pump.h"
 #include "platform/ui/text_room.h"
-#include "presentation/expozice.h"
+#include "presentation/mainwindow/expozice.h"
 #include "search/code_lists.h"
 #include "search/drop_down_combo.h"
 #include "search/widgets.h"

@@ -14,7 +14,7 @@
 
 #include "platform/ui/guard.h"
 #include "platform/ui/text_room.h"
-#include "presentation/expozice.h"
+#include "presentation/mainwindow/expozice.h"
 #include "search/code_lists.h"
 #include "search/dlg_hledani.h"
 #include "search/dlg_vyber_nom.h"

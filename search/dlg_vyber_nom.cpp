@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QTableWidget>
 
-#include "presentation/expozice.h"
+#include "presentation/mainwindow/expozice.h"
 #include "search/code_lists.h"
 #include "search/widgets.h"
 

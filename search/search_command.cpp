@@ -6,8 +6,8 @@
 #include "platform/text/text.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/pump.h"
-#include "presentation/exhibitor_list_view.h"
-#include "presentation/expozice.h"
+#include "presentation/mainwindow/expozice.h"
+#include "presentation/widgets/exhibitor_list_view.h"
 #include "search/advanced_search.h"
 #include "search/dlg_hledani.h"
 

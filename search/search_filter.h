@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/text/error.h"
-#include "presentation/language_texts.h"
+#include "presentation/settings/language_texts.h"
 
 namespace expo::search {
 

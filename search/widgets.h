@@ -7,7 +7,7 @@
 
 #include "platform/text/text.h"
 #include "platform/ui/qtext.h"
-#include "presentation/named.h"
+#include "presentation/widgets/named.h"
 
 namespace expo::search {
 

@@ -16,7 +16,7 @@
 
 #include "bench/dataset/generate.h"
 #include "bench/dataset/sqlite_catalogue.h"
-#include "presentation/catalogue.h"
+#include "presentation/catalogue/catalogue.h"
 
 namespace {
 

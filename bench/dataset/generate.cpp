@@ -6,7 +6,7 @@
 #include <random>
 
 #include "platform/text/text.h"
-#include "presentation/catalogue.h"
+#include "presentation/catalogue/catalogue.h"
 
 namespace expo::bench {
 namespace {

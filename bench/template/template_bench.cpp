@@ -9,8 +9,8 @@
 #include "platform/dataset/dataset.h"
 #include "platform/ini/inifile.h"
 #include "platform/text/text.h"
-#include "presentation/template_engine.h"
-#include "presentation/template_keywords.h"
+#include "presentation/page/template_engine.h"
+#include "presentation/page/template_keywords.h"
 
 namespace {
 

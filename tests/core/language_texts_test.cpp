@@ -1,6 +1,6 @@
 // The language texts: sections as the disc spells them, defaults, the rules for a missing and an
 // empty value, and what is put around a text.
-#include "presentation/language_texts.h"
+#include "presentation/settings/language_texts.h"
 
 #include <gtest/gtest.h>
 

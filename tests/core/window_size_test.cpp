@@ -1,5 +1,5 @@
 // Window and navigation panel sizes from config.ini.
-#include "presentation/window_size.h"
+#include "presentation/settings/window_size.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 
 #include "platform/text/error.h"
 #include "platform/text/text.h"
-#include "presentation/catalogue.h"
+#include "presentation/catalogue/catalogue.h"
 #include "tests/core/temp_folder.h"
 #include "tests/dataset/support.h"
 

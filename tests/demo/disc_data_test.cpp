@@ -9,9 +9,9 @@
 #include <string>
 
 #include "platform/text/text.h"
-#include "presentation/catalogue.h"
-#include "presentation/catalogue_loading.h"
-#include "presentation/navigation.h"
+#include "presentation/catalogue/catalogue.h"
+#include "presentation/catalogue/catalogue_loading.h"
+#include "presentation/navigation/navigation.h"
 #include "tests/demo/disc_support.h"
 
 namespace expo::demotest {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "platform/text/text.h"
-#include "presentation/catalogue.h"
-#include "presentation/exhibitor_page.h"
+#include "presentation/catalogue/catalogue.h"
+#include "presentation/page/exhibitor_page.h"
 #include "tests/demo/disc_support.h"
 
 namespace expo::demotest {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/text/text.h"
-#include "presentation/navigation.h"
+#include "presentation/navigation/navigation.h"
 #include "tests/demo/disc_support.h"
 
 namespace expo::demotest {

@@ -1,6 +1,6 @@
 // The full-text match of one page and the walk over the navigation tree: which pages are read,
 // in which order, what each hit says, and what a failing read leaves behind.
-#include "presentation/fulltext.h"
+#include "presentation/catalogue/fulltext.h"
 
 #include <gtest/gtest.h>
 

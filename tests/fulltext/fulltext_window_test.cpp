@@ -4,7 +4,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-#include "presentation/splitter_bar.h"
+#include "presentation/widgets/splitter_bar.h"
 #include "tests/support/window_fixture.h"
 
 namespace expo::testing {

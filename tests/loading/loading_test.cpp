@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QWebEngineView>
 
-#include "presentation/splitter_bar.h"
+#include "presentation/widgets/splitter_bar.h"
 #include "tests/support/window_fixture.h"
 
 namespace expo::testing {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "presentation/link_words.h"
+#include "presentation/navigation/link_words.h"
 
 namespace expo::presentation {
 namespace {

@@ -1,4 +1,4 @@
-#include "presentation/link_words.h"
+#include "presentation/navigation/link_words.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "presentation/look.h"
+#include "presentation/settings/look.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // The navigation tree and the path bar above the page.
-#include "presentation/navigation.h"
+#include "presentation/navigation/navigation.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 
-#include "presentation/path_bar.h"
+#include "presentation/navigation/path_bar.h"
 #include "tests/logic/support.h"
 
 namespace expo::presentation {

@@ -5,7 +5,7 @@
 
 #include "platform/ini/inifile.h"
 #include "platform/text/text.h"
-#include "presentation/navigation.h"
+#include "presentation/navigation/navigation.h"
 
 namespace expo::testing {
 

@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "presentation/dlg_hlaseni.h"
-#include "presentation/start.h"
-#include "presentation/uvod.h"
+#include "presentation/mainwindow/start.h"
+#include "presentation/windows/dlg_hlaseni.h"
+#include "presentation/windows/uvod.h"
 #include "tests/support/window_fixture.h"
 
 namespace expo::testing {

@@ -9,8 +9,8 @@
 
 #include "platform/text/error.h"
 #include "platform/text/text.h"
-#include "presentation/notebook.h"
-#include "presentation/notebook_export.h"
+#include "presentation/catalogue/notebook.h"
+#include "presentation/catalogue/notebook_export.h"
 #include "tests/template/page_data.h"
 
 namespace expo::presentation {

@@ -12,8 +12,8 @@
 #include <QTextLayout>
 
 #include "platform/ui/save_dialog.h"
-#include "presentation/dlg_jednoduchy_export.h"
-#include "presentation/exhibitor_list_view.h"
+#include "presentation/widgets/exhibitor_list_view.h"
+#include "presentation/windows/dlg_jednoduchy_export.h"
 #include "tests/support/window_fixture.h"
 
 namespace expo::testing {

@@ -3,9 +3,9 @@
 // exhibitor's page in the program's private temporary folder; then the path bar.
 #include <sys/stat.h>
 
-#include "presentation/exhibitor_list_view.h"
-#include "presentation/navigation_items.h"
-#include "presentation/splitter_bar.h"
+#include "presentation/navigation/navigation_items.h"
+#include "presentation/widgets/exhibitor_list_view.h"
+#include "presentation/widgets/splitter_bar.h"
 #include "tests/support/window_fixture.h"
 
 namespace expo::testing {

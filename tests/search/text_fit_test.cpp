@@ -10,7 +10,7 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 
-#include "presentation/dlg_jednoduchy_export.h"
+#include "presentation/windows/dlg_jednoduchy_export.h"
 #include "search/dlg_hledani.h"
 #include "search/dlg_vyber_nom.h"
 #include "tests/support/window_fixture.h"

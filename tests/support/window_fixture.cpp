@@ -4,10 +4,10 @@
 #include <QWebEngineView>
 
 #include "platform/dataset/packet.h"
-#include "presentation/dlg_hlaseni.h"
-#include "presentation/main_form.h"
-#include "presentation/navigation_items.h"
-#include "presentation/uvod.h"
+#include "presentation/mainwindow/main_form.h"
+#include "presentation/navigation/navigation_items.h"
+#include "presentation/windows/dlg_hlaseni.h"
+#include "presentation/windows/uvod.h"
 
 namespace expo::testing {
 

@@ -7,7 +7,7 @@
 
 #include "platform/text/error.h"
 #include "platform/text/text.h"
-#include "presentation/exhibitor_page.h"
+#include "presentation/page/exhibitor_page.h"
 #include "tests/core/temp_folder.h"
 #include "tests/template/page_data.h"
 

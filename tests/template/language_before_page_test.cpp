@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/text/text.h"
-#include "presentation/exhibitor_page.h"
+#include "presentation/page/exhibitor_page.h"
 #include "tests/template/page_data.h"
 
 namespace expo::testing {

@@ -8,7 +8,7 @@
 
 #include "platform/dataset/dataset.h"
 #include "platform/ini/inifile.h"
-#include "presentation/template_keywords.h"
+#include "presentation/page/template_keywords.h"
 
 namespace expo::testing {
 

@@ -1,0 +1,152 @@
+// What the window shows for a navigation node, and the navigation tree's handlers: a change of
+// the selected node shows it; a click on the node already selected shows its page again (after
+// links inside that page were followed), but only once a click has armed the tree, so the click
+// that selects a node, and the first click after a node was selected with the keyboard or a
+// node was expanded or collapsed, show nothing.
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QTreeWidget>
+
+#include "platform/browser/webbrowser.h"
+#include "platform/text/text.h"
+#include "platform/ui/guard.h"
+#include "platform/ui/pump.h"
+#include "presentation/mainwindow/expozice.h"
+#include "presentation/navigation/navigation_items.h"
+#include "presentation/page/page_paths.h"
+#include "presentation/widgets/event_tap.h"
+#include "presentation/widgets/exhibitor_list_view.h"
+#include "presentation/widgets/panel_button.h"
+#include "presentation/widgets/splitter_bar.h"
+
+namespace expo::presentation {
+
+void TFormExpozice::ShowNodeContent(QTreeWidgetItem* node) {
+    writeStatusBar({});
+    FSectionFilter.clear();
+    const NavNode* shown = navNodeOf(node);
+    if (!shown) {
+        WebBrowser->navigate("about:blank");
+        return;
+    }
+    const TNodeData& data = shown->data;
+    const std::string url = text::trim(data.Url);
+    const std::string filter = text::trim(data.Filter);
+    switch (data.Kind) {
+        case NodeKind::Page:
+        case NodeKind::ExhibitorItem:
+            showTreeAlone();
+            if (url.empty()) {
+                WebBrowser->navigate("about:blank");
+            } else {
+                ui::BusyCursor busy;
+                WebBrowser->navigate(discPageTarget(url));
+            }
+            return;
+        case NodeKind::CatalogueSection:
+            if (!filter.empty()) {
+                showTreeOverList();
+                FillExhibitorList(filter);
+                const bool listed = exhibitorKeyOf(ListBoxSeznamFirem->item(0)).has_value();
+                PnlDoZapisniku->setEnabled(listed);
+                return;
+            }
+            break;
+    }
+    WebBrowser->navigate("about:blank");
+}
+
+// A page node: the tree fills the left panel above the full-text search.
+void TFormExpozice::showTreeAlone() {
+    PanelSeznamFirem->hide();
+    SplitterFirmy->hide();
+    PanelFulltext->show();
+    TreeViewNavigace->setMinimumHeight(0);
+    TreeViewNavigace->setMaximumHeight(QWIDGETSIZE_MAX);
+}
+
+// A catalogue section: the tree at its kept height, the exhibitor list under it.
+void TFormExpozice::showTreeOverList() {
+    PanelSeznamFirem->show();
+    SplitterFirmy->show();
+    PanelFulltext->hide();
+    PanelBackHledani->hide();
+    SplitterHledani->hide();
+    TreeViewNavigace->setFixedHeight(FTreeHeight);
+}
+
+// A node chosen in the tree ends the criteria search's selection.
+void TFormExpozice::showChosenNode(QTreeWidgetItem* node) {
+    FSelectionList.clear();
+    ShowNodeContent(node);
+    BuildPathBar(node, false);
+}
+
+void TFormExpozice::TreeViewNavigaceChange(QTreeWidgetItem* node) {
+    if (!node) {
+        return;
+    }
+    showChosenNode(node);
+    FTreeClickArmed = false;
+}
+
+void TFormExpozice::TreeViewNavigaceClick() {
+    QTreeWidgetItem* node = TreeViewNavigace->currentItem();
+    const NavNode* shown = navNodeOf(node);
+    if (FTreeClickArmed && shown && shown->data.Kind == NodeKind::Page) {
+        showChosenNode(node);
+    }
+    FTreeClickArmed = true;
+}
+
+void TFormExpozice::TreeViewNavigaceExpandedOrCollapsed() {
+    FTreeClickArmed = false;
+}
+
+void TFormExpozice::connectPageHandlers() {
+    connect(TreeViewNavigace, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* node) { ui::guard([&] { TreeViewNavigaceChange(node); }); });
+    new EventTap(TreeViewNavigace->viewport(), QEvent::MouseButtonRelease, [this](QEvent& e) {
+        if (static_cast<QMouseEvent&>(e).button() == Qt::LeftButton) {
+            ui::guard([&] { TreeViewNavigaceClick(); });
+        }
+    });
+    connect(TreeViewNavigace, &QTreeWidget::itemExpanded, this,
+            [this] { TreeViewNavigaceExpandedOrCollapsed(); });
+    connect(TreeViewNavigace, &QTreeWidget::itemCollapsed, this,
+            [this] { TreeViewNavigaceExpandedOrCollapsed(); });
+    // The path bar never names a node of a tree that is gone: emptying the tree, or taking
+    // nodes out of it, empties the bar, which stays so until a node is shown again.
+    connect(TreeViewNavigace->model(), &QAbstractItemModel::modelAboutToBeReset, this,
+            [this] { ClearPathBar(); });
+    connect(TreeViewNavigace->model(), &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this] { ClearPathBar(); });
+
+    new EventTap(ListBoxSeznamFirem->viewport(), QEvent::MouseButtonPress, [this](QEvent& e) {
+        ListBoxSeznamFiremMouseDown(static_cast<QMouseEvent&>(e).position().toPoint());
+    });
+    new EventTap(ListBoxSeznamFirem, QEvent::KeyRelease, [this](QEvent& e) {
+        const auto& key = static_cast<QKeyEvent&>(e);
+        if (!key.isAutoRepeat()) {
+            ListBoxSeznamFiremKeyUp(key.key());
+        }
+    });
+    connect(ActVse, &QAction::triggered, this, [this] { ui::guard([&] { ActVseExecute(); }); });
+    connect(ActNovinky, &QAction::triggered, this,
+            [this] { ui::guard([&] { ActNovinkyExecute(); }); });
+    connect(ActExponaty, &QAction::triggered, this,
+            [this] { ui::guard([&] { ActExponatyExecute(); }); });
+
+    LabelInfo->setTextFormat(Qt::PlainText);
+    WebBrowserInfo->setBeforeNavigate([this](const std::string& url, bool& cancel) {
+        WebBrowserInfoBeforeNavigate2(url, cancel);
+    });
+    new EventTap(this, QEvent::Resize, [this](QEvent&) { rebuildPathBarLater(); });
+    connect(SplitterWeb, &SplitterBar::moved, this, [this] { rebuildPathBarLater(); });
+}
+
+}  // namespace expo::presentation

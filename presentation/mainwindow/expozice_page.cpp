@@ -1,0 +1,105 @@
+// Showing an exhibitor's page. The page is made first, from the template and the exhibitor's
+// records; then the page browser is blanked and waited for, and the page is written to
+// "temp.html" in the program's private temporary folder and shown from there.
+//
+// The wait for the blank page lets other events run, among them clicks and keys that ask for
+// another exhibitor. Such a request is not started inside the wait, where its filters and
+// language columns would mix with this page's: it is kept, and once this page is shown the last
+// request kept is shown the same way.
+#include <chrono>
+#include <utility>
+
+#include "platform/browser/webbrowser.h"
+#include "platform/os/files.h"
+#include "platform/os/paths.h"
+#include "platform/text/text.h"
+#include "platform/ui/pump.h"
+#include "presentation/mainwindow/expozice.h"
+#include "presentation/page/exhibitor_page.h"
+#include "presentation/page/page_paths.h"
+
+namespace expo::presentation {
+namespace {
+
+// A browser that never reports the blank page complete does not hold the program: after this
+// the page is written and shown all the same.
+constexpr std::chrono::seconds kBlankPageWait{5};
+
+}  // namespace
+
+void TFormExpozice::ShowExhibitorPage(int katId) {
+    if (FExhibitorPageBusy) {
+        FPendingExhibitor = katId;
+        return;
+    }
+    FExhibitorPageBusy = true;
+    // An error ends the showing; a request kept meanwhile goes with it.
+    struct Done {
+        TFormExpozice& form;
+        ~Done() {
+            form.FExhibitorPageBusy = false;
+            form.FPendingExhibitor.reset();
+        }
+    } done{*this};
+    for (std::optional<int> next = katId; next; next = std::exchange(FPendingExhibitor, {})) {
+        showOneExhibitorPage(*next);
+    }
+}
+
+void TFormExpozice::showOneExhibitorPage(int katId) {
+    ui::BusyCursor busy;
+    LanguageSuffixes suffixes{FLanguageSuffix, FExpLanguageSuffix};
+    std::optional<std::string> page;
+    try {
+        page =
+            makeExhibitorPage(FCatalogue, text::intToStr(katId), exhibitorPageSettings(), suffixes);
+    } catch (...) {
+        // The columns were chosen before the template was read and filled. The page asked for
+        // cannot be shown: the browser is blanked rather than left on another exhibitor's page.
+        keepLanguageSuffixes(suffixes);
+        WebBrowser->navigate("about:blank");
+        throw;
+    }
+    keepLanguageSuffixes(suffixes);
+    if (!page) {
+        return;  // no such exhibitor: the browser keeps its page
+    }
+
+    WebBrowser->navigate("about:blank");
+    ui::pumpUntil([this] { return WebBrowser->readyState() == browser::ReadyState::Complete; },
+                  kBlankPageWait);
+
+    const std::string path = privatePagePath("temp.html");
+    os::writeFile(path, *page);
+    WebBrowser->navigate(browserTarget(path));
+}
+
+ExhibitorPageSettings TFormExpozice::exhibitorPageSettings() const {
+    return {.programFolder = os::programFolder(),
+            .exhibitorTemplate = FLook.exhibitorTemplate,
+            .languageName = FLanguageName,
+            .defaultLanguageSuffix = FDefaultLanguageSuffix,
+            .defaultExpLanguageSuffix = FDefaultExpLanguageSuffix,
+            .language = FLanguage,
+            .logoAreas = {.logoArea = FLook.logoArea,
+                          .nomLogoArea = FLook.nomLogoArea,
+                          .brandLogoArea = FLook.brandLogoArea,
+                          .doplInfLogoArea = FLook.doplInfLogoArea},
+            .umisteniIni = FUmisteniIni,
+            .inzeratyIni = FInzeratyIni,
+            .expoziceIni = FExpoziceIni};
+}
+
+std::string TFormExpozice::languageSuffix() {
+    if (!FLanguageSuffix.empty()) {
+        return FLanguageSuffix;
+    }
+    return firstLanguageSuffixOf(FCatalogue.CDSJazyky, FLanguageName, FDefaultLanguageSuffix);
+}
+
+void TFormExpozice::keepLanguageSuffixes(const LanguageSuffixes& suffixes) {
+    FLanguageSuffix = suffixes.languageSuffix;
+    FExpLanguageSuffix = suffixes.expLanguageSuffix;
+}
+
+}  // namespace expo::presentation
