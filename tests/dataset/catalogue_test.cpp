@@ -60,44 +60,6 @@ class CatalogueFolder : public ::testing::Test {
     expo::testing::TempFolder folder;
 };
 
-TEST(CatalogueDeclarations, NamesFilesOrdersAndSwitches) {
-    Catalogue c;
-    const char* names[] = {"CDSJazyky",   "CDSSekce",    "CDSZaznamy", "CDSNomenklatury",
-                           "CDSUmisteni", "CDSExponaty", "CDSZastFir", "CDSZastZnac",
-                           "CDSCisNom",   "CDSCisPloch", "CDSCisStat", "CDSDoplnInf"};
-    const char* orders[] = {"",       "",       "KAT_NAZEV",    "KAT_ID",    "KAT_ID", "KAT_ID",
-                            "KAT_ID", "KAT_ID", "NOM_KOD_SORT", "PLO_ZKRAT", "",       "KAT_ID"};
-    for (int i = 0; i < Catalogue::kDataSetCount; ++i) {
-        SCOPED_TRACE(names[i]);
-        EXPECT_EQ(c.dataSet(i).name(), names[i]);
-        EXPECT_EQ(c.dataSet(i).indexFieldNames(), orders[i]);
-        EXPECT_EQ(c.dataSet(i).filtered(), i >= 8 && i <= 10);
-        EXPECT_EQ(c.dataSet(i).filter(), "");
-        EXPECT_FALSE(c.dataSet(i).active());
-        EXPECT_FALSE(c.dataSet(i).declaredFields().empty());
-    }
-    EXPECT_EQ(Catalogue::fileName(0), "data0.dat");
-    EXPECT_EQ(Catalogue::fileName(11), "data11.dat");
-    EXPECT_EQ(c.DSZaznamy.dataSet(), &c.CDSZaznamy);
-    EXPECT_EQ(c.DSDoplnInf.dataSet(), &c.CDSDoplnInf);
-    EXPECT_EQ(c.DSZastZnac.name(), "DSZastZnac");
-    const std::vector<FieldDef>& exhibitors = c.CDSZaznamy.declaredFields();
-    ASSERT_EQ(exhibitors.size(), 46u);
-    const std::vector<FieldDef> tail{
-        {"KAT_POBOX", FieldType::FixedString, 15, false},
-        {"KAT_PSCPOBOX", FieldType::FixedString, 8, false},
-        {"LOGO1_WIDTH", FieldType::Integer, 4, true},
-        {"LOGO1_HEIGHT", FieldType::Integer, 4, true},
-        {"LOGO2_WIDTH", FieldType::Integer, 4, true},
-        {"LOGO2_HEIGHT", FieldType::Integer, 4, true},
-        {"COUNTEXP", FieldType::Integer, 4, false},
-        {"NOVINKA", FieldType::FixedString, 1, false},
-    };
-    EXPECT_EQ(std::vector<FieldDef>(exhibitors.end() - 8, exhibitors.end()), tail);
-    EXPECT_FALSE(c.CDSZaznamy.findField("UC_PRIH").has_value());
-    EXPECT_EQ(c.CDSUmisteni.fieldByName("KTU_STANEK").name(), "KTU_STANEK");
-}
-
 TEST_F(CatalogueFolder, AllTwelveLoad) {
     writeAll(defaults);
     Catalogue c;

@@ -3,9 +3,7 @@
 
 #include <random>
 
-#include "platform/dataset/filter.h"
 #include "platform/dataset/like_pattern.h"
-#include "platform/dataset/table.h"
 #include "platform/text/error.h"
 #include "platform/text/text.h"
 #include "tests/dataset/support.h"
@@ -48,8 +46,6 @@ struct Case {
 
 const Case kCases[] = {
     {"ID=3", "3"},
-    {"id = 3", "3"},
-    {" \tID = 1 ", "1"},
     {"ID<>3", "1,2,4,5,6"},
     {"SEKCE<>1", "2,4,6"},
     {"ID>2 AND ID<5", "3,4"},
@@ -90,7 +86,6 @@ const Case kCases[] = {
     {"Upper(CITY)=Upper('plzeň')", "6"},
     {"Lower(NAME)='čez'", "3"},
     {"SEKCE in (1,3)", "1,3,4"},
-    {"SEKCE IN ( 1 , 3 )", "1,3,4"},
     {"SEKCE in ()", ""},
     {"SEKCE not in (1)", "2,4,5,6"},
     {"CITY IN ('Brno', 'Praha')", "1,2"},
@@ -110,7 +105,6 @@ const Case kCases[] = {
     {"((upper(NAME) LIKE 'STROJ%') or (upper(NAME) LIKE '%TECH%')) and ((upper(CITY)= 'BRNO'))",
      "1,4"},
     {"((NAME) LIKE 'Stroj%')", "1"},
-    {" Upper(NAME) LIKE 'STROJ%'  and  SEKCE in (1 , 2)", "1,2"},
 };
 
 TEST(DatasetFilter, ExpressionsLetThroughTheirRecords) {
@@ -175,15 +169,12 @@ struct LikeCase {
     bool matches;
 };
 
+// Beside the random comparison below: case, and letters the random patterns do not use.
 const LikeCase kLikeCases[] = {
-    {"%", "", true},          {"", "", true},          {"", "a", false},
-    {"a", "a", true},         {"a", "A", false},       {"a%", "abc", true},
-    {"%c", "abc", true},      {"%b%", "abc", true},    {"a%c", "ac", true},
-    {"a%c", "abdc", true},    {"a%c", "abd", false},   {"a_c", "abc", true},
-    {"a_c", "ac", false},     {"%a%a%", "aa", true},   {"%a%a%", "a", false},
-    {"_%", "", false},        {"%_", "x", true},       {"%%", "x", true},
-    {"a%b%c", "aXbYc", true}, {"a%b%c", "acb", false}, {"%ab%ab", "xabab", true},
-    {"%ab%ab", "ab", false},  {"a%a", "a", false},     {"%_b_", "abbb", true},
+    {"a", "A", false},
+    {"%", "", true},
+    {"a%c", "abdc", true},
+    {"a%b%c", "acb", false},
 };
 
 TEST(DatasetLikePattern, Table) {
@@ -223,39 +214,6 @@ TEST(DatasetLikePattern, AgreesWithBacktrackingOnRandomPatterns) {
         const std::string t = word("ab", 7);
         ASSERT_EQ(LikePattern(p).matches(t), likeReference(p, t)) << p << " / " << t;
     }
-}
-
-TEST(DatasetFilter, KeyTermsForTheIndex) {
-    const Table table =
-        tableFromPacket({{field("ID", FieldType::Integer, 4), field("F", FieldType::Float),
-                          field("S", FieldType::String)},
-                         {}});
-    const filter::Resolver resolve = [&](std::string_view name) -> const Column* {
-        for (const Column& c : table.columns) {
-            if (c.def().name == name) {
-                return &c;
-            }
-        }
-        return nullptr;
-    };
-    const auto keys = [&](const char* expression) {
-        std::vector<std::vector<int64_t>> out;
-        const filter::Predicate predicate(expression, resolve);
-        for (const auto& term : predicate.keyTerms()) {
-            EXPECT_EQ(term.column, &table.columns[0]);
-            out.push_back(term.keys);
-        }
-        return out;
-    };
-    using Keys = std::vector<std::vector<int64_t>>;
-    EXPECT_EQ(keys("ID=3"), (Keys{{3}}));
-    EXPECT_EQ(keys("(S='x') AND (ID IN (3, 1, 3))"), (Keys{{1, 3}}));
-    EXPECT_EQ(keys("ID=3 AND ID=4"), (Keys{{3}, {4}}));
-    EXPECT_EQ(keys("3=ID"), (Keys{{3}}));
-    EXPECT_EQ(keys("ID=3 OR ID=4"), Keys{});
-    EXPECT_EQ(keys("NOT ID=3"), Keys{});
-    EXPECT_EQ(keys("ID>3"), Keys{});
-    EXPECT_EQ(keys("F=3"), Keys{});
 }
 
 }  // namespace
