@@ -167,27 +167,5 @@ TEST_F(CatalogueFolder, ReloadingReplacesTheRecords) {
     EXPECT_EQ(c.CDSZastFir.recordCount(), 5);
 }
 
-TEST_F(CatalogueFolder, ExhibitLoopLeavesItsDatasetOnTheFirstRecord) {
-    writeAll([](int file, const FieldDef& f, int row, Value& v) {
-        if (file == 5 && f.name == "KAT_ID") {
-            v = int64_t{row == 1 ? 2 : 1};
-        }
-        if (file == 5 && f.name == "NOM_KOD_SORT") {
-            v = std::string(row == 0 ? "9" : row == 1 ? "5" : "1");
-        }
-    });
-    Catalogue c;
-    loadAll(c);
-    ds::ClientDataSet& exhibits = c.CDSExponaty;
-    exhibits.setFilter("KAT_ID=1");
-    exhibits.setFiltered(true);
-    exhibits.setIndexFieldNames("NOM_KOD_SORT");
-    EXPECT_EQ(ds::testing::column(exhibits, "NOM_KOD_SORT"), (std::vector<std::string>{"1", "9"}));
-    exhibits.setFiltered(false);
-    EXPECT_FALSE(exhibits.eof());
-    EXPECT_EQ(exhibits.text("NOM_KOD_SORT"), "1");
-    EXPECT_EQ(exhibits.recordCount(), 3);
-}
-
 }  // namespace
 }  // namespace expo::presentation

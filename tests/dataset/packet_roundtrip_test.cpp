@@ -163,25 +163,21 @@ TEST(DatasetPacketWriter, ValueOfTheWrongKindOrWidthIsRefused) {
     EXPECT_THROW(writeBinaryPacket(p), Error);
 }
 
-TEST(DatasetCalendar, DayNumbersAndTheirText) {
+TEST(DatasetCalendar, DayNumbersTheirTextAndTheDayOfATimestamp) {
     EXPECT_EQ(dayNumber(1, 1, 1), 1);
     EXPECT_EQ(dayNumber(1996, 11, 30), 728993);
-    for (int64_t day : {int64_t{1}, int64_t{59}, int64_t{60}, int64_t{728993}, int64_t{3652059}}) {
+    for (const int64_t day : {1, 59, 60, 728993, 3652059}) {
         const CivilDate d = civilDate(day);
         EXPECT_EQ(dayNumber(static_cast<int>(d.year), d.month, d.day), day);
     }
     EXPECT_EQ(formatDate(dayNumber(2000, 2, 29)), "2000-02-29");
-    EXPECT_EQ(formatTime(36'000'000 + 5'007), "10:00:05.007");
-    EXPECT_EQ(formatTimestamp(dayNumber(1988, 12, 28) * kMsPerDay + 1), "1988-12-28T00:00:00.001");
-}
-
-TEST(DatasetCalendar, TimestampDayRoundsDown) {
-    EXPECT_EQ(timestampDay(0), 0);
-    EXPECT_EQ(timestampDay(kMsPerDay - 1), 0);
-    EXPECT_EQ(timestampDay(kMsPerDay), 1);
-    EXPECT_EQ(timestampDay(-1), -1);
-    EXPECT_EQ(timestampDay(-kMsPerDay), -1);
-    EXPECT_EQ(timestampDay(-kMsPerDay - 1), -2);
+    EXPECT_EQ(formatTimestamp(dayNumber(1988, 12, 28) * kMsPerDay + 36'005'007),
+              "1988-12-28T10:00:05.007");
+    const std::pair<int64_t, int64_t> days[] = {{0, 0},   {kMsPerDay - 1, 0}, {kMsPerDay, 1},
+                                                {-1, -1}, {-kMsPerDay, -1},   {-kMsPerDay - 1, -2}};
+    for (const auto& [ms, day] : days) {
+        EXPECT_EQ(timestampDay(ms), day) << ms;
+    }
 }
 
 }  // namespace
