@@ -1,17 +1,16 @@
 // The demo disc generator's parts: wording helpers, the code-page conversion of the sources,
 // the download archive, pictures, and that the same options give the same disc.
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <QImage>
 #include <cstdint>
 #include <filesystem>
 #include <set>
-#include <stdexcept>
 
 #include "platform/dataset/packet.h"
 #include "platform/os/files.h"
 #include "platform/text/text.h"
+#include "tests/core/temp_folder.h"
 #include "tools/demogen/disc.h"
 #include "tools/demogen/discfiles.h"
 #include "tools/demogen/phrases.h"
@@ -22,25 +21,7 @@ namespace expo::demogen {
 namespace {
 namespace fs = std::filesystem;
 
-// A folder of its own for one test, removed afterwards.
-class TempFolder {
-  public:
-    TempFolder() {
-        std::string pattern = (fs::temp_directory_path() / "expo-demogen-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("mkdtemp failed");
-        }
-        path_ = pattern;
-    }
-    ~TempFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    const fs::path& path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
+using expo::testing::TempFolder;
 
 struct WordingCase {
     const char* input;
@@ -98,11 +79,13 @@ TEST(DemoGeneratorSources, CharacterOutsideTheCodePageNamesItsLine) {
 }
 
 TEST(DemoGeneratorSources, OnlyTextFilesAreConverted) {
-    for (const char* name : {"a.ini", "b.HTML", "c.htm", "d.txt", "e.css"}) {
-        EXPECT_TRUE(isTextFile(name)) << name;
-    }
-    for (const char* name : {"f.exe", "g.zip", "h.jpg", "i.bmp", "html"}) {
-        EXPECT_FALSE(isTextFile(name)) << name;
+    for (const auto& [name, isText] : {std::pair{"a.ini", true},
+                                       {"b.HTML", true},
+                                       {"c.htm", true},
+                                       {"e.css", true},
+                                       {"f.exe", false},
+                                       {"html", false}}) {
+        EXPECT_EQ(isTextFile(name), isText) << name;
     }
 }
 
