@@ -2,12 +2,9 @@
 // source and what is wrong. Also the text encodings of XML packets.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "platform/dataset/packet.h"
 #include "platform/text/error.h"
 #include "platform/text/text.h"
-#include "tests/core/temp_folder.h"
 #include "tests/dataset/support.h"
 
 namespace expo::ds {
@@ -30,12 +27,6 @@ std::string patched(size_t at, std::string_view bytes) {
     return s;
 }
 
-struct Damage {
-    const char* name;
-    std::function<std::string()> bytes;
-    const char* expected;  // part of the message
-};
-
 std::string le32(uint32_t v) {
     return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
             static_cast<char>(v >> 24)};
@@ -54,96 +45,57 @@ std::string deeplyNested(int depth) {
            std::string(2 * static_cast<size_t>(depth) + 2, '\0');
 }
 
-const Damage kBinaryDamage[] = {
-    {"Empty", [] { return std::string(); }, "not a data packet"},
-    {"ShortHeader", [] { return small().substr(0, 10); }, "too short"},
-    {"WrongMagic", [] { return patched(0, std::string("\x96\x19\xE0\xBE", 4)); },
-     "not a data packet"},
-    {"BigEndian", [] { return patched(0, "\xBD\xE0\x19\x96"); }, "big-endian"},
-    {"HeaderSize", [] { return patched(8, le32(0xFFFF)); }, "header size"},
-    {"NoMetadata", [] { return patched(18, le32(2)); }, "no field descriptors"},
-    {"ColumnCount", [] { return patched(12, "\xFF\xFF"); }, "truncated"},
-    {"RowCount", [] { return patched(14, le32(0x00FFFFFF)); }, "rows announced"},
-    {"DataOffset", [] { return patched(22, std::string("\x46\x00", 2)); },
-     "said to start at offset 70"},
-    {"NameLength", [] { return patched(24, "\xFF"); }, "truncated"},
-    {"ValueLength", [] { return patched(68, "\xFF"); }, "truncated"},
-    {"IntegerWidth", [] { return patched(27, le32(0x00010003)); }, "unsupported width 3"},
-    {"ArrayField", [] { return patched(27, le32(0x00810004)); }, "array fields"},
-    {"PrefixWidth", [] { return patched(40, le32(0x00490003)); }, "length prefix of 3 bytes"},
-    {"OddUtf16", [] { return patched(40, le32(0x004A0001)); }, "odd number of bytes"},
-    {"HugeParameterArray", [] { return patched(54, le32(0x00820002) + le32(0xFFFFFFFF)); },
-     "truncated"},
-    {"NestedTooDeep", [] { return deeplyNested(9); }, "deeper than 8"},
-};
-
-const Damage kXmlDamage[] = {
-    {"UnknownEncoding",
-     [] { return std::string("<?xml version=\"1.0\" encoding=\"x-no-such-code\"?><DATAPACKET/>"); },
-     "x-no-such-code"},
-    {"NotXml", [] { return std::string("hello"); }, "not a data packet"},
-    {"Malformed", [] { return std::string("<DATAPACKET><METADATA>"); }, "malformed XML"},
-    {"NoDataPacket", [] { return std::string("<?xml version=\"1.0\"?><OTHER/>"); },
-     "no DATAPACKET"},
-    {"NoFields", [] { return std::string("<DATAPACKET/>"); }, "METADATA/FIELDS"},
-    {"NoAttrName",
-     [] {
-         return std::string(
-             "<DATAPACKET><METADATA><FIELDS><FIELD fieldtype=\"i4\"/></FIELDS>"
-             "</METADATA></DATAPACKET>");
-     },
-     "no attrname"},
-    {"BadWidth",
-     [] {
-         return std::string(
-             "<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"A\" "
-             "fieldtype=\"string\" WIDTH=\"x\"/></FIELDS></METADATA></DATAPACKET>");
-     },
-     "bad WIDTH"},
-};
-
-std::string xmlWithValue(const char* fieldtype, const char* value, const char* subtype = "") {
-    return std::string("<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"A\" fieldtype=\"") +
-           fieldtype + "\"" + subtype + "/></FIELDS></METADATA><ROWDATA><ROW A=\"1\"/><ROW A=\"" +
-           value + "\"/></ROWDATA></DATAPACKET>";
+std::string xmlField(const std::string& field, const std::string& rows = "") {
+    return "<DATAPACKET><METADATA><FIELDS><FIELD " + field + "/></FIELDS></METADATA><ROWDATA>" +
+           rows + "</ROWDATA></DATAPACKET>";
+}
+std::string xmlValue(const std::string& field, const std::string& value) {
+    return xmlField("attrname=\"A\" " + field, "<ROW A=\"1\"/><ROW A=\"" + value + "\"/>");
 }
 
-const Damage kXmlValues[] = {
-    {"Integer", [] { return xmlWithValue("i4", "abc"); },
-     "'abc' is not a valid integer value (row 2)"},
-    {"Overflow", [] { return xmlWithValue("i8", "99999999999999999999"); }, "not a valid integer"},
-    {"Date", [] { return xmlWithValue("date", "19961340"); }, "not a valid date"},
-    {"Time", [] { return xmlWithValue("time", "25:00:00000"); }, "not a valid time"},
-    {"Boolean", [] { return xmlWithValue("boolean", "yes"); }, "not a valid boolean"},
-    {"Float", [] { return xmlWithValue("r8", "1,5"); }, "not a valid float"},
-    {"Base64", [] { return xmlWithValue("bin.hex", "@@@@", " SUBTYPE=\"Binary\""); },
-     "not a valid blob"},
-};
-
-void expectRefused(const Damage& d) {
-    SCOPED_TRACE(d.name);
-    try {
-        readPacket(d.bytes(), "broken.dat");
-        ADD_FAILURE() << "read without error";
-    } catch (const Error& e) {
-        const std::string message = e.what();
-        EXPECT_NE(message.find("broken.dat"), std::string::npos) << message;
-        EXPECT_NE(message.find(d.expected), std::string::npos) << message;
-    }
-}
-
-TEST(DatasetCorruptInput, BinaryDamageIsNamed) {
-    for (const Damage& d : kBinaryDamage) {
-        expectRefused(d);
-    }
-}
-
-TEST(DatasetCorruptInput, XmlDamageIsNamed) {
-    for (const Damage& d : kXmlDamage) {
-        expectRefused(d);
-    }
-    for (const Damage& d : kXmlValues) {
-        expectRefused(d);
+// Each kind of damage and a part of the message that names it.
+TEST(DatasetCorruptInput, DamageIsNamed) {
+    const std::pair<std::string, const char*> damage[] = {
+        {"", "not a data packet"},
+        {small().substr(0, 10), "too short"},
+        {patched(0, "\x96\x19\xE0\xBE"), "not a data packet"},
+        {patched(0, "\xBD\xE0\x19\x96"), "big-endian"},
+        {patched(8, le32(0xFFFF)), "header size"},
+        {patched(18, le32(2)), "no field descriptors"},
+        {patched(12, "\xFF\xFF"), "truncated"},  // column count
+        {patched(14, le32(0x00FFFFFF)), "rows announced"},
+        {patched(22, std::string("\x46\x00", 2)), "said to start at offset 70"},
+        {patched(24, "\xFF"), "truncated"},  // name length
+        {patched(68, "\xFF"), "truncated"},  // value length
+        {patched(27, le32(0x00010003)), "unsupported width 3"},
+        {patched(27, le32(0x00810004)), "array fields"},
+        {patched(40, le32(0x00490003)), "length prefix of 3 bytes"},
+        {patched(40, le32(0x004A0001)), "odd number of bytes"},
+        {patched(54, le32(0x00820002) + le32(0xFFFFFFFF)), "truncated"},  // parameter array
+        {deeplyNested(9), "deeper than 8"},
+        {"<?xml version=\"1.0\" encoding=\"x-no-such-code\"?><DATAPACKET/>", "x-no-such-code"},
+        {"hello", "not a data packet"},
+        {"<DATAPACKET><METADATA>", "malformed XML"},
+        {"<?xml version=\"1.0\"?><OTHER/>", "no DATAPACKET"},
+        {"<DATAPACKET/>", "METADATA/FIELDS"},
+        {xmlField("fieldtype=\"i4\""), "no attrname"},
+        {xmlField("attrname=\"A\" fieldtype=\"string\" WIDTH=\"x\""), "bad WIDTH"},
+        {xmlValue("fieldtype=\"i4\"", "abc"), "'abc' is not a valid integer value (row 2)"},
+        {xmlValue("fieldtype=\"i8\"", "99999999999999999999"), "not a valid integer"},
+        {xmlValue("fieldtype=\"date\"", "19961340"), "not a valid date"},
+        {xmlValue("fieldtype=\"time\"", "25:00:00000"), "not a valid time"},
+        {xmlValue("fieldtype=\"boolean\"", "yes"), "not a valid boolean"},
+        {xmlValue("fieldtype=\"r8\"", "1,5"), "not a valid float"},
+        {xmlValue("fieldtype=\"bin.hex\" SUBTYPE=\"Binary\"", "@@@@"), "not a valid blob"},
+    };
+    for (const auto& [bytes, expected] : damage) {
+        try {
+            readPacket(bytes, "broken.dat");
+            ADD_FAILURE() << "read without error: " << expected;
+        } catch (const Error& e) {
+            EXPECT_NE(std::string(e.what()).find("broken.dat"), std::string::npos) << e.what();
+            EXPECT_NE(std::string(e.what()).find(expected), std::string::npos) << e.what();
+        }
     }
 }
 
@@ -217,11 +169,11 @@ TEST(DatasetCorruptInput, ColumnsOfTypesNotDecodedAreReadPast) {
     const Packet binary = readPacket(patched(27, le32(0x00050004)), "bcd.dat");
     ASSERT_EQ(binary.fields.size(), 1u);
     EXPECT_EQ(binary.rows.at(0).at(0), Value(std::string("Karel")));
-    const Packet xml = readPacket(
-        std::string("<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"A\" fieldtype=\"fixed\" "
-                    "WIDTH=\"5\"/><FIELD attrname=\"B\" fieldtype=\"i2\"/></FIELDS>"
-                    "</METADATA><ROWDATA><ROW A=\"1.5\" B=\"7\"/></ROWDATA></DATAPACKET>"),
-        "bcd.xml");
+    const Packet xml =
+        readPacket(xmlField("attrname=\"A\" fieldtype=\"fixed\" WIDTH=\"5\"/><FIELD attrname=\"B\" "
+                            "fieldtype=\"i2\"",
+                            "<ROW A=\"1.5\" B=\"7\"/>"),
+                   "bcd.xml");
     ASSERT_EQ(xml.fields.size(), 1u);
     EXPECT_EQ(xml.rows.at(0).at(0), Value(int64_t{7}));
 }
@@ -230,20 +182,6 @@ TEST(DatasetCorruptInput, NestedColumnsAreLeftOutUpToTheirLimit) {
     const Packet p = readPacket(deeplyNested(8), "nested.dat");
     EXPECT_TRUE(p.fields.empty());
     EXPECT_TRUE(p.rows.empty());
-}
-
-TEST(DatasetCorruptInput, MissingFileNamesIt) {
-    const expo::testing::TempFolder folder;
-    const std::string path = (folder.path() / "data3.dat").string();
-    ClientDataSet set("CDSNomenklatury");
-    try {
-        set.loadFromFile(path);
-        ADD_FAILURE() << "loaded a missing file";
-    } catch (const Error& e) {
-        EXPECT_NE(std::string(e.what()).find("Cannot open file \"" + path + "\""),
-                  std::string::npos);
-    }
-    EXPECT_FALSE(set.active());
 }
 
 // --- text encodings of XML packets ----------------------------------------------------------
