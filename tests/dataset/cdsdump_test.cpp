@@ -59,19 +59,6 @@ TEST(DatasetCdsdump, FilteredAndOrderedRecords) {
         "]\n");
 }
 
-TEST(DatasetCdsdump, FieldLines) {
-    EXPO_REQUIRE_CONFORMANCE();
-    const Output run = cdsdump(conformanceFile("reservat.cds") + " --fields");
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.output,
-              "ResNo\tinteger\t4\toptional\nEventNo\tinteger\t4\toptional\n"
-              "CustNo\tinteger\t4\toptional\nNumTickets\tinteger\t4\toptional\n"
-              "Amt_Paid\tfloat\t0\toptional\nPay_Method\tstring\t10\toptional\n"
-              "Card_No\tstring\t20\toptional\nCard_Exp\tdate\t0\toptional\n"
-              "Pay_Notes\tmemo\t30\toptional\nPurge_Date\tdate\t0\toptional\n"
-              "Paid\tboolean\t0\toptional\n");
-}
-
 TEST(DatasetCdsdump, TextInUtf8BlobsBySizeNullsAsNull) {
     const expo::testing::TempFolder folder;
     const std::string path = folder.write(
