@@ -120,22 +120,6 @@ TEST_F(CatalogueFolder, BrandsFailingTwiceRaiseTheSecondError) {
     EXPECT_FALSE(c.CDSZastZnac.findField("LOGO_ID").has_value());
 }
 
-TEST_F(CatalogueFolder, MissingFileFailsAndLeavesTheOthers) {
-    writeAll(defaults);
-    std::filesystem::remove(folder.path() / "data3.dat");
-    Catalogue c;
-    c.load(2, folder.path().string());
-    try {
-        c.load(3, folder.path().string());
-        ADD_FAILURE();
-    } catch (const Error& e) {
-        EXPECT_NE(std::string(e.what()).find("Cannot open file"), std::string::npos);
-        EXPECT_NE(std::string(e.what()).find("data3.dat"), std::string::npos);
-    }
-    EXPECT_TRUE(c.CDSZaznamy.active());
-    EXPECT_FALSE(c.CDSNomenklatury.active());
-}
-
 TEST_F(CatalogueFolder, ReloadingReplacesTheRecords) {
     writeAll(defaults);
     Catalogue c;

@@ -90,21 +90,6 @@ TEST_P(PacketRoundTrip, NoFieldsAndNoRows) {
     EXPECT_TRUE(back.rows.empty());
 }
 
-TEST_P(PacketRoundTrip, ManyRowsThroughADataset) {
-    Packet p;
-    p.fields = {field("KAT_ID", FieldType::Integer, 4), field("N", FieldType::FixedString, 30)};
-    for (int i = 0; i < 5000; ++i) {
-        p.rows.push_back(
-            {int64_t{i}, i % 7 == 0 ? Value(Null{}) : Value("name " + std::to_string(i))});
-    }
-    ClientDataSet set("CDSTest");
-    set.loadFromPacket(GetParam().read(GetParam().write(p), "test"));
-    EXPECT_EQ(set.recordCount(), 5000);
-    set.setFilter("KAT_ID=4321");
-    set.setFiltered(true);
-    EXPECT_EQ(set.text("N"), "name 4321");
-}
-
 INSTANTIATE_TEST_SUITE_P(Dataset, PacketRoundTrip,
                          ::testing::Values(Form{"binary", writeBinaryPacket, readBinaryPacket},
                                            Form{"xml", writeXmlPacket, readXmlPacket}),
