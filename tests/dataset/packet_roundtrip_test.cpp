@@ -57,43 +57,22 @@ Packet everyType() {
     return p;
 }
 
-struct Form {
-    const char* name;
-    std::string (*write)(const Packet&);
-    Packet (*read)(std::string_view, const std::string&);
-};
-
-class PacketRoundTrip : public ::testing::TestWithParam<Form> {};
-
-TEST_P(PacketRoundTrip, EveryTypeWithNullsComesBack) {
-    const Packet p = everyType();
-    const std::string bytes = GetParam().write(p);
-    const Packet back = GetParam().read(bytes, "test");
-    ASSERT_EQ(back.fields.size(), p.fields.size());
-    for (size_t i = 0; i < p.fields.size(); ++i) {
-        EXPECT_EQ(back.fields[i], p.fields[i]) << p.fields[i].name;
+// Either form gives every value back, nulls included; the reader picks the form by itself.
+TEST(DatasetPacketRoundTrip, EveryTypeWithNullsComesBack) {
+    const std::pair<std::string (*)(const Packet&),
+                    Packet (*)(std::string_view, const std::string&)>
+        forms[] = {{writeBinaryPacket, readBinaryPacket}, {writeXmlPacket, readXmlPacket}};
+    for (const auto& [write, read] : forms) {
+        const Packet p = everyType();
+        const std::string bytes = write(p);
+        const Packet back = read(bytes, "test");
+        EXPECT_EQ(back.fields, p.fields);
+        EXPECT_EQ(back.rows, p.rows);
+        EXPECT_EQ(readPacket(bytes, "test").rows, p.rows);
+        const Packet empty = read(write(Packet{}), "test");
+        EXPECT_TRUE(empty.fields.empty() && empty.rows.empty());
     }
-    ASSERT_EQ(back.rows.size(), p.rows.size());
-    for (size_t r = 0; r < p.rows.size(); ++r) {
-        for (size_t c = 0; c < p.fields.size(); ++c) {
-            EXPECT_EQ(back.rows[r][c], p.rows[r][c])
-                << "row " << r << " field " << p.fields[c].name;
-        }
-    }
-    // The reader picks the form by itself.
-    EXPECT_EQ(readPacket(bytes, "test").rows, back.rows);
 }
-
-TEST_P(PacketRoundTrip, NoFieldsAndNoRows) {
-    const Packet back = GetParam().read(GetParam().write(Packet{}), "test");
-    EXPECT_TRUE(back.fields.empty());
-    EXPECT_TRUE(back.rows.empty());
-}
-
-INSTANTIATE_TEST_SUITE_P(Dataset, PacketRoundTrip,
-                         ::testing::Values(Form{"binary", writeBinaryPacket, readBinaryPacket},
-                                           Form{"xml", writeXmlPacket, readXmlPacket}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 std::string hex(std::string_view s) {
     std::string out;
