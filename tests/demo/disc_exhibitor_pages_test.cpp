@@ -3,12 +3,12 @@
 // page they were made for.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 #include "platform/text/text.h"
 #include "presentation/catalogue.h"
 #include "presentation/exhibitor_page.h"
+#include "presentation/language_texts.h"
 #include "tests/demo/disc_support.h"
 
 namespace expo::demotest {
@@ -18,61 +18,47 @@ using text::cp;
 
 class DemoExhibitorPages : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        catalogue_ = std::make_unique<presentation::Catalogue>();
-        for (int i = 0; i < presentation::Catalogue::kDataSetCount; ++i) {
-            catalogue_->load(i, disc() + "data");
-        }
-        config_ = std::make_unique<IniFile>(discIni("config.ini"));
-        inzeraty_ = std::make_unique<IniFile>(discIni("Inzeraty\\index.ini"));
-        expozice_ = std::make_unique<IniFile>(discIni("Expozice\\index.ini"));
-        umisteni_ = std::make_unique<IniFile>(discIni("Umisteni\\umisteni.ini"));
-    }
-    static void TearDownTestSuite() {
-        catalogue_.reset();
-        config_.reset();
-        inzeraty_.reset();
-        expozice_.reset();
-        umisteni_.reset();
-    }
-
-    // The page of `katId` in `language`, made as the viewer makes it from the settings.
+    // The page of `katId` in `language`, made as the viewer makes it from the settings (the
+    // catalogue and the settings files are read once).
     static std::string page(int katId, int language) {
+        static presentation::Catalogue& c = []() -> presentation::Catalogue& {
+            auto* catalogue = new presentation::Catalogue;
+            for (int i = 0; i < presentation::Catalogue::kDataSetCount; ++i) {
+                catalogue->load(i, disc() + "data");
+            }
+            return *catalogue;
+        }();
+        static const IniFile config = discIni("config.ini"),
+                             inzeraty = discIni("Inzeraty\\index.ini"),
+                             expozice = discIni("Expozice\\index.ini"),
+                             umisteni = discIni("Umisteni\\umisteni.ini");
         const std::string l = std::to_string(language);
-        std::string name = text::trim(config_->readString("uvod", "jaz" + l, ""));
+        const presentation::LanguageFields fields = presentation::readLanguageFields(config, l);
         presentation::ExhibitorPageSettings settings{
             .programFolder = disc(),
             .exhibitorTemplate =
-                text::trim(config_->readString("SysPolozkaVystavovatele", "sablona" + l, "")),
-            .languageName = name.empty() ? cp("Čes") : name,
-            .defaultLanguageSuffix = text::trim(config_->readString("uvod", "defaultJazKat", "0")),
-            .defaultExpLanguageSuffix =
-                text::trim(config_->readString("uvod", "defaultJazKatExp", "0")),
+                text::trim(config.readString("SysPolozkaVystavovatele", "sablona" + l, "")),
+            .languageName = fields.FLanguageName,
+            .defaultLanguageSuffix = fields.FDefaultLanguageSuffix,
+            .defaultExpLanguageSuffix = fields.FDefaultExpLanguageSuffix,
             .language = language,
-            .logoAreas = {config_->readInteger("aplikace", "velikostLoga", 20000),
-                          config_->readInteger("aplikace", "velikostLogaNom", 10000),
-                          config_->readInteger("aplikace", "velikostLogaZastZn", 10000),
-                          config_->readInteger("aplikace", "velikostLogaDoplInf", 10000)},
-            .umisteniIni = *umisteni_,
-            .inzeratyIni = *inzeraty_,
-            .expoziceIni = *expozice_,
+            .logoAreas = {config.readInteger("aplikace", "velikostLoga", 0),
+                          config.readInteger("aplikace", "velikostLogaNom", 0),
+                          config.readInteger("aplikace", "velikostLogaZastZn", 0),
+                          config.readInteger("aplikace", "velikostLogaDoplInf", 0)},
+            .umisteniIni = umisteni,
+            .inzeratyIni = inzeraty,
+            .expoziceIni = expozice,
         };
-        presentation::Catalogue& c = *catalogue_;
         const presentation::PageDataSets data{c.CDSZaznamy,  c.CDSNomenklatury, c.CDSUmisteni,
                                               c.CDSExponaty, c.CDSZastFir,      c.CDSZastZnac,
                                               c.CDSDoplnInf};
         presentation::LanguageSuffixes suffixes;
-        const auto result = presentation::makeExhibitorPage(
-            c.CDSJazyky, data, std::to_string(katId), settings, suffixes);
-        return result.value_or("");
+        return presentation::makeExhibitorPage(c.CDSJazyky, data, std::to_string(katId), settings,
+                                               suffixes)
+            .value_or("");
     }
-
-    static std::unique_ptr<presentation::Catalogue> catalogue_;
-    static std::unique_ptr<IniFile> config_, inzeraty_, expozice_, umisteni_;
 };
-std::unique_ptr<presentation::Catalogue> DemoExhibitorPages::catalogue_;
-std::unique_ptr<IniFile> DemoExhibitorPages::config_, DemoExhibitorPages::inzeraty_,
-    DemoExhibitorPages::expozice_, DemoExhibitorPages::umisteni_;
 
 bool contains(const std::string& page, std::string_view utf8) {
     return page.find(cp(utf8)) != std::string::npos;
