@@ -102,12 +102,15 @@ TEST(Files, ExistenceOfFiles) {
     fs::create_symlink(file, links / "to-file");
     fs::create_directory_symlink(dir.path(), links / "to-folder");
     fs::create_symlink(dir.path() / "missing", links / "dangling");
-    EXPECT_TRUE(fileExists(file));
-    EXPECT_FALSE(fileExists(dir.path().string()));
-    EXPECT_FALSE(fileExists(dir.path().string() + "/missing"));
-    EXPECT_TRUE(fileExists((links / "to-file").string()));
-    EXPECT_FALSE(fileExists((links / "to-folder").string()));
-    EXPECT_FALSE(fileExists((links / "dangling").string()));
+    const std::pair<fs::path, bool> cases[] = {{file, true},
+                                               {dir.path(), false},
+                                               {dir.path() / "missing", false},
+                                               {links / "to-file", true},
+                                               {links / "to-folder", false},
+                                               {links / "dangling", false}};
+    for (const auto& [path, exists] : cases) {
+        EXPECT_EQ(fileExists(path.string()), exists) << path;
+    }
 }
 
 TEST(Files, CopyWriteAndReadReplaceWholeFilesAndReportFailures) {

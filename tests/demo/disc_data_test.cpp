@@ -232,7 +232,6 @@ TEST(DemoDiscData, LogosExistWithTheSizesTheRecordsGive) {
         {7, "LOGO_ID", "LOGO_WIDTH", "LOGO_HEIGHT"},
         {11, "logo_id", "LOGO_WIDTH", "LOGO_HEIGHT"},
     };
-    std::map<std::string, QSize> sizes;  // picture file -> its size, read once
     for (const LogoFields& f : fields) {
         const DataFile records(f.file);
         int logos = 0;
@@ -243,13 +242,9 @@ TEST(DemoDiscData, LogosExistWithTheSizesTheRecordsGive) {
             }
             ++logos;
             const std::string picture = resolve("data\\loga\\" + records.text(r, f.id) + ".jpg");
-            auto it = sizes.find(picture);
-            if (it == sizes.end()) {
-                it = sizes.emplace(picture, QImageReader(QString::fromStdString(picture)).size())
-                         .first;
-            }
-            EXPECT_EQ(it->second, QSize(static_cast<int>(records.integer(r, f.width)),
-                                        static_cast<int>(records.integer(r, f.height))))
+            EXPECT_EQ(QImageReader(QString::fromStdString(picture)).size(),
+                      QSize(static_cast<int>(records.integer(r, f.width)),
+                            static_cast<int>(records.integer(r, f.height))))
                 << picture;
         }
         EXPECT_GT(logos, 0) << "data" << f.file << ".dat " << f.id;
