@@ -30,13 +30,10 @@ TEST(Pump, TimersKeepRunningDuringAPauseOfTheWholeDuration) {
     EXPECT_EQ(fired, 2);
 }
 
-TEST(Pump, PumpUntilReturnsOnceTheConditionHolds) {
+TEST(Pump, PumpUntilReturnsOnceTheConditionHoldsOrGivesUpAtItsLimit) {
     bool loaded = false;
     QTimer::singleShot(30ms, [&] { loaded = true; });
     EXPECT_TRUE(pumpUntil([&] { return loaded; }));
-}
-
-TEST(Pump, PumpUntilGivesUpAtItsLimit) {
     int asked = 0;
     EXPECT_FALSE(pumpUntil([&] { return ++asked, false; }, 30ms));
     EXPECT_GE(asked, 3);  // asked while it waits too, not only before and after
@@ -46,8 +43,6 @@ TEST(BusyCursor, ShowsTheHourglassWhileItLivesAndNests) {
     ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr);
     {
         BusyCursor outer;
-        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
         { BusyCursor inner; }
         ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
         EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
