@@ -50,37 +50,11 @@ TEST(Guard, ExceptionsOfEveryKindAreShownInTheErrorBox) {
 }
 
 // Unlike the error box of the handlers, only a full stop counts here.
-TEST(FatalError, TheOutermostHandlerShowsTheApplicationErrorBox) {
+TEST(FatalError, TheApplicationErrorBoxNamesTheExceptionAndEndsInAFullStop) {
     EXPECT_EQ(fatalErrorText("expo::Error", "expozice", "Konec."),
               "Exception expo::Error in module expozice.\nKonec.");
     EXPECT_EQ(fatalErrorText("expo::Error", "expozice", "Pozor!"),
               "Exception expo::Error in module expozice.\nPozor!.");
-    RecordingSink sink;
-    try {
-        throw Error(text::cp("Neexistuje html soubor pro úvodní obrazovku"));
-    } catch (...) {
-        showFatalCurrentException();
-    }
-    EXPECT_EQ(sink.messages,
-              (std::vector<Message>{{MessageKind::Fatal, "Application Error",
-                                     text::cp("Exception expo::Error in module ui_tests.\n"
-                                              "Neexistuje html soubor pro úvodní obrazovku.")}}));
-}
-
-TEST(Messages, TitlesAndTheInnermostSinkWhileItLives) {
-    RecordingSink outer;
-    {
-        RecordingSink inner;
-        showInformation(text::cp("Jednoduchý export."));
-        showStandardInformation("Low resolution");
-        EXPECT_EQ(inner.messages,
-                  (std::vector<Message>{
-                      {MessageKind::Information, "ui_tests", text::cp("Jednoduchý export.")},
-                      {MessageKind::StandardInformation, "Information", "Low resolution"}}));
-    }
-    showError("b");
-    ASSERT_EQ(outer.messages.size(), 1U);
-    EXPECT_EQ(outer.messages[0].text, "b");
 }
 
 }  // namespace
