@@ -211,14 +211,6 @@ TEST(DatasetXmlEncoding, DeclaredOrGuessed) {
         EXPECT_EQ(readXmlPacket(xml, "enc.xml").rows.at(0).at(0), Value(text::cp(c.text)))
             << c.declaration << c.value;
     }
-    std::string utf16;
-    for (const char16_t c :
-         std::u16string(u"\uFEFF<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"S\" "
-                        u"fieldtype=\"string\"/></FIELDS></METADATA><ROWDATA>"
-                        u"<ROW S=\"čeština\"/></ROWDATA></DATAPACKET>")) {
-        utf16 += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
-    }
-    EXPECT_EQ(readPacket(utf16, "utf16.xml").rows.at(0).at(0), Value(text::cp("čeština")));
 }
 
 }  // namespace
