@@ -5,6 +5,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <tuple>
+
 #include "platform/text/error.h"
 #include "platform/text/text.h"
 #include "tests/core/temp_folder.h"
@@ -15,21 +17,6 @@ namespace {
 using text::cp;
 
 constexpr const char* kMissing = "<missing>";
-
-struct Lookup {
-    const char* section;
-    const char* key;
-    const char* expected;  // kMissing: the default comes back
-};
-
-void expectLookups(const IniFile& ini, std::initializer_list<Lookup> lookups) {
-    for (const auto& l : lookups) {
-        EXPECT_EQ(ini.readString(cp(l.section), cp(l.key), kMissing), cp(l.expected))
-            << "[" << l.section << "] " << l.key;
-        EXPECT_EQ(ini.valueExists(cp(l.section), cp(l.key)), l.expected != kMissing)
-            << "[" << l.section << "] " << l.key;
-    }
-}
 
 TEST(IniFile, ReadingRules) {
     const auto ini =
@@ -49,22 +36,27 @@ TEST(IniFile, ReadingRules) {
                              "[text Počet vystavovatelů]\rjaz1=\r"
                              "[other]\nkey=1\nKEY=3\n"
                              "[Text Ulice]\njaz1=second\n"));
-    expectLookups(ini, {
-                           {"uvod", "url", "uvod.html"},
-                           {"uvod", "jaz0", "Čes"},
-                           {"uvod", "jaz1", ""},
-                           {"uvod", "vzorec", "a=b=c"},
-                           {"uvod", ";jaz3", kMissing},
-                           {"uvod", "jaz4", ""},
-                           {"uvod", "no equals sign here", kMissing},
-                           {"uvod", "orphan", kMissing},
-                           {"", "orphan", kMissing},
-                           {"uvod", "x]", "1"},
-                           {"TEXT ULICE", "jaz1", "second"},  // the later section wins
-                           {"text Ulice", "jaz0", kMissing},
-                           {"TEXT POČET VYSTAVOVATELŮ", "JAZ1", ""},
-                           {"other", "key", "3"},  // the later key wins
-                       });
+    // Section, key and the value (kMissing: the default comes back).
+    const std::tuple<const char*, const char*, const char*> lookups[] = {
+        {"uvod", "url", "uvod.html"},
+        {"uvod", "jaz0", "Čes"},
+        {"uvod", "jaz1", ""},
+        {"uvod", "vzorec", "a=b=c"},
+        {"uvod", ";jaz3", kMissing},
+        {"uvod", "jaz4", ""},
+        {"uvod", "no equals sign here", kMissing},
+        {"uvod", "orphan", kMissing},
+        {"", "orphan", kMissing},
+        {"uvod", "x]", "1"},
+        {"TEXT ULICE", "jaz1", "second"},  // the later section wins
+        {"text Ulice", "jaz0", kMissing},
+        {"TEXT POČET VYSTAVOVATELŮ", "JAZ1", ""},
+        {"other", "key", "3"},  // the later key wins
+    };
+    for (const auto& [section, key, expected] : lookups) {
+        EXPECT_EQ(ini.readString(cp(section), cp(key), kMissing), cp(expected)) << section << key;
+        EXPECT_EQ(ini.valueExists(cp(section), cp(key)), expected != kMissing) << section << key;
+    }
     EXPECT_EQ(ini.sections(),
               (std::vector<std::string>{"uvod", "text Ulice", cp("text Počet vystavovatelů"),
                                         "other", "Text Ulice"}));

@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "platform/text/error.h"
@@ -69,18 +70,17 @@ TEST(Case, UpperAndLowerOfEveryLetter) {
 }
 
 TEST(Trim, RemovesBlanksAndControlCharactersButNotTheNoBreakSpace) {
-    const struct {
-        std::string in, both, left, right;
-    } cases[] = {
+    const std::array<std::string, 4> cases[] = {
+        // text, trimmed, on the left, on the right
         {" \t\r\n", "", "", ""},
         {"\x01 a b \x1F", "a b", "a b \x1F", "\x01 a b"},
         {"\xA0x\xA0", "\xA0x\xA0", "\xA0x\xA0", "\xA0x\xA0"},
         {std::string("\0x\0", 3), "x", std::string("x\0", 2), std::string("\0x", 2)},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(trim(c.in), c.both);
-        EXPECT_EQ(trimLeft(c.in), c.left);
-        EXPECT_EQ(trimRight(c.in), c.right);
+    for (const auto& [in, both, left, right] : cases) {
+        EXPECT_EQ(trim(in), both);
+        EXPECT_EQ(trimLeft(in), left);
+        EXPECT_EQ(trimRight(in), right);
     }
 }
 

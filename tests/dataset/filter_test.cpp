@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
 #include "platform/dataset/like_pattern.h"
 #include "platform/text/error.h"
@@ -39,12 +40,8 @@ std::string ids(ClientDataSet& set) {
     return out;
 }
 
-struct Case {
-    const char* expression;  // UTF-8
-    const char* ids;         // visible IDs in file order
-};
-
-const Case kCases[] = {
+// An expression (UTF-8) and the IDs it lets through, in file order.
+const std::pair<const char*, const char*> kCases[] = {
     {"ID=3", "3"},
     {"ID<>3", "1,2,4,5,6"},
     {"SEKCE<>1", "2,4,6"},
@@ -99,19 +96,14 @@ const Case kCases[] = {
 TEST(DatasetFilter, ExpressionsLetThroughTheirRecords) {
     const auto set = sample();
     set->setFiltered(true);
-    for (const Case& c : kCases) {
-        set->setFilter(text::cp(c.expression));
-        EXPECT_EQ(ids(*set), c.ids) << c.expression;
+    for (const auto& [expression, visible] : kCases) {
+        set->setFilter(text::cp(expression));
+        EXPECT_EQ(ids(*set), visible) << expression;
     }
 }
 
-struct Failure {
-    std::string expression;
-    size_t position;
-    const char* problem;
-};
-
-const Failure kFailures[] = {
+// An expression, where it fails and how.
+const std::tuple<std::string, size_t, const char*> kFailures[] = {
     {"ID=", 4, "expected a field name or a value but the expression ends"},
     {"ID = = 3", 6, "expected a field name or a value instead of '='"},
     {"FOO=1", 1, "field 'FOO' not found"},
@@ -137,14 +129,14 @@ const Failure kFailures[] = {
 TEST(DatasetFilter, BadExpressionsSayWhere) {
     const auto set = sample();
     set->setFiltered(true);
-    for (const Failure& f : kFailures) {
+    for (const auto& [expression, position, problem] : kFailures) {
         try {
-            set->setFilter(f.expression);
-            ADD_FAILURE() << "accepted: " << f.expression;
+            set->setFilter(expression);
+            ADD_FAILURE() << "accepted: " << expression;
         } catch (const Error& e) {
             const std::string message = e.what();
-            EXPECT_NE(message.find(f.problem), std::string::npos) << message;
-            EXPECT_NE(message.find("at position " + std::to_string(f.position)), std::string::npos)
+            EXPECT_NE(message.find(problem), std::string::npos) << message;
+            EXPECT_NE(message.find("at position " + std::to_string(position)), std::string::npos)
                 << message;
         }
         EXPECT_EQ(set->filter(), "");  // the rejected expression is not kept
@@ -152,14 +144,9 @@ TEST(DatasetFilter, BadExpressionsSayWhere) {
     }
 }
 
-struct LikeCase {
-    const char* pattern;
-    const char* text;
-    bool matches;
-};
-
 // Beside the random comparison below: case, and letters the random patterns do not use.
-const LikeCase kLikeCases[] = {
+const std::tuple<const char*, const char*, bool> kLikeCases[] = {
+    // pattern, text, matches
     {"a", "A", false},
     {"%", "", true},
     {"a%c", "abdc", true},
@@ -167,9 +154,8 @@ const LikeCase kLikeCases[] = {
 };
 
 TEST(DatasetLikePattern, Table) {
-    for (const LikeCase& c : kLikeCases) {
-        EXPECT_EQ(LikePattern(c.pattern).matches(c.text), c.matches)
-            << "'" << c.text << "' LIKE '" << c.pattern << "'";
+    for (const auto& [pattern, subject, matches] : kLikeCases) {
+        EXPECT_EQ(LikePattern(pattern).matches(subject), matches) << subject << " LIKE " << pattern;
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "platform/dataset/packet.h"
 #include "tests/dataset/support.h"
@@ -49,11 +50,8 @@ TEST(DatasetConformance, BinaryReadsAsItsXmlTwin) {
 // read past.
 TEST(DatasetConformance, ValuesOfTheFilesWithoutATwin) {
     EXPO_REQUIRE_CONFORMANCE();
-    const struct {
-        const char* file;
-        size_t row, column;
-        Value value;
-    } values[] = {
+    const std::tuple<const char*, size_t, size_t, Value> values[] = {
+        // file, row, column, value
         {"employee.cds", 0, 1, std::string("Nelson")},
         {"employee.cds", 0, 4, int64_t{62'734'953'600'000}},  // 1988-12-28
         {"employee.cds", 0, 5, 40000.0},
@@ -65,24 +63,18 @@ TEST(DatasetConformance, ValuesOfTheFilesWithoutATwin) {
         {"fixedchar-cp1252.cds", 1, 1, std::string("CONDU\xC7\xC3O E REFEI\xC7\xC3O")},
         {"nested-changelog.xml", 0, 0, std::string("      2139")},
     };
-    for (const auto& v : values) {
-        const Packet p = readConformance(v.file);
-        EXPECT_EQ(p.rows.at(v.row).at(v.column), v.value)
-            << v.file << " " << v.row << " " << v.column;
+    for (const auto& [file, row, column, value] : values) {
+        EXPECT_EQ(readConformance(file).rows.at(row).at(column), value) << file << " " << row;
     }
-    const struct {
-        const char* file;
-        size_t column;
-        FieldDef def;
-    } fields[] = {
+    const std::tuple<const char*, size_t, FieldDef> fields[] = {
         {"employee.cds", 1, {"LastName", FieldType::String, 20, false}},
         {"reservat.cds", 8, {"Pay_Notes", FieldType::Memo, 30, false}},
         {"animals-blob.cds", 1, {"SIZE", FieldType::Integer, 2, false}},
         {"fixedchar-cp1252.cds", 4, {"UNIDADE", FieldType::FixedString, 5, false}},
         {"nested-changelog.xml", 15, {"CONDICION", FieldType::String, 25, false}},
     };
-    for (const auto& f : fields) {
-        EXPECT_EQ(readConformance(f.file).fields.at(f.column), f.def) << f.file;
+    for (const auto& [file, column, def] : fields) {
+        EXPECT_EQ(readConformance(file).fields.at(column), def) << file;
     }
     EXPECT_EQ(readConformance("nested-changelog.xml").fields.size(), 16u);
     EXPECT_EQ(std::get<std::string>(readConformance("animals-blob.cds").rows[1][4]).size(), 16126u);

@@ -2,6 +2,8 @@
 // source and what is wrong. Also the text encodings of XML packets.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/dataset/packet.h"
 #include "platform/text/error.h"
 #include "platform/text/text.h"
@@ -11,6 +13,7 @@ namespace expo::ds {
 namespace {
 
 using testing::field;
+using testing::le;
 
 // ID integer(4), NAME string(10), one row (7, "Karel"). Its layout: header 0..23, "ID" 24..34
 // (type word at 27), "NAME" 35..59 (type word at 40, value prefix of the row at 68), dataset
@@ -27,11 +30,6 @@ std::string patched(size_t at, std::string_view bytes) {
     return s;
 }
 
-std::string le32(uint32_t v) {
-    return {static_cast<char>(v), static_cast<char>(v >> 8), static_cast<char>(v >> 16),
-            static_cast<char>(v >> 24)};
-}
-
 // A column nested `depth` levels deep in nested-dataset columns.
 std::string deeplyNested(int depth) {
     std::string s = small().substr(0, 24);
@@ -39,9 +37,9 @@ std::string deeplyNested(int depth) {
     s[14] = 0;  // no rows
     s[18] = 1;  // metadata only, no data offset
     for (int i = 0; i < depth; ++i) {
-        s += std::string("\x01N", 2) + le32(0x04000000 | 14u << 16 | 1u) + std::string(4, '\0');
+        s += std::string("\x01N", 2) + le(0x04000000 | 14u << 16 | 1u, 4) + std::string(4, '\0');
     }
-    return s + std::string("\x01X", 2) + le32(0x00010004) + std::string(4, '\0') +
+    return s + std::string("\x01X", 2) + le(0x00010004, 4) + std::string(4, '\0') +
            std::string(2 * static_cast<size_t>(depth) + 2, '\0');
 }
 
@@ -60,15 +58,15 @@ TEST(DatasetCorruptInput, DamageIsNamed) {
         {small().substr(0, 10), "too short"},
         {patched(0, "\x96\x19\xE0\xBE"), "not a data packet"},
         {patched(0, "\xBD\xE0\x19\x96"), "big-endian"},
-        {patched(8, le32(0xFFFF)), "header size"},
-        {patched(18, le32(2)), "no field descriptors"},
-        {patched(14, le32(0x00FFFFFF)), "rows announced"},
+        {patched(8, le(0xFFFF, 4)), "header size"},
+        {patched(18, le(2, 4)), "no field descriptors"},
+        {patched(14, le(0x00FFFFFF, 4)), "rows announced"},
         {patched(22, std::string("\x46\x00", 2)), "said to start at offset 70"},
-        {patched(27, le32(0x00010003)), "unsupported width 3"},
-        {patched(27, le32(0x00810004)), "array fields"},
-        {patched(40, le32(0x00490003)), "length prefix of 3 bytes"},
-        {patched(40, le32(0x004A0001)), "odd number of bytes"},
-        {patched(54, le32(0x00820002) + le32(0xFFFFFFFF)), "truncated"},  // parameter array
+        {patched(27, le(0x00010003, 4)), "unsupported width 3"},
+        {patched(27, le(0x00810004, 4)), "array fields"},
+        {patched(40, le(0x00490003, 4)), "length prefix of 3 bytes"},
+        {patched(40, le(0x004A0001, 4)), "odd number of bytes"},
+        {patched(54, le(0x00820002, 4) + le(0xFFFFFFFF, 4)), "truncated"},  // parameter array
         {deeplyNested(9), "deeper than 8"},
         {"<?xml version=\"1.0\" encoding=\"x-no-such-code\"?><DATAPACKET/>", "x-no-such-code"},
         {"hello", "not a data packet"},
@@ -163,7 +161,7 @@ TEST(DatasetCorruptInput, EveryDamagedByteReadsOrIsRefused) {
 
 TEST(DatasetCorruptInput, ColumnsOfTypesNotDecodedAreReadPast) {
     // ID as a 4-byte BCD column (type code 5): left out, NAME still read.
-    const Packet binary = readPacket(patched(27, le32(0x00050004)), "bcd.dat");
+    const Packet binary = readPacket(patched(27, le(0x00050004, 4)), "bcd.dat");
     ASSERT_EQ(binary.fields.size(), 1u);
     EXPECT_EQ(binary.rows.at(0).at(0), Value(std::string("Karel")));
     const Packet xml =
@@ -191,25 +189,22 @@ TEST(DatasetXmlEncoding, DeclaredOrGuessed) {
     };
     const std::string plain = "<?xml version=\"1.0\" standalone=\"yes\"?>";
     const std::string utf8 = "Žluťoučký kůň";
-    const struct {
-        std::string declaration, value;
-        const char* text;  // UTF-8
-    } cases[] = {
+    // The declaration, the value as stored and its text in UTF-8.
+    const std::tuple<std::string, std::string, const char*> cases[] = {
         {declaring("UTF-8"), utf8, "Žluťoučký kůň"},
+        {plain, utf8, "Žluťoučký kůň"},
         {plain, text::cp(utf8), "Žluťoučký kůň"},
         {declaring("windows-1250"), text::cp(utf8), "Žluťoučký kůň"},
         {"\xEF\xBB\xBF" + plain, utf8, "Žluťoučký kůň"},
         {plain, "&#381;&#x165;", "Žť"},
         {declaring("ISO-8859-2"), "\xAElu\xBBou\xE8k\xFD k\xF9\xF2", "Žluťoučký kůň"},
     };
-    for (const auto& c : cases) {
-        const std::string xml = c.declaration +
-                                "<DATAPACKET><METADATA><FIELDS><FIELD attrname=\"S\" "
-                                "fieldtype=\"string\" WIDTH=\"40\"/></FIELDS></METADATA>"
-                                "<ROWDATA><ROW S=\"" +
-                                c.value + "\"/></ROWDATA></DATAPACKET>";
-        EXPECT_EQ(readXmlPacket(xml, "enc.xml").rows.at(0).at(0), Value(text::cp(c.text)))
-            << c.declaration << c.value;
+    for (const auto& [declaration, value, utf8Text] : cases) {
+        const std::string xml =
+            declaration + xmlField("attrname=\"S\" fieldtype=\"string\" WIDTH=\"40\"",
+                                   "<ROW S=\"" + value + "\"/>");
+        EXPECT_EQ(readXmlPacket(xml, "enc.xml").rows.at(0).at(0), Value(text::cp(utf8Text)))
+            << declaration << value;
     }
 }
 

@@ -10,13 +10,7 @@
 namespace expo::ds {
 namespace {
 
-std::string le(uint64_t v, size_t width) {
-    std::string s;
-    for (size_t i = 0; i < width; ++i) {
-        s.push_back(static_cast<char>(v >> (8 * i)));
-    }
-    return s;
-}
+using testing::le;
 
 // A binary packet of one column (its type word as stored) and rows of (status byte, value
 // bytes); every value is present.
