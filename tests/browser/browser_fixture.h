@@ -20,8 +20,6 @@
 
 namespace expo::browser::testing {
 
-using expo::testing::kPatienceMs;
-
 // Waits as the other window tests do and, as a test has no event loop of its own, deletes what
 // was left for deletion.
 inline bool waitFor(const std::function<bool()>& condition) {

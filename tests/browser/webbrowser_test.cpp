@@ -6,9 +6,7 @@
 #include <QWebEnginePage>
 
 #include "platform/browser/url_text.h"
-#include "platform/text/error.h"
 #include "tests/browser/browser_fixture.h"
-#include "tests/support/recording_sink.h"
 
 namespace expo::browser::testing {
 namespace {
@@ -99,19 +97,6 @@ TEST_F(WebBrowserTest, NavigationsWhileAPageLoadsEndCompleteOnTheLastOne) {
         EXPECT_EQ(browser().view()->url(), targetUrl(last));
         EXPECT_EQ(last == pageB, title() == QStringLiteral("B")) << last;
     }
-}
-
-// An error of the handler is shown, and its cancel flag kept.
-TEST_F(WebBrowserTest, AnErrorOfTheHandlerIsShownAndItsCancelFlagKept) {
-    expo::testing::RecordingSink sink;
-    onNavigate = [](const std::string&, bool& cancel) {
-        cancel = true;
-        throw Error(text::cp("Zdrojový soubor neexistuje"));
-    };
-    browser().navigate(pageB);
-    ASSERT_EQ(sink.messages.size(), 1U);
-    EXPECT_EQ(sink.messages[0].text, text::cp("Zdrojový soubor neexistuje."));
-    EXPECT_EQ(title(), QStringLiteral("A"));
 }
 
 TEST_F(WebBrowserTest, DocumentCompleteComesOnceThePageEndsAndAllowsTheNextNavigation) {
