@@ -116,18 +116,5 @@ TEST(DatasetLink, BadLinksAreRefused) {
     EXPECT_THROW(circle.master->setMasterFields("KAT_ID"), Error);
 }
 
-TEST(DatasetLink, ChainOfLinks) {
-    Linked l;
-    l.link();
-    auto third = loaded({field("KAT_ID", FieldType::Integer, 4), field("X", FieldType::Integer, 4)},
-                        {{int64_t{3}, int64_t{30}}, {int64_t{1}, int64_t{10}}});
-    DataSource mid("DSMid", l.detail.get());
-    third->setMasterSource(&mid);
-    third->setMasterFields("KAT_ID");
-    EXPECT_EQ(third->integer("X"), 30);
-    l.master->next();
-    EXPECT_EQ(third->integer("X"), 10);
-}
-
 }  // namespace
 }  // namespace expo::ds
