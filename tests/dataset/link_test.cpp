@@ -36,11 +36,6 @@ struct Linked {
         detail->setMasterFields("KAT_ID");
         detail->setPacketRecords(0);
     }
-    void unlink() {
-        detail->setMasterSource(nullptr);
-        detail->setMasterFields("");
-        detail->setPacketRecords(-1);
-    }
 };
 
 TEST(DatasetLink, DetailFollowsEveryMoveOfTheMaster) {
@@ -81,7 +76,9 @@ TEST(DatasetLink, NoMasterRecordShowsNoDetailAndUnlinkingShowsAll) {
     EXPECT_EQ(l.detail->recordCount(), 0);
     l.master->close();
     EXPECT_EQ(l.detail->recordCount(), 0);
-    l.unlink();
+    l.detail->setMasterSource(nullptr);  // unlinked as the advanced search does
+    l.detail->setMasterFields("");
+    l.detail->setPacketRecords(-1);
     EXPECT_EQ(l.detail->recordCount(), 6);
 }
 

@@ -27,21 +27,14 @@ TEST(DatasetConformance, BinaryReadsAsItsXmlTwin) {
     EXPO_REQUIRE_CONFORMANCE();
     for (const std::string name : {"country", "custoly", "employee", "reservat", "vendors"}) {
         SCOPED_TRACE(name);
-        const Packet binary = readConformance(name + ".cds");
+        Packet binary = readConformance(name + ".cds");
         const Packet xml = readConformance(name + ".xml");
-        ASSERT_EQ(binary.fields.size(), xml.fields.size());
-        for (size_t i = 0; i < binary.fields.size(); ++i) {
-            SCOPED_TRACE(binary.fields[i].name);
-            EXPECT_EQ(xmlName(binary.fields[i].name), xml.fields[i].name);
-            EXPECT_EQ(binary.fields[i].type, xml.fields[i].type);
-            EXPECT_EQ(binary.fields[i].size, xml.fields[i].size);
-            EXPECT_EQ(binary.fields[i].required, xml.fields[i].required);
+        for (FieldDef& f : binary.fields) {
+            f.name = xmlName(f.name);
         }
-        ASSERT_EQ(binary.rows.size(), xml.rows.size());
+        EXPECT_EQ(binary.fields, xml.fields);
         EXPECT_GT(binary.rows.size(), 0u);
-        for (size_t r = 0; r < binary.rows.size(); ++r) {
-            EXPECT_EQ(binary.rows[r], xml.rows[r]) << "row " << r + 1;
-        }
+        EXPECT_EQ(binary.rows, xml.rows);
     }
 }
 
