@@ -115,31 +115,5 @@ TEST(DatasetPacketWriter, XmlDeclaresItsCodePageAndEscapes) {
     EXPECT_NE(xml.find("<ROW NOTE=\"\"/>"), std::string::npos);  // null: no attribute
 }
 
-TEST(DatasetPacketWriter, ValueOfTheWrongKindOrWidthIsRefused) {
-    Packet p;
-    p.fields = {field("N", FieldType::Integer, 1), field("S", FieldType::String, 3)};
-    p.rows = {{int64_t{1}, int64_t{2}}};
-    EXPECT_THROW(writeBinaryPacket(p), Error);
-    p.rows = {{int64_t{128}, std::string("x")}};
-    EXPECT_THROW(writeBinaryPacket(p), Error);
-    EXPECT_THROW(writeXmlPacket(p), Error);
-    p.rows = {{int64_t{1}}};
-    EXPECT_THROW(writeBinaryPacket(p), Error);
-}
-
-TEST(DatasetCalendar, DayNumbersTheirTextAndTheDayOfATimestamp) {
-    EXPECT_EQ(dayNumber(1, 1, 1), 1);
-    EXPECT_EQ(dayNumber(1996, 11, 30), 728993);
-    for (const int64_t day : {1, 59, 60, 728993, 3652059}) {
-        const CivilDate d = civilDate(day);
-        EXPECT_EQ(dayNumber(static_cast<int>(d.year), d.month, d.day), day);
-    }
-    const std::pair<int64_t, int64_t> days[] = {{0, 0},   {kMsPerDay - 1, 0}, {kMsPerDay, 1},
-                                                {-1, -1}, {-kMsPerDay, -1},   {-kMsPerDay - 1, -2}};
-    for (const auto& [ms, day] : days) {
-        EXPECT_EQ(timestampDay(ms), day) << ms;
-    }
-}
-
 }  // namespace
 }  // namespace expo::ds
