@@ -95,7 +95,6 @@ TEST_F(WebBrowserTest, NavigationsWhileAPageLoadsEndCompleteOnTheLastOne) {
         browser().navigate(last);
         ASSERT_TRUE(waitFor(complete));
         EXPECT_EQ(browser().view()->url(), targetUrl(last));
-        EXPECT_EQ(last == pageB, title() == QStringLiteral("B")) << last;
     }
 }
 
