@@ -20,8 +20,6 @@
 
 namespace expo::browser::testing {
 
-using expo::testing::kPatienceMs;
-
 // Waits as the other window tests do and, as a test has no event loop of its own, deletes what
 // was left for deletion.
 inline bool waitFor(const std::function<bool()>& condition) {
@@ -75,11 +73,8 @@ class BrowserTest : public ::testing::Test {
     std::string pathOf(const std::string& name) const { return (folder.path() / name).string(); }
 
     static void click(const char* id) { expo::testing::click(browser(), id); }
-    size_t timesSeen(const std::string& url) const {
-        return static_cast<size_t>(std::count(seen.begin(), seen.end(), url));
-    }
     bool waitUntilSeen(const std::string& url) const {
-        return waitFor([&] { return timesSeen(url) > 0; });
+        return waitFor([&] { return std::find(seen.begin(), seen.end(), url) != seen.end(); });
     }
 
     expo::testing::TempFolder folder;

@@ -2,10 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <tuple>
 
-#include "platform/dataset/filter.h"
 #include "platform/dataset/like_pattern.h"
-#include "platform/dataset/table.h"
 #include "platform/text/error.h"
 #include "platform/text/text.h"
 #include "tests/dataset/support.h"
@@ -41,15 +40,9 @@ std::string ids(ClientDataSet& set) {
     return out;
 }
 
-struct Case {
-    const char* expression;  // UTF-8
-    const char* ids;         // visible IDs in file order
-};
-
-const Case kCases[] = {
+// An expression (UTF-8) and the IDs it lets through, in file order.
+const std::pair<const char*, const char*> kCases[] = {
     {"ID=3", "3"},
-    {"id = 3", "3"},
-    {" \tID = 1 ", "1"},
     {"ID<>3", "1,2,4,5,6"},
     {"SEKCE<>1", "2,4,6"},
     {"ID>2 AND ID<5", "3,4"},
@@ -59,43 +52,38 @@ const Case kCases[] = {
     {"NOT ID=1 AND ID<4", "2,3"},
     {"NOT (ID=1 OR ID=2)", "3,4,5,6"},
     {"id=1 Or id=2 aNd sekce=1", "1"},
-    {"ID=1 or ID=2 or ID=3", "1,2,3"},
     {"ID=1 AND TRUE", "1"},
-    {"ID = -1", ""},
     {"ID > -1", "1,2,3,4,5,6"},
     {"ID = '3'", "3"},
     {"SEKCE = ID", "1,2"},
+    {"2 < ID", "3,4,5,6"},
+    {"2 >= ID", "1,2"},
+    {"2 > ID", "1"},
+    {"2 <= ID", "2,3,4,5,6"},
+    {"3 <> ID", "1,2,4,5,6"},
+    {"5 < PRICE", "1,4,6"},
+    {"'Ostrava' > CITY", "1"},
     {"NAME='Strojírna Brno'", "1"},
     {"NAME='strojírna brno'", ""},
     {"Upper(NAME)=Upper('strojírna brno')", "1"},
     {"[NAME] = 'ČEZ'", "3"},
     {"NAME LIKE 'Stroj%'", "1"},
     {"Upper(NAME) LIKE 'STROJ%'", "1,2"},
-    {"UPPER(NAME) LIKE '%TECH%'", "2,4"},
-    {"NAME LIKE '%a'", "2"},
-    {"NAME LIKE '_EZ'", "3"},
     {"NAME LIKE 'O''Neill'", "6"},
     {"NAME LIKE '%'", "1,2,3,4,6"},
     {"NAME LIKE ''", ""},
     {"NAME NOT LIKE '%a%'", "3,5,6"},
-    {"Upper(CITY)='BRNO'", "1,4"},
-    {"upper(CITY) = 'PLZEŇ'", "6"},
     {"Upper(CITY)=Upper('plzeň')", "6"},
     {"Lower(NAME)='čez'", "3"},
     {"SEKCE in (1,3)", "1,3,4"},
-    {"SEKCE IN ( 1 , 3 )", "1,3,4"},
     {"SEKCE in ()", ""},
     {"SEKCE not in (1)", "2,4,5,6"},
     {"CITY IN ('Brno', 'Praha')", "1,2"},
     {"NOTE IS NULL", "2,5"},
     {"NOTE IS NOT NULL", "1,3,4,6"},
     {"NOTE = ''", "6"},
-    {"NOTE LIKE '%''%'", "3"},
     {"NOTE LIKE '%\\%%'", ""},
-    {"PRICE > 5", "1,4,6"},
-    {"PRICE = 7", "4"},
     {"PRICE < 3.5", "2"},
-    {"PAID", "1,4"},
     {"PAID = TRUE", "1,4"},
     {"PAID = false", "2,6"},
     {"NOT PAID", "2,3,5,6"},
@@ -103,25 +91,19 @@ const Case kCases[] = {
     {"((upper(NAME) LIKE 'STROJ%') or (upper(NAME) LIKE '%TECH%')) and ((upper(CITY)= 'BRNO'))",
      "1,4"},
     {"((NAME) LIKE 'Stroj%')", "1"},
-    {" Upper(NAME) LIKE 'STROJ%'  and  SEKCE in (1 , 2)", "1,2"},
 };
 
 TEST(DatasetFilter, ExpressionsLetThroughTheirRecords) {
     const auto set = sample();
     set->setFiltered(true);
-    for (const Case& c : kCases) {
-        set->setFilter(text::cp(c.expression));
-        EXPECT_EQ(ids(*set), c.ids) << c.expression;
+    for (const auto& [expression, visible] : kCases) {
+        set->setFilter(text::cp(expression));
+        EXPECT_EQ(ids(*set), visible) << expression;
     }
 }
 
-struct Failure {
-    std::string expression;
-    size_t position;
-    const char* problem;
-};
-
-const Failure kFailures[] = {
+// An expression, where it fails and how.
+const std::tuple<std::string, size_t, const char*> kFailures[] = {
     {"ID=", 4, "expected a field name or a value but the expression ends"},
     {"ID = = 3", 6, "expected a field name or a value instead of '='"},
     {"FOO=1", 1, "field 'FOO' not found"},
@@ -147,14 +129,14 @@ const Failure kFailures[] = {
 TEST(DatasetFilter, BadExpressionsSayWhere) {
     const auto set = sample();
     set->setFiltered(true);
-    for (const Failure& f : kFailures) {
+    for (const auto& [expression, position, problem] : kFailures) {
         try {
-            set->setFilter(f.expression);
-            ADD_FAILURE() << "accepted: " << f.expression;
+            set->setFilter(expression);
+            ADD_FAILURE() << "accepted: " << expression;
         } catch (const Error& e) {
             const std::string message = e.what();
-            EXPECT_NE(message.find(f.problem), std::string::npos) << message;
-            EXPECT_NE(message.find("at position " + std::to_string(f.position)), std::string::npos)
+            EXPECT_NE(message.find(problem), std::string::npos) << message;
+            EXPECT_NE(message.find("at position " + std::to_string(position)), std::string::npos)
                 << message;
         }
         EXPECT_EQ(set->filter(), "");  // the rejected expression is not kept
@@ -162,27 +144,18 @@ TEST(DatasetFilter, BadExpressionsSayWhere) {
     }
 }
 
-struct LikeCase {
-    const char* pattern;
-    const char* text;
-    bool matches;
-};
-
-const LikeCase kLikeCases[] = {
-    {"%", "", true},          {"", "", true},          {"", "a", false},
-    {"a", "a", true},         {"a", "A", false},       {"a%", "abc", true},
-    {"%c", "abc", true},      {"%b%", "abc", true},    {"a%c", "ac", true},
-    {"a%c", "abdc", true},    {"a%c", "abd", false},   {"a_c", "abc", true},
-    {"a_c", "ac", false},     {"%a%a%", "aa", true},   {"%a%a%", "a", false},
-    {"_%", "", false},        {"%_", "x", true},       {"%%", "x", true},
-    {"a%b%c", "aXbYc", true}, {"a%b%c", "acb", false}, {"%ab%ab", "xabab", true},
-    {"%ab%ab", "ab", false},  {"a%a", "a", false},     {"%_b_", "abbb", true},
+// Beside the random comparison below: case, and letters the random patterns do not use.
+const std::tuple<const char*, const char*, bool> kLikeCases[] = {
+    // pattern, text, matches
+    {"a", "A", false},
+    {"%", "", true},
+    {"a%c", "abdc", true},
+    {"a%b%c", "acb", false},
 };
 
 TEST(DatasetLikePattern, Table) {
-    for (const LikeCase& c : kLikeCases) {
-        EXPECT_EQ(LikePattern(c.pattern).matches(c.text), c.matches)
-            << "'" << c.text << "' LIKE '" << c.pattern << "'";
+    for (const auto& [pattern, subject, matches] : kLikeCases) {
+        EXPECT_EQ(LikePattern(pattern).matches(subject), matches) << subject << " LIKE " << pattern;
     }
 }
 
@@ -216,39 +189,6 @@ TEST(DatasetLikePattern, AgreesWithBacktrackingOnRandomPatterns) {
         const std::string t = word("ab", 7);
         ASSERT_EQ(LikePattern(p).matches(t), likeReference(p, t)) << p << " / " << t;
     }
-}
-
-TEST(DatasetFilter, KeyTermsForTheIndex) {
-    const Table table =
-        tableFromPacket({{field("ID", FieldType::Integer, 4), field("F", FieldType::Float),
-                          field("S", FieldType::String)},
-                         {}});
-    const filter::Resolver resolve = [&](std::string_view name) -> const Column* {
-        for (const Column& c : table.columns) {
-            if (c.def().name == name) {
-                return &c;
-            }
-        }
-        return nullptr;
-    };
-    const auto keys = [&](const char* expression) {
-        std::vector<std::vector<int64_t>> out;
-        const filter::Predicate predicate(expression, resolve);
-        for (const auto& term : predicate.keyTerms()) {
-            EXPECT_EQ(term.column, &table.columns[0]);
-            out.push_back(term.keys);
-        }
-        return out;
-    };
-    using Keys = std::vector<std::vector<int64_t>>;
-    EXPECT_EQ(keys("ID=3"), (Keys{{3}}));
-    EXPECT_EQ(keys("(S='x') AND (ID IN (3, 1, 3))"), (Keys{{1, 3}}));
-    EXPECT_EQ(keys("ID=3 AND ID=4"), (Keys{{3}, {4}}));
-    EXPECT_EQ(keys("3=ID"), (Keys{{3}}));
-    EXPECT_EQ(keys("ID=3 OR ID=4"), Keys{});
-    EXPECT_EQ(keys("NOT ID=3"), Keys{});
-    EXPECT_EQ(keys("ID>3"), Keys{});
-    EXPECT_EQ(keys("F=3"), Keys{});
 }
 
 }  // namespace

@@ -16,13 +16,6 @@ inline FieldDef field(std::string name, FieldType type, int size = 0, bool requi
     return {std::move(name), type, size, required};
 }
 
-inline Value str(std::string s) {
-    return Value(std::move(s));
-}
-inline Value num(int64_t v) {
-    return Value(v);
-}
-
 // A dataset named "CDSTest" loaded from rows held in memory.
 inline std::unique_ptr<ClientDataSet> loaded(std::vector<FieldDef> fields,
                                              std::vector<std::vector<Value>> rows) {
@@ -38,6 +31,15 @@ inline std::vector<std::string> column(ClientDataSet& set, const std::string& na
         out.push_back(set.text(name));
     }
     return out;
+}
+
+// Little-endian bytes of `v`, `width` of them, as the binary packets store numbers.
+inline std::string le(uint64_t v, size_t width) {
+    std::string s;
+    for (size_t i = 0; i < width; ++i) {
+        s.push_back(static_cast<char>(v >> (8 * i)));
+    }
+    return s;
 }
 
 // The conformance files; a test that needs them is skipped when they are not there.

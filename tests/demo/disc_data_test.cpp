@@ -7,6 +7,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "platform/text/text.h"
 #include "presentation/catalogue/catalogue.h"
@@ -17,25 +18,17 @@
 namespace expo::demotest {
 namespace {
 
-TEST(DemoDiscData, EveryFileLoadsIntoTheCatalogueWithItsDeclaredFields) {
+// Every file loads with the declared fields (data7.dat, which carries the brand logos, at the
+// first attempt with every field); the small files are XML and the others binary.
+TEST(DemoDiscData, EveryFileLoadsIntoTheCatalogue) {
     presentation::Catalogue catalogue;
     for (int i = 0; i < presentation::Catalogue::kDataSetCount; ++i) {
-        SCOPED_TRACE(presentation::Catalogue::fileName(i));
-        ASSERT_NO_THROW(catalogue.load(i, disc() + "data"));
-        EXPECT_TRUE(catalogue.dataSet(i).active());
-        EXPECT_GT(catalogue.dataSet(i).recordCount(), 0);
+        ASSERT_NO_THROW(catalogue.load(i, disc() + "data")) << i;
+        EXPECT_GT(catalogue.dataSet(i).recordCount(), 0) << i;
+        const std::string file = disc() + "data/" + presentation::Catalogue::fileName(i);
+        EXPECT_EQ(readDiscFile(file).starts_with("<?xml"), i == 0 || i == 10) << file;
     }
-    // data7.dat carries the brand logos: the first attempt loads it with every field object.
     EXPECT_TRUE(catalogue.CDSZastZnac.findField("LOGO_ID").has_value());
-}
-
-TEST(DemoDiscData, SmallFilesAreXmlAndTheOthersBinary) {
-    for (int i = 0; i < 12; ++i) {
-        const std::string head =
-            readDiscFile(disc() + "data/data" + std::to_string(i) + ".dat").substr(0, 5);
-        const bool xml = head == "<?xml";
-        EXPECT_EQ(xml, i == 0 || i == 10) << "data" << i << ".dat";
-    }
 }
 
 // Loading as the viewer does after a language choice: the sections come from config.ini, and
@@ -48,21 +41,15 @@ TEST(DemoDiscData, CatalogueSectionsOfConfigCoverEveryExhibitorOnce) {
         presentation::NavigationTree tree =
             presentation::buildNavigationTree(config, config.sections(), l, false);
         presentation::RepresentedLists lists;
-        presentation::CatalogueLoading request;
-        request.language = l;
-        request.loadData = true;
-        request.exhibitorTemplate = tree.exhibitorNode->data.Url;
-        request.dataFolder = disc() + "data";
-        request.ofText = "z";
+        const presentation::CatalogueLoading request{
+            l, true, false, tree.exhibitorNode->data.Url, disc() + "data", "z"};
         ASSERT_NO_THROW(presentation::loadCatalogue(catalogue, config, request, tree, lists,
                                                     [](const std::string&) {}));
 
         const auto& sections = tree.exhibitorNode->children;
         ASSERT_EQ(sections.size(), 6u);
-        const int exhibitors = [&] {
-            catalogue.CDSZaznamy.setFiltered(false);
-            return catalogue.CDSZaznamy.recordCount();
-        }();
+        catalogue.CDSZaznamy.setFiltered(false);
+        const int exhibitors = catalogue.CDSZaznamy.recordCount();
         int listed = 0;
         for (const auto& node : sections) {
             EXPECT_NE(node->caption, "");
@@ -73,18 +60,24 @@ TEST(DemoDiscData, CatalogueSectionsOfConfigCoverEveryExhibitorOnce) {
             listed += catalogue.CDSZaznamy.recordCount();
         }
         EXPECT_EQ(listed, exhibitors);
-        // The represented lists hold each name once, whatever its case and blanks.
-        EXPECT_GT(lists.firms.size(), 3u);
-        EXPECT_GT(lists.brands.size(), 3u);
-        EXPECT_LT(lists.firms.size(), static_cast<size_t>(catalogue.CDSZastFir.recordCount()));
     }
 }
 
+// The five languages of the intro, each named once, are what the language rows name, in two
+// column orders; the default columns are ones every catalogue has.
 TEST(DemoDiscData, LanguageRowsNameTheLanguagesOfTheIntroInTwoColumnOrders) {
     const IniFile config = discIni("config.ini");
     std::set<std::string> languages;
     for (int l = 0; l < kLanguages; ++l) {
-        languages.insert(text::trim(config.readString("uvod", "jaz" + std::to_string(l), "")));
+        const std::string name =
+            text::trim(config.readString("uvod", "jaz" + std::to_string(l), ""));
+        EXPECT_EQ(name.size(), 3u) << "the language rows hold three characters";
+        languages.insert(name);
+    }
+    EXPECT_EQ(languages.size(), 5u);
+    for (const char* key : {"defaultJazKat", "defaultJazKatExp"}) {
+        const auto column = text::tryStrToInt(config.readString("uvod", key, ""));
+        EXPECT_TRUE(column >= 0 && column <= 2) << key << " must name a column every catalogue has";
     }
     const DataFile rows(0);
     const DataFile exhibitors(2);
@@ -106,6 +99,16 @@ TEST(DemoDiscData, LanguageRowsNameTheLanguagesOfTheIntroInTwoColumnOrders) {
     EXPECT_EQ(firstColumns.size(), rows.rows()) << "the catalogues order their columns differently";
 }
 
+// The pairs of values of two fields along a file's rows.
+std::set<std::pair<std::string, std::string>> pairs(const DataFile& file, const char* a,
+                                                    const char* b) {
+    std::set<std::pair<std::string, std::string>> out;
+    for (size_t r = 0; r < file.rows(); ++r) {
+        out.emplace(file.text(r, a), file.text(r, b));
+    }
+    return out;
+}
+
 // Keys of the detail records lead to their exhibitor, code list and area list.
 TEST(DemoDiscData, RecordsAgreeWithEachOther) {
     const DataFile exhibitors(2);
@@ -113,7 +116,6 @@ TEST(DemoDiscData, RecordsAgreeWithEachOther) {
     for (size_t r = 0; r < exhibitors.rows(); ++r) {
         EXPECT_TRUE(byKey.emplace(exhibitors.text(r, "KAT_ID"), r).second) << "KAT_ID twice";
     }
-    EXPECT_GE(exhibitors.rows(), 380u);
 
     const DataFile codes(8);
     std::set<std::string> codeList;
@@ -123,7 +125,6 @@ TEST(DemoDiscData, RecordsAgreeWithEachOther) {
             EXPECT_NE(codes.text(r, "NOM_POPIS" + std::to_string(l)), "");
         }
     }
-    EXPECT_GE(codeList.size(), 140u);
 
     for (int file : {3, 4, 5, 6, 7, 11}) {
         const DataFile details(file);
@@ -153,79 +154,31 @@ TEST(DemoDiscData, RecordsAgreeWithEachOther) {
 
     // Placements: an area of the exhibitor's section; a co-exhibitor stands at a stand of its
     // main exhibitor.
-    const DataFile areas(9), placements(4), countries(10);
-    std::set<std::pair<std::string, std::string>> sectionAreas, sectionCountries;
-    for (size_t r = 0; r < areas.rows(); ++r) {
-        sectionAreas.emplace(areas.text(r, "SEKCE_ID"), areas.text(r, "PLO_ZKRAT"));
-    }
-    for (size_t r = 0; r < countries.rows(); ++r) {
-        sectionCountries.emplace(countries.text(r, "SEKCE_ID"), countries.text(r, "STAT_ID"));
-    }
-    std::set<std::pair<std::string, std::string>> ownStands;
-    for (size_t r = 0; r < placements.rows(); ++r) {
-        if (placements.isNull(r, "KAT_ID_HLVYST")) {
-            ownStands.emplace(placements.text(r, "KAT_ID"), placements.text(r, "KTU_STANEK"));
-        }
-    }
-    int coExhibitors = 0;
+    const DataFile placements(4);
+    const auto sectionAreas = pairs(DataFile(9), "SEKCE_ID", "PLO_ZKRAT");
+    const auto sectionCountries = pairs(DataFile(10), "SEKCE_ID", "STAT_ID");
+    const auto stands = pairs(placements, "KAT_ID", "KTU_STANEK");
     for (size_t r = 0; r < placements.rows(); ++r) {
         const size_t owner = byKey.at(placements.text(r, "KAT_ID"));
         EXPECT_TRUE(sectionAreas.contains(
             {exhibitors.text(owner, "SEKCE_ID"), placements.text(r, "PLO_ZKRAT")}));
         EXPECT_EQ(placements.text(r, "KAT_NAZEV"), exhibitors.text(owner, "KAT_NAZEV"));
         if (!placements.isNull(r, "KAT_ID_HLVYST")) {
-            ++coExhibitors;
             const std::string main = placements.text(r, "KAT_ID_HLVYST");
-            EXPECT_TRUE(ownStands.contains({main, placements.text(r, "KTU_STANEK")}));
+            EXPECT_TRUE(stands.contains({main, placements.text(r, "KTU_STANEK")}));
             EXPECT_EQ(placements.text(r, "KAT_NAZEV_HL"),
                       exhibitors.text(byKey.at(main), "KAT_NAZEV"));
         }
     }
-    EXPECT_GE(coExhibitors, 2);
     for (const auto& [key, row] : byKey) {
         EXPECT_TRUE(sectionCountries.contains(
             {exhibitors.text(row, "SEKCE_ID"), exhibitors.text(row, "STAT_ID")}));
     }
 }
 
-// The features the disc shows off are all there.
-TEST(DemoDiscData, ContentShowsEveryKindOfValue) {
-    const DataFile exhibitors(2);
-    int secondAddress = 0, twoLineName = 0, multiLineText = 0, notes = 0;
-    std::set<std::string> countries;
-    for (size_t r = 0; r < exhibitors.rows(); ++r) {
-        secondAddress += exhibitors.text(r, "KAT_ULICE2").empty() ? 0 : 1;
-        twoLineName += exhibitors.text(r, "KAT_NAZEV").find("\r\n") != std::string::npos ? 1 : 0;
-        multiLineText += exhibitors.text(r, "KAT_TEXT0").find("\r\n") != std::string::npos ? 1 : 0;
-        notes += exhibitors.text(r, "KAT_ZVERPOZN0").empty() ? 0 : 1;
-        countries.insert(exhibitors.text(r, "STAT_ID"));
-    }
-    EXPECT_GE(secondAddress, 50);
-    EXPECT_GE(twoLineName, 1);
-    EXPECT_GE(multiLineText, 300);
-    EXPECT_GE(notes, 10);
-    EXPECT_GE(countries.size(), 5u);
-
-    // Represented firms and brands hold names that differ only in case and blanks.
-    for (const auto& [file, field] : {std::pair{6, "KTF_TEXT"}, std::pair{7, "KTZ_TEXT"}}) {
-        const DataFile names(file);
-        std::map<std::string, std::set<std::string>> forms;  // upper trimmed -> as stored
-        for (size_t r = 0; r < names.rows(); ++r) {
-            forms[text::upper(names.text(r, field))].insert(names.rawText(r, field));
-        }
-        EXPECT_TRUE(std::any_of(forms.begin(), forms.end(), [](const auto& f) {
-            return f.second.size() >= 3;
-        })) << field;
-    }
-}
-
 // Every logo a record names is a JPEG picture under data/loga/ of the size the record gives.
 TEST(DemoDiscData, LogosExistWithTheSizesTheRecordsGive) {
-    struct LogoFields {
-        int file;
-        const char *id, *width, *height;
-    };
-    const LogoFields fields[] = {
+    const std::tuple<int, const char*, const char*, const char*> fields[] = {
         {2, "LOGO_ID1", "LOGO1_WIDTH", "LOGO1_HEIGHT"},
         {2, "LOGO_ID2", "LOGO2_WIDTH", "LOGO2_HEIGHT"},
         {3, "LOGO_ID1", "LOGO1_WIDTH", "LOGO1_HEIGHT"},
@@ -233,27 +186,22 @@ TEST(DemoDiscData, LogosExistWithTheSizesTheRecordsGive) {
         {7, "LOGO_ID", "LOGO_WIDTH", "LOGO_HEIGHT"},
         {11, "logo_id", "LOGO_WIDTH", "LOGO_HEIGHT"},
     };
-    std::map<std::string, QSize> sizes;  // picture file -> its size, read once
-    for (const LogoFields& f : fields) {
-        const DataFile records(f.file);
+    for (const auto& [file, id, width, height] : fields) {
+        const DataFile records(file);
         int logos = 0;
         for (size_t r = 0; r < records.rows(); ++r) {
-            if (records.isNull(r, f.id)) {
-                EXPECT_EQ(records.integer(r, f.width), 0);
+            if (records.isNull(r, id)) {
+                EXPECT_EQ(records.integer(r, width), 0);
                 continue;
             }
             ++logos;
-            const std::string picture = resolve("data\\loga\\" + records.text(r, f.id) + ".jpg");
-            auto it = sizes.find(picture);
-            if (it == sizes.end()) {
-                it = sizes.emplace(picture, QImageReader(QString::fromStdString(picture)).size())
-                         .first;
-            }
-            EXPECT_EQ(it->second, QSize(static_cast<int>(records.integer(r, f.width)),
-                                        static_cast<int>(records.integer(r, f.height))))
+            const std::string picture = resolve("data\\loga\\" + records.text(r, id) + ".jpg");
+            EXPECT_EQ(QImageReader(QString::fromStdString(picture)).size(),
+                      QSize(static_cast<int>(records.integer(r, width)),
+                            static_cast<int>(records.integer(r, height))))
                 << picture;
         }
-        EXPECT_GT(logos, 0) << "data" << f.file << ".dat " << f.id;
+        EXPECT_GT(logos, 0) << "data" << file << ".dat " << id;
     }
 }
 

@@ -1,9 +1,7 @@
-// The settings files of the demo disc: every language text in every language, the look, the
-// header, and every page, template and picture that the settings name, found as the program
-// finds them.
+// The settings files of the demo disc: every language text in every language, and every page,
+// template and picture that the settings name, found as the program finds them.
 #include <gtest/gtest.h>
 
-#include <QImage>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -17,177 +15,21 @@ namespace {
 
 using text::cp;
 
-std::string digit(int n) {
-    return std::to_string(n);
-}
-
-// The sections of the language texts that the loading reads, as the viewer names them. The
-// sections "text Nebo" and "text nebo" are one section to the lookups.
-const char* const kTextSections[] = {
-    "text Inicializace programu",
-    "text nacítání vzhledu",
-    "tlačítko Vše",
-    "tlačítko Exponáty",
-    "tlačítko Novinky",
-    "tlačítko Zápisník",
-    "tlačítko Výběr",
-    "tlačítko Uložit do zápisníku",
-    "tlačítko Zrušit ze zápisníku",
-    "tlačítko Exportovat zápisník",
-    "tlačítko Nový výběr",
-    "text Vše",
-    "text Jen s novinkami",
-    "text Jen s Exponáty",
-    "text Vybrat",
-    "text Provést výběr",
-    "text Počet vystavovatelů",
-    "text V zápisníku",
-    "text Zobrazených",
-    "text Vystavovatel již existuje",
-    "text Nepodařilo se vytvořit soubor",
-    "text Zadejte vyhledávací podmínku",
-    "text Zadejte vyhledávací podmínku - rozšířené hledání",
-    "text Název vystavovatele",
-    "text Ulice",
-    "text Město",
-    "text PSČ",
-    "text Stát",
-    "text Pavilon",
-    "text Uložit",
-    "text Konec",
-    "text Soubor byl uložen",
-    "text Export",
-    "text Nomenklatury",
-    "text Popis nomenklatury",
-    "text Kód",
-    "text Popis",
-    "text Zastoupená firma",
-    "text Zastoupená značka",
-    "text Kód nomenklatury",
-    "text Začíná na",
-    "text Obsahuje",
-    "text Rovná se",
-    "text Zobrazí všechny vystavovatele v aktuální sekci",
-    "text Zobrazí vystavovatele v aktuální sekci pouze s exponáty",
-    "text Zobrazí vystavovatele v aktuální sekci pouze s novinkami",
-    "text Zobrazí vystavovatele umístěné v zápisníku",
-    "text Zobrazí vybrané vystavovatele",
-    "text Nebo",
-    "text Hodnota musí být zadána",
-    "text Rozlišovat malá a velká písmena",
-    "text Storno",
-    "text Pokročilé hledání",
-    "text Jednoduché hledání",
-    "text Alespoň jedna podmínka musí být zadána",
-    "text Nastala chyba při kopírování souboru",
-    "text Zdrojový soubor",
-    "text neexistuje",
-    "text Zadaný řetězec nabyl nelezen",
-    "text Zpracovávám položku",
-    "text Musí být zadán hledaný text",
-    "text Hledání",
-    "text záznam",
-    "text z",
-    "text Nalezené stránky",
-    "text Fulltext",
-    "text Hledej",
-    "text Zadanému výběru neodpovídá ani jeden vystavovatel",
-    "text Sekce je prázdná",
-    "text a",
-    "text nebo",
-    "text záznamy jen s novinkami",
-    "text záznamy jen s exponáty",
-    "text Výběr",
-    "text Chyba při ukládání souboru",
-    "text načítání loga",
-    "text načítání navigace",
-    "text načítání datových souborů",
-};
-
+// Every language text (sections "text ..." and "tlačítko ...") is given in all five languages.
 TEST(DemoDiscSettings, EveryLanguageTextIsGivenInAllFiveLanguages) {
     const IniFile config = discIni("config.ini");
-    ASSERT_EQ(std::size(kTextSections), 78u);
-    for (const char* section : kTextSections) {
+    int texts = 0;
+    for (const std::string& section : config.sections()) {
+        if (!section.starts_with("text ") && !section.starts_with(cp("tlačítko "))) {
+            continue;
+        }
+        ++texts;
         for (int l = 0; l < kLanguages; ++l) {
-            SCOPED_TRACE(std::string(section) + " jaz" + digit(l));
-            EXPECT_NE(text::trim(config.readString(cp(section), "jaz" + digit(l), "")), "");
+            EXPECT_NE(text::trim(config.readString(section, "jaz" + std::to_string(l), "")), "")
+                << text::cp1250ToUtf8(section) << " jaz" << l;
         }
     }
-}
-
-TEST(DemoDiscSettings, ScreenNoticeAndLanguageNames) {
-    const IniFile config = discIni("config.ini");
-    std::vector<std::string> names;
-    for (int l = 0; l < kLanguages; ++l) {
-        EXPECT_NE(config.readString(cp("text rozlišení"), "jaz" + digit(l), ""), "");
-        names.push_back(text::trim(config.readString("uvod", "jaz" + digit(l), "")));
-        EXPECT_EQ(names.back().size(), 3u) << "the language rows hold three characters";
-    }
-    std::sort(names.begin(), names.end());
-    EXPECT_EQ(std::unique(names.begin(), names.end()), names.end());
-    for (const char* key : {"defaultJazKat", "defaultJazKatExp"}) {
-        const auto column = text::tryStrToInt(config.readString("uvod", key, ""));
-        ASSERT_TRUE(column.has_value()) << key;
-        EXPECT_GE(*column, 0);
-        EXPECT_LE(*column, 2) << key << " must name a column that every catalogue has";
-    }
-}
-
-TEST(DemoDiscSettings, LookValuesAllConvert) {
-    const IniFile config = discIni("config.ini");
-    const std::pair<const char*, const char*> colours[] = {
-        {"menu - graficka podoba", "pismoBarva"},
-        {"menu - graficka podoba", "pozadiBarva"},
-        {"menu - graficka podoba", "infPruhPozadiBarva"},
-        {"menu - graficka podoba", "infPruhPismoBarva"},
-        {"menu - graficka podoba", "infPruhPismoBarvaAktivni"},
-        {"menu - graficka podoba", "ovlPrvekPozadiBarva"},
-        {"logo", "logoBarva"},
-        {"stavova lista", "pozadiBarva"},
-        {"stavova lista", "pismoBarva"},
-    };
-    for (const auto& [section, key] : colours) {
-        SCOPED_TRACE(std::string(section) + " / " + key);
-        ASSERT_TRUE(config.valueExists(section, key));
-        const std::string value = config.readString(section, key, "");
-        ASSERT_TRUE(text::tryStrToInt(value).has_value()) << value;
-        EXPECT_EQ(value.size(), 9u) << "a colour is $00BBGGRR";
-    }
-    for (const char* key :
-         {"velikostLoga", "velikostLogaNom", "velikostLogaZastZn", "velikostLogaDoplInf"}) {
-        EXPECT_GT(text::tryStrToInt(config.readString("aplikace", key, "")).value_or(0), 0) << key;
-    }
-    EXPECT_FALSE(config.valueExists("aplikace", "SkrytData"));
-    for (const char* key : {"exponaty", "novinky"}) {
-        EXPECT_EQ(text::asciiLower(config.readString("tlacitka", key, "")), "ano") << key;
-    }
-}
-
-TEST(DemoDiscSettings, HeaderPageAndPictureOfEveryLanguage) {
-    const IniFile config = discIni("config.ini");
-    EXPECT_EQ(config.readString("logo", "typ", ""), "html");
-    for (int l = 0; l < kLanguages; ++l) {
-        SCOPED_TRACE("language " + digit(l));
-        std::string page = config.readString("logo", "htmlFile" + digit(l), "");
-        if (page.empty()) {
-            page = config.readString("logo", "htmlFile", "");
-        }
-        EXPECT_TRUE(existsOnDisc(page)) << page;
-        std::string picture = config.readString("logo", "logoObrazek" + digit(l), "");
-        if (picture.empty()) {
-            picture = config.readString("logo", "logoObrazek", "");
-        }
-        ASSERT_TRUE(existsOnDisc(picture)) << picture;
-        EXPECT_EQ(text::asciiLower(picture.substr(picture.size() - 4)), ".bmp")
-            << "the header picture must be a kind the viewer loads";
-        const QImage image(QString::fromStdString(resolve(picture)));
-        EXPECT_FALSE(image.isNull()) << picture;
-    }
-}
-
-TEST(DemoDiscSettings, IntroPageExists) {
-    const IniFile config = discIni("config.ini");
-    EXPECT_TRUE(existsOnDisc(config.readString("uvod", "url", "")));
+    EXPECT_GE(texts, 78);  // "text Nebo" and "text nebo" are one
 }
 
 // Every node of the navigation tree, in every language, shows a page that is on the disc, and
@@ -195,13 +37,12 @@ TEST(DemoDiscSettings, IntroPageExists) {
 TEST(DemoDiscSettings, NavigationTreeOfEveryLanguageNamesPagesOnTheDisc) {
     const IniFile config = discIni("config.ini");
     for (int l = 0; l < kLanguages; ++l) {
-        SCOPED_TRACE("language " + digit(l));
+        SCOPED_TRACE("language " + std::to_string(l));
         const presentation::NavigationTree tree =
             presentation::buildNavigationTree(config, config.sections(), l, false);
         ASSERT_NE(tree.exhibitorNode, nullptr);
-        EXPECT_TRUE(
-            existsOnDisc(config.readString("SysPolozkaVystavovatele", "sablona" + digit(l), "")));
-        int nodes = 0, nested = 0, subPages = 0;
+        EXPECT_TRUE(existsOnDisc(
+            config.readString("SysPolozkaVystavovatele", "sablona" + std::to_string(l), "")));
         std::vector<const presentation::NavNode*> pending;
         for (const auto& root : tree.roots()) {
             pending.push_back(root.get());
@@ -209,12 +50,9 @@ TEST(DemoDiscSettings, NavigationTreeOfEveryLanguageNamesPagesOnTheDisc) {
         while (!pending.empty()) {
             const presentation::NavNode* node = pending.back();
             pending.pop_back();
-            ++nodes;
-            nested += node->parent != nullptr ? 1 : 0;
             EXPECT_TRUE(existsOnDisc(node->data.Url)) << node->data.Url;
             if (node->data.SubPageFiles) {
                 for (size_t i = 0; i < node->data.SubPageFiles->size(); ++i) {
-                    ++subPages;
                     EXPECT_TRUE(existsOnDisc((*node->data.SubPageFiles)[i]));
                     EXPECT_NE((*node->data.SubPageTitles)[i], "");
                 }
@@ -223,9 +61,6 @@ TEST(DemoDiscSettings, NavigationTreeOfEveryLanguageNamesPagesOnTheDisc) {
                 pending.push_back(child.get());
             }
         }
-        EXPECT_GE(nodes, 10);
-        EXPECT_GE(nested, 3);
-        EXPECT_GE(subPages, 2);
     }
 }
 
@@ -233,14 +68,14 @@ TEST(DemoDiscSettings, NavigationTreeOfEveryLanguageNamesPagesOnTheDisc) {
 // floor plans of every section and area, as the template keywords look them up.
 TEST(DemoDiscSettings, FolderSettingsNamePagesOnTheDisc) {
     const DataFile exhibitors(2);
-    int links = 0, newWindow = 0;
+    int links = 0;
     for (const auto& [iniName, folder] : {std::pair{"Inzeraty\\index.ini", "inzeraty\\"},
                                           std::pair{"Expozice\\index.ini", "expozice\\"}}) {
         const IniFile ini = discIni(iniName);
         for (size_t row = 0; row < exhibitors.rows(); ++row) {
             const std::string katId = exhibitors.text(row, "KAT_ID");
             for (int l = 0; l < kLanguages; ++l) {
-                std::string page = text::trim(ini.readString(katId, "url" + digit(l), ""));
+                std::string page = text::trim(ini.readString(katId, "url" + std::to_string(l), ""));
                 if (page.empty()) {
                     page = text::trim(ini.readString(katId, "url", ""));
                 }
@@ -250,11 +85,9 @@ TEST(DemoDiscSettings, FolderSettingsNamePagesOnTheDisc) {
                         << iniName << " " << katId << " " << page;
                 }
             }
-            newWindow += text::trim(ini.readString(katId, "extern", "")) == "1" ? 1 : 0;
         }
     }
     EXPECT_GE(links, 20);
-    EXPECT_GE(newWindow, 2);
 
     const IniFile plans = discIni("Umisteni\\umisteni.ini");
     const DataFile areas(9);

@@ -4,33 +4,10 @@
 #include <stdexcept>
 #include <variant>
 
-#include "platform/os/files.h"
-#include "platform/os/paths.h"
 #include "platform/text/text.h"
 
 namespace expo::demotest {
 namespace fs = std::filesystem;
-
-const std::string& disc() {
-    static const std::string folder = std::string(EXPO_DISC_DIR) + "/";
-    return folder;
-}
-
-std::string readDiscFile(const fs::path& path) {
-    return os::readFile(path.string());
-}
-
-IniFile discIni(std::string_view cp1250Name) {
-    return IniFile::load(resolve(cp1250Name));
-}
-
-std::string resolve(std::string_view cp1250Name, const std::string& folder) {
-    return os::resolveDiscPath(folder, cp1250Name);
-}
-
-bool existsOnDisc(std::string_view cp1250Name, const std::string& folder) {
-    return fs::is_regular_file(resolve(cp1250Name, folder));
-}
 
 std::vector<fs::path> discFiles(std::string_view extension) {
     std::vector<fs::path> files;
@@ -50,10 +27,6 @@ DataFile::DataFile(int number)
     }
 }
 
-bool DataFile::has(std::string_view field) const {
-    return columns_.contains(field);
-}
-
 const ds::Value& DataFile::value(size_t row, std::string_view field) const {
     const auto it = columns_.find(field);
     if (it == columns_.end()) {
@@ -68,13 +41,11 @@ bool DataFile::isNull(size_t row, std::string_view field) const {
 
 std::string DataFile::rawText(size_t row, std::string_view field) const {
     const ds::Value& v = value(row, field);
-    if (const auto* s = std::get_if<std::string>(&v)) {
-        return *s;
-    }
     if (const auto* i = std::get_if<int64_t>(&v)) {
         return std::to_string(*i);
     }
-    return {};
+    const auto* s = std::get_if<std::string>(&v);
+    return s == nullptr ? std::string() : *s;
 }
 
 std::string DataFile::text(size_t row, std::string_view field) const {
@@ -82,8 +53,7 @@ std::string DataFile::text(size_t row, std::string_view field) const {
 }
 
 int64_t DataFile::integer(size_t row, std::string_view field) const {
-    const ds::Value& v = value(row, field);
-    const auto* i = std::get_if<int64_t>(&v);
+    const auto* i = std::get_if<int64_t>(&value(row, field));
     return i == nullptr ? 0 : *i;
 }
 
