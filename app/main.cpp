@@ -9,6 +9,8 @@
 int main(int argc, char** argv) {
     // The browser controls need contexts shared before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The program has no use for compiled shaders kept between runs under ~/.cache.
+    QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
     QApplication application(argc, argv);
     expo::presentation::TFormExpozice::setSearchDialogStep(&expo::search::RunSearchDialog);
     return expo::presentation::Start();

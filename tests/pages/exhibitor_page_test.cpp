@@ -1,7 +1,7 @@
 // Showing an exhibitor's page: "temp.html" in the program's private temporary folder, shown in
 // the page browser; an unknown exhibitor; a page that cannot be made; the same exhibitor twice;
 // requests that arrive while a page waits for the blank browser; a temporary folder that is not
-// private.
+// private, replaced by a fresh one.
 #include <sys/stat.h>
 #include <chrono>
 
@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "platform/os/paths.h"
+#include "platform/os/tempdir.h"
 #include "platform/text/error.h"
 #include "platform/text/text.h"
 #include "platform/ui/pump.h"
@@ -103,28 +104,34 @@ TEST_F(ExhibitorPage, RequestsDuringTheWaitRunAfterItTheLastWinning) {
     waitShown(*w.WebBrowser, privateFolder() + "temp.html");
 }
 
-TEST_F(ExhibitorPage, SharedTemporaryFolderIsRefused) {
+TEST_F(ExhibitorPage, AFolderThatIsNotPrivateGivesWayToAFreshOneForTheRun) {
     const std::string folder = privateFolder();
     std::filesystem::create_directory(folder);
     std::filesystem::permissions(
         folder, std::filesystem::perms::others_read | std::filesystem::perms::others_exec,
         std::filesystem::perm_options::add);
     TFormExpozice& w = open();
-    try {
-        w.ShowExhibitorPage(1200);
-        FAIL() << "no error";
-    } catch (const Error& e) {
-        EXPECT_NE(std::string(e.what()).find(folder.substr(0, folder.size() - 1)),
-                  std::string::npos)
-            << e.what();
-    }
-    EXPECT_FALSE(std::filesystem::exists(folder + "temp.html"));
-    EXPECT_FALSE(std::filesystem::exists(folder + "temp_path.html"));
-
-    // Once the folder is private, the next request is shown: the failed one left nothing behind.
-    std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
     w.ShowExhibitorPage(1200);
-    EXPECT_NE(read(folder + "temp.html").find("Agroline a.s."), std::string::npos);
+    w.ShowExhibitorPage(1353);
+    settle();
+
+    const std::string fresh = os::sessionTempFolder().freshFolder();
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    ASSERT_NE(runtime, nullptr);
+    EXPECT_EQ(std::filesystem::path(fresh).parent_path(), std::filesystem::path(runtime));
+    waitShown(*w.WebBrowser, fresh + "/temp.html");
+    EXPECT_NE(read(fresh + "/temp.html").find("Agrotech a.s."), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+
+    // Said once, naming both folders.
+    const std::vector<ui::Message> said = sink.besidesScreenNotice();
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_NE(said[0].text.find(folder.substr(0, folder.size() - 1)), std::string::npos);
+    EXPECT_NE(said[0].text.find(fresh), std::string::npos);
+    sink.messages.clear();
+
+    os::sessionTempFolder().reset();
+    EXPECT_FALSE(std::filesystem::exists(fresh));
 }
 
 }  // namespace
