@@ -2,6 +2,8 @@
 // box and exit code 1, and the intro's exit link that ends it with exit code 0.
 #include <QGuiApplication>
 #include <QScreen>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "tests/mainwindow/disc_fixture.h"
@@ -29,11 +31,25 @@ class StartupTest : public DiscTest {
     }
 };
 
-TEST_F(StartupTest, WithoutConfigTheIntroPageIsTheFolderItselfAndTheStartFails) {
+TEST_F(StartupTest, WithoutConfigTheStartFailsNamingItsFullPathAndTheReason) {
+    EXPECT_EQ(Start(), 1);
+    const std::string text = fatalText();
+    EXPECT_NE(text.find(cp("Chyba při načítání konfiguračního souboru config.ini.\n")),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find(discPath("config.ini") + " (" + std::strerror(ENOENT) + ")"),
+              std::string::npos)
+        << text;
+}
+
+TEST_F(StartupTest, AConfigWithoutIntroPageNamesTheMissingSetting) {
+    write("config.ini", "[uvod]\njaz0=Čeština\n");
     EXPECT_EQ(Start(), 1);
     const std::string text = fatalText();
     EXPECT_NE(text.find(cp("Neexistuje html soubor \"") + discPath("")), std::string::npos) << text;
-    EXPECT_NE(text.find(cp("\" pro úvodní obrazovku.")), std::string::npos) << text;
+    EXPECT_NE(text.find(cp("\" pro úvodní obrazovku.\nV souboru config.ini chybí klíč \"url\"")),
+              std::string::npos)
+        << text;
 }
 
 TEST_F(StartupTest, AMissingIntroPageIsNamedWithItsFullPath) {
