@@ -26,16 +26,22 @@ namespace expo::presentation {
 using text::cp;
 
 TFormExpozice::TFormExpozice(QWidget* owner) : QMainWindow(owner) {
-    createComponents();
-    connectPageHandlers();
-    connectLinkHandlers();
-    connectSearchHandlers();
-    connectNotebookHandlers();
-    connectFulltextHandlers();
-    openSettings();
-    runIntro(introPagePath());
-    FCurrentViewButton = ToolButtonVse;
-    SetViewButton(ToolButtonVse);
+    try {
+        createComponents();
+        connectPageHandlers();
+        connectLinkHandlers();
+        connectSearchHandlers();
+        connectNotebookHandlers();
+        connectFulltextHandlers();
+        openSettings();
+        runIntro(introPagePath());
+        FCurrentViewButton = ToolButtonVse;
+        SetViewButton(ToolButtonVse);
+    } catch (...) {
+        // A failed start-up skips the destructor, but the components still go afterwards.
+        detachComponents();
+        throw;
+    }
 }
 
 TFormExpozice::~TFormExpozice() {
