@@ -57,9 +57,7 @@ class NavigationBuilder {
         if (found == childrenByParent_.end()) {
             return;
         }
-        // The list is copied: the walk below reaches other keys of the same map.
-        const std::vector<size_t> children = found->second;
-        for (const size_t i : children) {
+        for (const size_t i : found->second) {
             const std::string& name = names_[i];
             if (!built_.insert(name).second) {
                 continue;
