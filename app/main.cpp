@@ -10,6 +10,8 @@
 int main(int argc, char** argv) {
     // The browser controls need contexts shared before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The program has no use for compiled shaders kept between runs under ~/.cache.
+    QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
     QApplication application(argc, argv);
     expo::ui::installQtTranslations(application);
     expo::presentation::TFormExpozice::setSearchDialogStep(&expo::search::RunSearchDialog);

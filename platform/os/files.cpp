@@ -152,6 +152,19 @@ void writeFile(const std::string& path, std::string_view bytes) {
     file.close();
 }
 
+void writePrivateFile(const std::string& path, std::string_view bytes) {
+    OutputFile file;
+    if (const int error = file.createPrivate(path)) {
+        if (error == EPERM) {
+            throw Error(text::cp("Soubor nelze vytvořit: ") + text::utf8ToCp1250(path) +
+                        text::cp(" (není to obyčejný soubor tohoto uživatele)"));
+        }
+        refuseWrite(path, error);
+    }
+    file.write(bytes);
+    file.close();
+}
+
 OutputFile::~OutputFile() {
     if (fd_ >= 0) {
         ::close(fd_);
@@ -165,6 +178,35 @@ int OutputFile::create(const std::string& path) {
     path_ = path;
     fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
     return fd_ < 0 ? errno : 0;
+}
+
+int OutputFile::createPrivate(const std::string& path) {
+    if (fd_ >= 0) {
+        ::close(std::exchange(fd_, -1));
+    }
+    path_ = path;
+    // Not emptied on opening: only a file that passes the checks is. Without blocking, a pipe
+    // with no reader fails at once instead of waiting for one.
+    const int fd =
+        ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        return errno == ELOOP || errno == ENXIO || errno == EISDIR ? EPERM : errno;
+    }
+    struct stat info {};
+    int error = 0;
+    if (::fstat(fd, &info) != 0) {
+        error = errno;
+    } else if (!S_ISREG(info.st_mode) || info.st_uid != ::geteuid() || info.st_nlink != 1) {
+        error = EPERM;
+    } else if (::ftruncate(fd, 0) != 0) {
+        error = errno;
+    }
+    if (error != 0) {
+        ::close(fd);
+        return error;
+    }
+    fd_ = fd;
+    return 0;
 }
 
 void OutputFile::write(std::string_view bytes) {

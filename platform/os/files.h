@@ -20,6 +20,11 @@ std::optional<std::string> readFileIfExists(const std::string& path);
 // expo::Error naming the file and the system's reason.
 void writeFile(const std::string& path, std::string_view bytes);
 
+// The same for a file of the program's private folder: a symbolic link at the path is never
+// followed, and anything there but a regular file of this user with no other name (a link, a
+// folder, a pipe, a device, another user's file, a hard link) is refused and left unchanged.
+void writePrivateFile(const std::string& path, std::string_view bytes);
+
 // A file written in steps, for callers that tell a file that cannot be created from one that
 // fails while it is written. Closed at the latest when it goes out of scope.
 class OutputFile {
@@ -32,6 +37,8 @@ class OutputFile {
     // Creates the file, or empties an existing one, for writing. Returns 0, or the system's
     // error number when the file cannot be created.
     int create(const std::string& path);
+    // The same under the rules of writePrivateFile; what is not such a file gives EPERM.
+    int createPrivate(const std::string& path);
     // Writes exactly `bytes`. Throws expo::Error naming the file and the system's reason.
     void write(std::string_view bytes);
     // Closes the file; throws like write (the system may report a failed write only now).

@@ -248,6 +248,7 @@ class TFormExpozice : public QMainWindow {
     QWidget* createStatusBar();
 
     // expozice_startup.cpp
+    void detachComponents();
     void openSettings();
     std::string introPagePath() const;
     void runIntro(const std::string& introPage);
@@ -289,6 +290,7 @@ class TFormExpozice : public QMainWindow {
     void showOneExhibitorPage(int katId);
     ExhibitorPageSettings exhibitorPageSettings() const;
     void keepLanguageSuffixes(const LanguageSuffixes& suffixes);
+    void reportPrivateFolderChange();
     // expozice_pathbar.cpp
     int layOutPathBar();
     void WebBrowserInfoBeforeNavigate2(const std::string& url, bool& cancel);

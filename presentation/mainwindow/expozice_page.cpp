@@ -6,6 +6,7 @@
 // another exhibitor. Such a request is not started inside the wait, where its filters and
 // language columns would mix with this page's: it is kept, and once this page is shown the last
 // request kept is shown the same way.
+#include <QTimer>
 #include <chrono>
 #include <utility>
 
@@ -13,6 +14,8 @@
 #include "platform/os/files.h"
 #include "platform/os/paths.h"
 #include "platform/text/text.h"
+#include "platform/ui/guard.h"
+#include "platform/ui/messages.h"
 #include "platform/ui/pump.h"
 #include "presentation/mainwindow/expozice.h"
 #include "presentation/page/exhibitor_page.h"
@@ -70,8 +73,20 @@ void TFormExpozice::showOneExhibitorPage(int katId) {
                   kBlankPageWait);
 
     const std::string path = privatePagePath("temp.html");
-    os::writeFile(path, *page);
+    reportPrivateFolderChange();
+    os::writePrivateFile(path, *page);
     WebBrowser->navigate(browserTarget(path));
+}
+
+// Says once, when control is back in the message loop, that the generated pages had to go to a
+// fresh folder of their own.
+void TFormExpozice::reportPrivateFolderChange() {
+    std::string notice = takePrivateFolderNotice();
+    if (!notice.empty()) {
+        QTimer::singleShot(0, this, [notice = std::move(notice)] {
+            ui::guard([&] { ui::showInformation(notice); });
+        });
+    }
 }
 
 ExhibitorPageSettings TFormExpozice::exhibitorPageSettings() const {

@@ -55,7 +55,8 @@ void TFormExpozice::BuildPathBar(QTreeWidgetItem* node, bool withSubPage) {
     std::string path;
     try {
         path = privatePagePath(kPathBarPage);
-        os::writeFile(path, bar.page);
+        reportPrivateFolderChange();
+        os::writePrivateFile(path, bar.page);
     } catch (const std::exception&) {
         // The bar is not worth a message: it shows what the file holds, or nothing.
         if (path.empty()) {

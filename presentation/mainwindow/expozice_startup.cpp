@@ -7,7 +7,9 @@
 #include <QFrame>
 #include <QToolButton>
 #include <algorithm>
+#include <vector>
 
+#include "platform/browser/webbrowser.h"
 #include "platform/os/files.h"
 #include "platform/os/paths.h"
 #include "platform/text/error.h"
@@ -16,6 +18,7 @@
 #include "presentation/mainwindow/expozice.h"
 #include "presentation/settings/screen.h"
 #include "presentation/settings/window_size.h"
+#include "presentation/widgets/event_tap.h"
 #include "presentation/windows/uvod.h"
 
 namespace expo::presentation {
@@ -23,19 +26,26 @@ namespace expo::presentation {
 using text::cp;
 
 TFormExpozice::TFormExpozice(QWidget* owner) : QMainWindow(owner) {
-    createComponents();
-    connectPageHandlers();
-    connectLinkHandlers();
-    connectSearchHandlers();
-    connectNotebookHandlers();
-    connectFulltextHandlers();
-    openSettings();
-    runIntro(introPagePath());
-    FCurrentViewButton = ToolButtonVse;
-    SetViewButton(ToolButtonVse);
+    try {
+        createComponents();
+        connectPageHandlers();
+        connectLinkHandlers();
+        connectSearchHandlers();
+        connectNotebookHandlers();
+        connectFulltextHandlers();
+        openSettings();
+        runIntro(introPagePath());
+        FCurrentViewButton = ToolButtonVse;
+        SetViewButton(ToolButtonVse);
+    } catch (...) {
+        // A failed start-up skips the destructor, but the components still go afterwards.
+        detachComponents();
+        throw;
+    }
 }
 
 TFormExpozice::~TFormExpozice() {
+    detachComponents();
     // Closing a dataset raises nothing the program could act on at this point.
     try {
         for (ds::ClientDataSet* dataSet :
@@ -51,35 +61,68 @@ TFormExpozice::~TFormExpozice() {
     }
 }
 
-// The four settings files, read whole from the program's folder. A missing file reads as
-// empty; one that cannot be read stops the start-up, and the later ones are not opened.
-void TFormExpozice::openSettings() {
-    struct SettingsFile {
-        IniFile TFormExpozice::*field;
-        const char* name;
-    };
-    static constexpr SettingsFile files[] = {
-        {&TFormExpozice::FConfig, "config.ini"},
-        {&TFormExpozice::FInzeratyIni, "Inzeraty\\index.ini"},
-        {&TFormExpozice::FExpoziceIni, "Expozice\\index.ini"},
-        {&TFormExpozice::FUmisteniIni, "Umisteni\\umisteni.ini"},
-    };
-    for (const SettingsFile& file : files) {
-        try {
-            this->*file.field = IniFile::load(os::resolveDiscPath(os::programFolder(), file.name));
-        } catch (const std::exception&) {
-            throw Error(cp("Chyba při načítání konfiguračního souboru ") + file.name);
+// Qt deletes the components only in the base class's destructor, after this window's members
+// are gone, and their last signals (the tree's model is reset as the tree goes) would still
+// run the window's handlers. Every connection and event tap that leads back here is cut first,
+// so that no code of the window runs once its destructor has begun.
+void TFormExpozice::detachComponents() {
+    std::vector<EventTap*> taps;
+    for (QObject* component : findChildren<QObject*>()) {
+        component->disconnect(this);
+        // A tap has no meta-object of its own, so only a dynamic cast tells it apart.
+        if (auto* tap = dynamic_cast<EventTap*>(component)) {
+            taps.push_back(tap);
+        }
+    }
+    for (EventTap* tap : taps) {
+        delete tap;
+    }
+    for (browser::WebBrowser* browser : {WebBrowser, WebBrowserInfo, WebBrowserLogo}) {
+        if (browser != nullptr) {
+            browser->setBeforeNavigate(nullptr);
         }
     }
 }
 
-// The intro page named by "uvod"/"url"; the start-up stops when it is not a file.
+// The four settings files, read whole from the program's folder. A missing config.ini, or any
+// of them that cannot be read, stops the start-up with the file's name, then its full path and
+// the reason; the later ones are not opened. The other three read as empty when missing.
+void TFormExpozice::openSettings() {
+    struct SettingsFile {
+        IniFile TFormExpozice::*field;
+        const char* name;
+        bool required;
+    };
+    static constexpr SettingsFile files[] = {
+        {&TFormExpozice::FConfig, "config.ini", true},
+        {&TFormExpozice::FInzeratyIni, "Inzeraty\\index.ini", false},
+        {&TFormExpozice::FExpoziceIni, "Expozice\\index.ini", false},
+        {&TFormExpozice::FUmisteniIni, "Umisteni\\umisteni.ini", false},
+    };
+    for (const SettingsFile& file : files) {
+        const std::string path = os::resolveDiscPath(os::programFolder(), file.name);
+        try {
+            this->*file.field =
+                file.required ? IniFile::fromText(os::readFile(path)) : IniFile::load(path);
+        } catch (const std::exception& e) {
+            throw Error(cp("Chyba při načítání konfiguračního souboru ") + file.name + ".\n" +
+                        e.what());
+        }
+    }
+}
+
+// The intro page named by "uvod"/"url"; the start-up stops when it is not a file, and says so
+// when config.ini does not name one.
 std::string TFormExpozice::introPagePath() const {
     const std::string url = FConfig.readString("uvod", "url", "");
     const std::string path = os::resolveDiscPath(os::programFolder(), url);
     if (!os::fileExists(path)) {
-        throw Error(cp("Neexistuje html soubor \"") + text::utf8ToCp1250(path) +
-                    cp("\" pro úvodní obrazovku"));
+        std::string message = cp("Neexistuje html soubor \"") + text::utf8ToCp1250(path) +
+                              cp("\" pro úvodní obrazovku");
+        if (text::trim(url).empty()) {
+            message += cp(".\nV souboru config.ini chybí klíč \"url\" v sekci [uvod]");
+        }
+        throw Error(message);
     }
     return path;
 }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "platform/text/text.h"
 
@@ -34,15 +36,30 @@ class NavigationBuilder {
           sections_(sections),
           language_(text::intToStr(language)),
           hideData_(hideData),
-          tree_(tree) {}
+          tree_(tree) {
+        // Each item's "rodic" is read once; the items of a parent keep their file order.
+        names_.reserve(sections_.size());
+        for (size_t i = 0; i < sections_.size(); ++i) {
+            names_.push_back(text::trim(sections_[i]));
+            if (isItem(names_.back())) {
+                childrenByParent_[read(names_.back(), "rodic")].push_back(i);
+            }
+        }
+    }
 
     // Adds under `parentNode` a node for every item whose "rodic" is `parentKey`, each followed
-    // by its own children, in file order. Every call walks the whole section list, so the
-    // children may stand anywhere in the file relative to their parent.
+    // by its own children, in file order; the children may stand anywhere in the file relative
+    // to their parent. An item is built at most once, at the first place its section name
+    // stands: a name written twice (it reads the same either way) would otherwise double its
+    // whole subtree, level after level.
     void AddNavigationChildren(NavNode* parentNode, const std::string& parentKey) {
-        for (size_t i = 0; i < sections_.size(); ++i) {
-            const std::string name = text::trim(sections_[i]);
-            if (!isItem(name) || read(name, "rodic") != parentKey) {
+        const auto found = childrenByParent_.find(parentKey);
+        if (found == childrenByParent_.end()) {
+            return;
+        }
+        for (const size_t i : found->second) {
+            const std::string& name = names_[i];
+            if (!built_.insert(name).second) {
                 continue;
             }
             if (isExhibitorItem(name) && hideData_) {
@@ -91,6 +108,9 @@ class NavigationBuilder {
     const std::string language_;
     const bool hideData_;
     NavigationTree& tree_;
+    std::vector<std::string> names_;  // the section names, trimmed
+    std::unordered_map<std::string, std::vector<size_t>> childrenByParent_;
+    std::unordered_set<std::string> built_;  // item names already walked
 };
 
 NavNode* findDepthFirst(const std::vector<std::unique_ptr<NavNode>>& nodes,

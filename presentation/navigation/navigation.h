@@ -66,9 +66,9 @@ class NavigationTree {
 void splitSubPages(std::string_view files, std::string_view titles, TNodeData& data);
 
 // Builds the item nodes. `sections` holds every section name of config.ini in file order,
-// repeats included; `language` selects the keys "text", "url", "sablona", "fulltext" and
-// "fulltextName" followed by its decimal digits. With `hideData` the exhibitor item gets no
-// node and `exhibitorNode` stays none.
+// repeats included; a repeated item is built once, where its name first stands; `language` selects
+// the keys "text", "url", "sablona", "fulltext" and "fulltextName" followed by its decimal digits.
+// With `hideData` the exhibitor item gets no node and `exhibitorNode` stays none.
 NavigationTree buildNavigationTree(const IniFile& config, const std::vector<std::string>& sections,
                                    int language, bool hideData);
 

@@ -83,6 +83,12 @@ std::optional<std::string> makeExhibitorPage(ds::ClientDataSet& CDSJazyky, const
         chooseLanguageSuffixes(CDSJazyky, settings.languageName, settings.defaultLanguageSuffix,
                                settings.defaultExpLanguageSuffix);
 
+    if (text::trim(settings.exhibitorTemplate).empty()) {
+        // Read as a path, the empty name would be the program's folder itself.
+        throw Error(text::cp("V souboru config.ini chybí šablona stránky vystavovatele: klíč \"") +
+                    "sablona" + text::intToStr(settings.language) +
+                    text::cp("\" v sekci [SysPolozkaVystavovatele]"));
+    }
     const std::string pageTemplate =
         os::readFile(os::resolveDiscPath(settings.programFolder, settings.exhibitorTemplate));
     const TemplateKeywords keywords({data, suffixes, settings.logoAreas, settings.umisteniIni,

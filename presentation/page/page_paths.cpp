@@ -15,7 +15,11 @@ std::string discPageTarget(std::string_view cp1250Name) {
 }
 
 std::string privatePagePath(std::string_view fileName) {
-    return os::privateTempFolder() + std::string(fileName);
+    return os::sessionTempPath() + std::string(fileName);
+}
+
+std::string takePrivateFolderNotice() {
+    return os::sessionTempFolder().takeNotice();
 }
 
 }  // namespace expo::presentation

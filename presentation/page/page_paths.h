@@ -14,8 +14,11 @@ std::string browserTarget(const std::string& path);
 std::string discPageTarget(std::string_view cp1250Name);
 
 // The path of a page the program writes ("temp.html", "temp_path.html") in its private
-// temporary folder, in the file system's encoding. Throws expo::Error when that folder cannot
-// be used.
+// temporary folder, in the file system's encoding; a fresh folder of its own takes that folder's
+// place for the rest of the run once it cannot be used. Throws expo::Error when neither can.
 std::string privatePagePath(std::string_view fileName);
+// Why the pages went to a fresh folder, the first time it is asked after that happened;
+// otherwise empty.
+std::string takePrivateFolderNotice();
 
 }  // namespace expo::presentation

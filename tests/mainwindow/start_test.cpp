@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <cerrno>
+#include <cstring>
 
 #include "presentation/mainwindow/start.h"
 #include "presentation/windows/dlg_hlaseni.h"
@@ -17,6 +19,7 @@ namespace {
 using presentation::Start;
 using presentation::TFormUvod;
 using ::testing::EndsWith;
+using ::testing::HasSubstr;
 
 QRect screen() {
     return QGuiApplication::primaryScreen()->geometry();
@@ -48,13 +51,23 @@ TEST_F(StartTest, WithoutItsIntroPageOrASettingsFileTheStartFails) {
     std::filesystem::remove(disc + "/uvod.html");
     std::filesystem::create_directories(disc + "/uvod.html");  // no file
     EXPECT_EQ(Start(), 1);
+    temp.write("disc/config.ini", "[uvod]\njaz0=x\n");  // names no intro page
+    EXPECT_EQ(Start(), 1);
     std::filesystem::create_directories(disc + "/Inzeraty/index.ini");
+    EXPECT_EQ(Start(), 1);
+    std::filesystem::remove(disc + "/config.ini");
     EXPECT_EQ(Start(), 1);
     EXPECT_THAT(
         takeMessages(),
         ::testing::ElementsAre(
             EndsWith("Neexistuje html soubor \"" + disc + "/uvod.html\" pro úvodní obrazovku."),
-            EndsWith("Chyba při načítání konfiguračního souboru Inzeraty\\index.ini.")));
+            EndsWith("Neexistuje html soubor \"" + disc +
+                     "/\" pro úvodní obrazovku.\nV souboru config.ini chybí klíč \"url\" v sekci "
+                     "[uvod]."),
+            HasSubstr("Chyba při načítání konfiguračního souboru Inzeraty\\index.ini.\n"),
+            HasSubstr("Chyba při načítání konfiguračního souboru config.ini.\n"
+                      "Soubor nelze přečíst: " +
+                      disc + "/config.ini (" + std::strerror(ENOENT) + ")")));
 }
 
 // The intro window takes its size from the settings; "appexit.html" ends the program before

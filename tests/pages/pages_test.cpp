@@ -1,8 +1,13 @@
 // The demo disc's navigation and exhibitor list: a section listed with its first exhibitor shown,
 // the views, an empty section, the tree's clicks, the list's mouse and keys, "zpet:", and the
-// exhibitor's page in the program's private temporary folder; then the path bar.
+// exhibitor's page in the program's private temporary folder, or the fresh one that replaces a
+// folder others may read; then the path bar.
+#include <gmock/gmock.h>
 #include <sys/stat.h>
 
+#include <cstdlib>
+
+#include "platform/os/tempdir.h"
 #include "presentation/navigation/navigation_items.h"
 #include "presentation/widgets/exhibitor_list_view.h"
 #include "presentation/widgets/splitter_bar.h"
@@ -161,13 +166,30 @@ TEST_F(PagesTest, TheExhibitorsPageIsWrittenPrivatelyAndShown) {
     w.ShowExhibitorPage(999999);  // unknown: the page stays
     settle();
     EXPECT_EQ(shownUrl(*w.WebBrowser), page_);
-    std::filesystem::permissions(std::filesystem::path(page_).parent_path(),
-                                 std::filesystem::perms::others_read,
+
+    // A folder others may read gives way, for the rest of the run, to a fresh private one in the
+    // runtime folder; said once, naming both. It goes with the run.
+    const std::string shared = std::filesystem::path(page_).parent_path();
+    std::filesystem::permissions(shared, std::filesystem::perms::others_read,
                                  std::filesystem::perm_options::add);
-    EXPECT_THROW(w.ShowExhibitorPage(1200), Error) << "a folder others may read";
-    EXPECT_NE(read(page_).find("Agrotech a.s."), std::string::npos);
-    std::filesystem::permissions(std::filesystem::path(page_).parent_path(),
-                                 std::filesystem::perms::owner_all);
+    w.ShowExhibitorPage(1200);
+    w.ShowExhibitorPage(1363);
+    settle();
+    const std::string fresh = os::sessionTempFolder().freshFolder();
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    EXPECT_EQ(std::filesystem::path(fresh).parent_path(), runtime != nullptr && *runtime != '\0'
+                                                              ? std::filesystem::path(runtime)
+                                                              : temp.path());
+    waitShown(*w.WebBrowser, fresh + "/temp.html");
+    EXPECT_NE(read(fresh + "/temp.html").find("Astromat Sp. z o.o."), std::string::npos);
+    EXPECT_NE(read(page_).find("Agrotech a.s."), std::string::npos) << "left alone";
+    const Lines said = takeMessages();
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_THAT(said[0],
+                ::testing::AllOf(::testing::StartsWith("Information: "),
+                                 ::testing::HasSubstr(shared), ::testing::HasSubstr(fresh)));
+    os::sessionTempFolder().reset();
+    EXPECT_FALSE(std::filesystem::exists(fresh));
 
     os::setProgramFolder(temp.path().string());  // without the template
     EXPECT_THROW(w.ShowExhibitorPage(1200), Error);

@@ -51,6 +51,7 @@ int main(int argc, char** argv) {
 
     // WebEngine needs contexts shared before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
     int result = 0;
     {
         QApplication app(argc, argv);

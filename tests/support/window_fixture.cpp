@@ -4,6 +4,7 @@
 #include <QWebEngineView>
 
 #include "platform/dataset/packet.h"
+#include "platform/os/tempdir.h"
 #include "presentation/mainwindow/main_form.h"
 #include "presentation/navigation/navigation_items.h"
 #include "presentation/windows/dlg_hlaseni.h"
@@ -46,6 +47,7 @@ WindowTest::~WindowTest() {
     presentation::setApplicationMainForm(nullptr);
     presentation::TFormUvod::setPageLoadedHook(nullptr);
     TFormExpozice::setSearchDialogStep(nullptr);
+    os::sessionTempFolder().reset();  // a fresh folder a test made goes with it
     ::setenv("TMPDIR", savedTmpdir_.c_str(), 1);
     for (const std::string& m : takeMessages()) {
         ADD_FAILURE() << "message box " << m;

@@ -99,8 +99,17 @@ TEST_F(ExhibitorPage, TemplateReadAnewForEveryPageAndAMissingOneIsAnErrorAfterTh
     suffixes = {};
     EXPECT_THROW(make("7"), Error);
     EXPECT_EQ(suffixes.languageSuffix, "1");
-    templateName = "";  // the program's folder itself
-    EXPECT_THROW(make("7"), Error);
+    for (const char* missing : {"", "  "}) {
+        templateName = missing;  // names the setting, not the program's folder
+        try {
+            make("7");
+            ADD_FAILURE() << "no error";
+        } catch (const Error& e) {
+            EXPECT_NE(std::string(e.what()).find("\"sablona0\" v sekci [SysPolozkaVystavovatele]"),
+                      std::string::npos)
+                << e.what();
+        }
+    }
 }
 
 }  // namespace
