@@ -3,11 +3,42 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <string>
+#include <string_view>
+#include <utility>
 
 #include "platform/dataset/table.h"
 #include "platform/text/text.h"
 
 namespace expo::ds {
+
+namespace {
+
+// Sorts the rows from `begin` by the collation of their text: each value's sort key is made
+// once, and the keys compare as bytes.
+void sortTextValues(const Column& column, std::vector<uint32_t>::iterator begin,
+                    std::vector<uint32_t>::iterator end) {
+    const size_t count = static_cast<size_t>(end - begin);
+    std::string keys;
+    std::vector<size_t> keyEnds;
+    keyEnds.reserve(count);
+    for (auto r = begin; r != end; ++r) {
+        text::appendCollationKey(column.bytes(*r), keys);
+        keyEnds.push_back(keys.size());
+    }
+    std::vector<std::pair<std::string_view, uint32_t>> keyed;
+    keyed.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        const size_t from = i == 0 ? 0 : keyEnds[i - 1];
+        keyed.emplace_back(std::string_view(keys).substr(from, keyEnds[i] - from), begin[i]);
+    }
+    std::sort(keyed.begin(), keyed.end());  // equal keys by row: stable
+    for (const auto& entry : keyed) {
+        *begin++ = entry.second;
+    }
+}
+
+}  // namespace
 
 OrderIndex::OrderIndex(const Column& column) {
     rows_.resize(column.size());
@@ -45,9 +76,7 @@ OrderIndex::OrderIndex(const Column& column) {
             break;
         case Storage::Bytes:
             if (isTextType(column.def().type)) {
-                sortValues([&](uint32_t a, uint32_t b) {
-                    return text::collate(column.bytes(a), column.bytes(b)) < 0;
-                });
+                sortTextValues(column, valuesBegin, rows_.end());
             } else {
                 sortValues(
                     [&](uint32_t a, uint32_t b) { return column.bytes(a) < column.bytes(b); });
