@@ -1,11 +1,13 @@
 // Choosing the reader, reading files, and the Packet face of the column-wise readers.
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <memory>
 
 #include "platform/dataset/packet.h"
 #include "platform/dataset/table.h"
+#include "platform/os/files.h"
 #include "platform/text/error.h"
 
 namespace expo::ds {
@@ -76,19 +78,15 @@ Table readTable(std::string_view bytes, const std::string& source) {
 }
 
 Table readTableFile(const std::string& path) {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"),
-                                                            &std::fclose);
-    if (!f) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         throw Error("Cannot open file \"" + path + "\". " + std::strerror(errno));
     }
     std::string bytes;
-    char chunk[1 << 16];
-    size_t n = 0;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f.get())) > 0) {
-        bytes.append(chunk, n);
-    }
-    if (std::ferror(f.get())) {
-        throw Error("Cannot read file \"" + path + "\". " + std::strerror(errno));
+    const int error = os::readAll(fd, bytes);
+    ::close(fd);
+    if (error != 0) {
+        throw Error("Cannot read file \"" + path + "\". " + std::strerror(error));
     }
     return readTable(bytes, path);
 }
