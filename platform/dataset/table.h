@@ -36,6 +36,8 @@ class Column {
     Value value(size_t row) const;
 
     void reserve(size_t rows);
+    // Room for `n` bytes of text or byte values in all (Bytes storage).
+    void reserveBytes(size_t n) { bytes_.reserve(n); }
     void appendNull();
     void appendNumber(int64_t v);
     void appendReal(double v);
