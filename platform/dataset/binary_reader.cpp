@@ -161,7 +161,8 @@ class ByteSizer {
 
 class Reader {
   public:
-    Reader(std::string_view data, const std::string& source) : data_(data), source_(source) {}
+    Reader(std::string_view data, const std::string& source, const ReadProgress& progress)
+        : data_(data), source_(source), progress_(progress) {}
 
     Table read() {
         if (data_.size() < kHeaderSize) {
@@ -387,7 +388,12 @@ class Reader {
                 targets[i]->reserveBytes(sizes[i]);
             }
         }
+        size_t reported = 0;
         for (row_ = 1; row_ <= rowCount; ++row_) {
+            if (progress_ && pos_ - reported >= kProgressStep) {
+                reported = pos_;  // the rows before this one are in their columns
+                progress_(pos_);
+            }
             if (readRow(layouts, targets, 0)) {
                 ++table.rowCount;
             }
@@ -533,8 +539,11 @@ class Reader {
         return text::utf16ToCp1250(units);
     }
 
+    static constexpr size_t kProgressStep = size_t{4} << 20;
+
     std::string_view data_;
     const std::string& source_;
+    const ReadProgress& progress_;
     size_t pos_ = 0;
     size_t row_ = 0;                 // 1-based row being read, for messages
     const Layout* field_ = nullptr;  // field being read, for messages
@@ -543,7 +552,12 @@ class Reader {
 }  // namespace
 
 Table readBinaryTable(std::string_view bytes, const std::string& source) {
-    return Reader(bytes, source).read();
+    return Reader(bytes, source, {}).read();
+}
+
+Table readBinaryTable(std::string_view bytes, const std::string& source,
+                      const ReadProgress& progress) {
+    return Reader(bytes, source, progress).read();
 }
 
 }  // namespace expo::ds

@@ -1,8 +1,10 @@
 // Choosing the reader, reading files, and the Packet face of the column-wise readers.
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 #include "platform/dataset/packet.h"
@@ -30,6 +32,18 @@ bool looksXml(std::string_view bytes) {
     }
     const size_t first = bytes.find_first_not_of(" \t\r\n");
     return first != std::string_view::npos && bytes[first] == '<';
+}
+
+constexpr size_t kReleaseAbove = size_t{16} << 20;
+
+// Hands the whole pages of [from, to) of `data` back to the system; they read as zeros after.
+void releasePages(char* data, size_t from, size_t to) {
+    const auto page = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const uintptr_t begin = (reinterpret_cast<uintptr_t>(data + from) + page - 1) & ~(page - 1);
+    const uintptr_t end = reinterpret_cast<uintptr_t>(data + to) & ~(page - 1);
+    if (end > begin) {
+        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_DONTNEED);
+    }
 }
 
 }  // namespace
@@ -88,7 +102,17 @@ Table readTableFile(const std::string& path) {
     if (error != 0) {
         throw Error("Cannot read file \"" + path + "\". " + std::strerror(error));
     }
-    return readTable(bytes, path);
+    if (!looksBinary(bytes) || bytes.size() < kReleaseAbove) {
+        return readTable(bytes, path);
+    }
+    // The pages of a large file the reader is done with go back to the system as it reads on,
+    // so that the file and the table it becomes are not both held whole at once.
+    char* const data = bytes.data();
+    size_t released = 0;
+    return readBinaryTable(bytes, path, [&](size_t done) {
+        releasePages(data, released, done);
+        released = done;
+    });
 }
 
 Packet readBinaryPacket(std::string_view bytes, const std::string& source) {
