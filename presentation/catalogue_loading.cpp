@@ -5,6 +5,7 @@
 #include "platform/text/error.h"
 #include "platform/text/text.h"
 #include "presentation/catalogue_sections.h"
+#include "presentation/exhibitor_page.h"
 #include "presentation/language_texts.h"
 
 namespace expo::presentation {
@@ -96,6 +97,10 @@ void loadCatalogue(Catalogue& catalogue, const IniFile& config, const CatalogueL
         if (request.loadData) {
             loadDataFile(catalogue, step - 1, request.dataFolder, lists);
         }
+    }
+    if (request.loadData) {
+        // Still under the last step's line: the first exhibitor page then waits for nothing.
+        prepareExhibitorPages(catalogue);
     }
 }
 

@@ -1,8 +1,11 @@
 #include "presentation/fulltext.h"
 
-#include <algorithm>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <array>
-#include <cstring>
+#include <bit>
 
 #include "platform/text/text.h"
 
@@ -66,23 +69,18 @@ class PageSearch {
 };
 
 // Finds a text in the locale's upper case of a page without making that upper case: each byte
-// is folded through a table as it is compared. The scan looks for the query's rarest byte (in
-// every form that folds to it) with memchr and compares the rest around each find.
+// is folded through a table as it is compared. Candidates are found 16 bytes at a time: where
+// the page holds a form of the query's first byte and, as far on as the query is long, a form
+// of its last byte; only those places are compared whole.
 class FoldedSearch {
   public:
     explicit FoldedSearch(std::string_view query) : query_(query) {
         for (int b = 0; b < 256; ++b) {
             fold_[b] = text::upperChar(static_cast<unsigned char>(b));
         }
-        if (query_.empty()) {
-            return;
-        }
-        anchor_ = rarestPosition();
-        const auto wanted = static_cast<unsigned char>(query_[anchor_]);
-        for (int b = 0; b < 256; ++b) {
-            if (fold_[b] == wanted) {
-                anchorBytes_.push_back(static_cast<char>(b));
-            }
+        if (!query_.empty()) {
+            firstForms_ = formsOf(query_.front());
+            lastForms_ = formsOf(query_.back());
         }
     }
 
@@ -90,44 +88,56 @@ class FoldedSearch {
         if (query_.empty()) {
             return true;
         }
-        if (page.size() < query_.size()) {
-            return false;
+        if (page.size() < query_.size() || firstForms_.empty() || lastForms_.empty()) {
+            return false;  // too short, or a byte no upper case is
         }
-        // Where the anchor byte can lie for the whole query to fit in the page.
-        const char* const base = page.data();
-        const char* const first = base + anchor_;
-        const char* const last = base + (page.size() - query_.size()) + anchor_ + 1;
-        std::array<const char*, 256> next{};
-        const size_t kinds = anchorBytes_.size();
-        for (size_t k = 0; k < kinds; ++k) {
-            next[k] = find(first, last, anchorBytes_[k]);
-        }
-        for (;;) {
-            const char* at = last;
-            for (size_t k = 0; k < kinds; ++k) {
-                at = std::min(at, next[k]);
-            }
-            if (at == last) {
-                return false;
-            }
-            if (matchesAt(at - anchor_)) {
-                return true;
-            }
-            for (size_t k = 0; k < kinds; ++k) {
-                if (next[k] == at) {
-                    next[k] = find(at + 1, last, anchorBytes_[k]);
+        const size_t lastStart = page.size() - query_.size();  // the last place it can start
+        size_t at = 0;
+#if defined(__SSE2__)
+        if (firstForms_.size() <= 2 && lastForms_.size() <= 2) {
+            const __m128i first1 = _mm_set1_epi8(firstForms_.front());
+            const __m128i first2 = _mm_set1_epi8(firstForms_.back());
+            const __m128i last1 = _mm_set1_epi8(lastForms_.front());
+            const __m128i last2 = _mm_set1_epi8(lastForms_.back());
+            const char* const base = page.data();
+            const size_t lastOffset = query_.size() - 1;
+            for (; at + 16 <= lastStart + 1; at += 16) {
+                const __m128i starts = _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + at));
+                const __m128i ends =
+                    _mm_loadu_si128(reinterpret_cast<const __m128i*>(base + at + lastOffset));
+                const __m128i firstHit =
+                    _mm_or_si128(_mm_cmpeq_epi8(starts, first1), _mm_cmpeq_epi8(starts, first2));
+                const __m128i lastHit =
+                    _mm_or_si128(_mm_cmpeq_epi8(ends, last1), _mm_cmpeq_epi8(ends, last2));
+                auto mask =
+                    static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(firstHit, lastHit)));
+                while (mask != 0) {
+                    if (matchesAt(base + at + static_cast<size_t>(std::countr_zero(mask)))) {
+                        return true;
+                    }
+                    mask &= mask - 1;
                 }
             }
         }
+#endif
+        for (; at <= lastStart; ++at) {
+            if (matchesAt(page.data() + at)) {
+                return true;
+            }
+        }
+        return false;
     }
 
   private:
-    static const char* find(const char* from, const char* to, char byte) {
-        if (from >= to) {
-            return to;
+    // Every byte whose upper case is `upperByte`.
+    std::string formsOf(char upperByte) const {
+        std::string forms;
+        for (int b = 0; b < 256; ++b) {
+            if (fold_[b] == static_cast<unsigned char>(upperByte)) {
+                forms.push_back(static_cast<char>(b));
+            }
         }
-        const void* hit = std::memchr(from, byte, static_cast<size_t>(to - from));
-        return hit != nullptr ? static_cast<const char*>(hit) : to;
+        return forms;
     }
 
     bool matchesAt(const char* at) const {
@@ -139,35 +149,10 @@ class FoldedSearch {
         return true;
     }
 
-    // How often a byte is met in pages, roughly: markup and common letters often, the rest
-    // seldom. The scan anchors on the query's byte met least often.
-    static int frequency(unsigned char upperByte) {
-        static constexpr std::string_view kCommon = " <>=\"/EAOTINSRLHDC";
-        const size_t rank = kCommon.find(static_cast<char>(upperByte));
-        if (rank != std::string_view::npos) {
-            return 100 - static_cast<int>(rank);
-        }
-        if (upperByte >= 'A' && upperByte <= 'Z') {
-            return 50;
-        }
-        return upperByte < 0x80 ? 40 : 10;
-    }
-
-    size_t rarestPosition() const {
-        size_t best = 0;
-        for (size_t i = 1; i < query_.size(); ++i) {
-            if (frequency(static_cast<unsigned char>(query_[i])) <
-                frequency(static_cast<unsigned char>(query_[best]))) {
-                best = i;
-            }
-        }
-        return best;
-    }
-
     std::string_view query_;
     std::array<unsigned char, 256> fold_{};
-    size_t anchor_ = 0;
-    std::string anchorBytes_;  // every byte whose upper case is the query's byte at anchor_
+    std::string firstForms_;  // every byte whose upper case is the query's first byte
+    std::string lastForms_;   // and its last byte
 };
 
 }  // namespace

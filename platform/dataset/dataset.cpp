@@ -304,6 +304,16 @@ void ClientDataSet::setIndexFieldNames(std::string field) {
     d.orderField = std::move(field);
 }
 
+void ClientDataSet::prepareIndex(std::string_view field) const {
+    const Impl& d = *impl_;
+    if (!d.loaded) {
+        return;
+    }
+    if (const Column* column = d.resolve(text::trim(field))) {
+        d.indexes.of(*column).rank();
+    }
+}
+
 const std::string& ClientDataSet::indexFieldNames() const {
     return impl_->orderField;
 }

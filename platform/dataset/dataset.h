@@ -101,6 +101,10 @@ class ClientDataSet {
     // collation, nulls first); empty = file order. The cursor stays on its record.
     void setIndexFieldNames(std::string field);
     const std::string& indexFieldNames() const;
+    // Builds now what ordering by `field`, or a filter or link by its values, would build at
+    // its first use: a caller makes the first use as quick as the later ones. Nothing happens
+    // when the dataset holds no records or no such field.
+    void prepareIndex(std::string_view field) const;
 
     // Master/detail link: while a master source with a dataset and a master field are set,
     // only the records whose field of that name equals the master's current value are

@@ -3,6 +3,7 @@
 // or end, a near miss just before a find and a letter met in both cases are all tried.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,6 +47,27 @@ TEST(PageMatchScan, AgreesWithThePageInUpperCaseOnEveryShortPage) {
         }
     }
     EXPECT_GT(compared, 300000u);
+}
+
+TEST(PageMatchScan, AgreesWithThePageInUpperCaseOnLongerPages) {
+    // Pages long enough to be scanned in blocks, with the query's letters strewn about so that
+    // finds fall at every place of a block, across blocks and at the very end.
+    const std::string alphabet = text::cp("aAbBšŠ< \r");
+    const std::vector<std::string> queries = {
+        "A", "AB", text::cp("ŠAB"), "BA<B", "AAAAAAAAAAAAAAAAB", text::cp("B ŠA"),
+    };
+    std::mt19937 random(5);
+    for (int n = 0; n < 20000; ++n) {
+        std::string page(random() % 90, ' ');
+        for (char& c : page) {
+            c = alphabet[random() % alphabet.size()];
+        }
+        for (const std::string& query : queries) {
+            ASSERT_EQ(pageHoldsText(page, query), heldByRule(page, query))
+                << "page \"" << text::cp1250ToUtf8(page) << "\" query \""
+                << text::cp1250ToUtf8(query) << "\"";
+        }
+    }
 }
 
 TEST(PageMatchScan, AQueryInLowerCaseIsNeverFound) {
