@@ -72,10 +72,15 @@ expo::presentation::ExhibitorPageSettings pageSettings() {
             .expoziceIni = *world->emptyIni};
 }
 
-// The twelve files as the program's loading opens them, with the indexes it builds after them.
+// The twelve files as the program's loading opens them (data2.dat on read ahead while the
+// first two are opened), with the indexes it builds after them.
 void loadInto(Catalogue& catalogue) {
-    for (int i = 0; i < Catalogue::kDataSetCount; ++i) {
-        catalogue.load(i, world->dataFolder.string());
+    const std::string folder = world->dataFolder.string();
+    catalogue.load(0, folder);
+    expo::presentation::DataFileReadAhead ahead(folder, 2, Catalogue::kDataSetCount - 1);
+    catalogue.load(1, folder);
+    for (int i = 2; i < Catalogue::kDataSetCount; ++i) {
+        catalogue.load(i, folder, &ahead);
     }
     expo::presentation::prepareExhibitorPages(catalogue);
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstring>
 
 #include "platform/dataset/binary_format.h"
 #include "platform/dataset/table.h"
@@ -225,6 +226,12 @@ class Reader {
     uint64_t le(size_t width) {
         const std::string_view s = take(width);
         uint64_t v = 0;
+        if constexpr (std::endian::native == std::endian::little) {
+            if (width <= sizeof v) {
+                std::memcpy(&v, s.data(), width);
+                return v;
+            }
+        }
         for (size_t i = width; i-- > 0;) {
             v = (v << 8) | static_cast<unsigned char>(s[i]);
         }

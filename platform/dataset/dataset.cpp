@@ -186,6 +186,10 @@ void ClientDataSet::loadFromFile(const std::string& path) {
     replaceData([&] { return readTableFile(path); });
 }
 
+void ClientDataSet::loadFromTable(const std::function<Table()>& read) {
+    replaceData(read);
+}
+
 void ClientDataSet::loadFromPacket(Packet packet) {
     replaceData([&] { return tableFromPacket(packet); });
 }

@@ -70,6 +70,9 @@ class ClientDataSet {
     // carrying the reason; the dataset is then closed and keeps nothing of the failed file.
     void loadFromFile(const std::string& path);
     void loadFromPacket(Packet packet);
+    // The same with the table that `read` gives (a file read beforehand, say); what it throws
+    // fails the load as a reader's error does.
+    void loadFromTable(const std::function<Table()>& read);
 
     bool active() const;
     void open();   // keeps the records loaded; applies the stored filter, order and link
