@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <utility>
 #include <vector>
 
@@ -312,7 +313,14 @@ DataFileReadAhead::DataFileReadAhead(const std::string& folder, int first, int l
     state_->next = first;
     state_->files.resize(static_cast<size_t>(std::max(0, last - first + 1)));
     for (unsigned t = 0; t < kReadAheadThreads; ++t) {
-        workers_.emplace_back([state = state_] { state->work(); });
+        try {
+            workers_.emplace_back([state = state_] { state->work(); });
+        } catch (const std::system_error&) {
+            break;  // the threads there are read on
+        }
+    }
+    if (workers_.empty()) {
+        state_->last = first - 1;  // none: every step reads its own file
     }
 }
 
