@@ -1,7 +1,6 @@
 // Choosing the reader, reading files, and the Packet face of the column-wise readers.
 #include <fcntl.h>
 #include <sys/mman.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -98,11 +97,6 @@ Table readTableFile(const std::string& path) {
         throw Error("Cannot open file \"" + path + "\". " + std::strerror(errno));
     }
     std::string bytes;
-    struct stat info {};
-    if (::fstat(fd, &info) == 0 && info.st_size > 0) {
-        bytes.reserve(static_cast<size_t>(info.st_size) + 1);  // what readAll sizes it to
-        preferLargePages(bytes.data(), bytes.capacity());
-    }
     const int error = os::readAll(fd, bytes);
     ::close(fd);
     if (error != 0) {

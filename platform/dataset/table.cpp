@@ -1,9 +1,6 @@
 #include "platform/dataset/table.h"
 
-#include <sys/mman.h>
-
 #include <bit>
-#include <cstdint>
 
 #include "platform/text/error.h"
 
@@ -48,33 +45,13 @@ Value Column::value(size_t row) const {
     return number(row);
 }
 
-void preferLargePages(void* data, size_t size) {
-    constexpr uintptr_t kLargePage = uintptr_t{2} << 20;
-    if (size < 2 * kLargePage) {
-        return;
-    }
-    const auto from = reinterpret_cast<uintptr_t>(data);
-    const uintptr_t begin = (from + kLargePage - 1) & ~(kLargePage - 1);
-    const uintptr_t end = (from + size) & ~(kLargePage - 1);
-    if (end > begin) {
-        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
-    }
-}
-
 void Column::reserve(size_t rows) {
     if (storage_ == Storage::Bytes) {
         ends_.reserve(rows);
-        preferLargePages(ends_.data(), ends_.capacity() * sizeof(uint32_t));
     } else {
         nulls_.reserve(rows);
         numbers_.reserve(rows);
-        preferLargePages(numbers_.data(), numbers_.capacity() * sizeof(int64_t));
     }
-}
-
-void Column::reserveBytes(size_t n) {
-    bytes_.reserve(n);
-    preferLargePages(bytes_.data(), bytes_.capacity());
 }
 
 void Column::appendNull() {

@@ -38,7 +38,7 @@ class Column {
 
     void reserve(size_t rows);
     // Room for `n` bytes of text or byte values in all (Bytes storage).
-    void reserveBytes(size_t n);
+    void reserveBytes(size_t n) { bytes_.reserve(n); }
     void appendNull();
     void appendNumber(int64_t v);
     void appendReal(double v);
@@ -64,10 +64,6 @@ struct Table {
     std::vector<Column> columns;
     size_t rowCount = 0;
 };
-
-// Asks the system to back a large buffer about to be filled with large pages, which spares
-// most of the cost of meeting each small page's first touch. Small buffers are left alone.
-void preferLargePages(void* data, size_t size);
 
 Table tableFromPacket(const Packet& p);
 Packet packetFromTable(const Table& t);
