@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <cstring>
 
 #include "platform/dataset/binary_format.h"
 #include "platform/dataset/table.h"
@@ -53,9 +54,116 @@ struct Params {
     int width = -1;
 };
 
+// A quick walk over the rows that adds up the bytes each column's visible values will take
+// (UTF-16 text at one byte a unit, which is at most what it becomes). It stops quietly at
+// anything out of order, which the reader that follows reports: its sums are only a guide.
+class ByteSizer {
+  public:
+    ByteSizer(std::string_view data, size_t pos) : data_(data), pos_(pos) {}
+
+    std::vector<uint64_t> measure(const std::vector<Layout>& layouts, uint32_t rowCount) {
+        std::vector<uint64_t> sizes(layouts.size(), 0);
+        for (uint32_t r = 0; r < rowCount && walkRow(layouts, &sizes, 0); ++r) {
+        }
+        return sizes;
+    }
+
+  private:
+    bool skip(uint64_t n) {
+        if (n > data_.size() - pos_) {
+            return false;
+        }
+        pos_ += n;
+        return true;
+    }
+    bool le(size_t width, uint64_t& v) {
+        if (width > data_.size() - pos_) {
+            return false;
+        }
+        v = 0;
+        for (size_t i = width; i-- > 0;) {
+            v = (v << 8) | static_cast<unsigned char>(data_[pos_ + i]);
+        }
+        pos_ += width;
+        return true;
+    }
+
+    bool walkRow(const std::vector<Layout>& layouts, std::vector<uint64_t>* sizes, int depth) {
+        uint64_t status = 0;
+        const size_t bitmapSize = bitmapBytes(layouts.size());
+        if (!le(1, status) || bitmapSize > data_.size() - pos_) {
+            return false;
+        }
+        const std::string_view bitmap = data_.substr(pos_, bitmapSize);
+        pos_ += bitmapSize;
+        const bool visible = (status & kHiddenStatus) == 0 && depth == 0 && sizes != nullptr;
+        for (size_t i = 0; i < layouts.size(); ++i) {
+            const unsigned code = (static_cast<unsigned char>(bitmap[i / 4]) >> (2 * (i % 4))) & 3;
+            if (code != kBlankPresent) {
+                continue;
+            }
+            uint64_t bytes = 0;
+            if (!walkValue(layouts[i], depth, bytes)) {
+                return false;
+            }
+            if (visible) {
+                (*sizes)[i] += bytes;
+            }
+        }
+        return true;
+    }
+
+    // Reads past one value; `bytes` gets what it takes in a column.
+    bool walkValue(const Layout& c, int depth, uint64_t& bytes) {
+        if (c.decode == Decode::Nested) {
+            uint64_t count = 0;
+            if (!le(4, count)) {
+                return false;
+            }
+            if ((count & kNestedRowsOmitted) != 0) {
+                return true;
+            }
+            for (uint64_t r = 0; r < count; ++r) {
+                if (!walkRow(c.children, nullptr, depth + 1)) {
+                    return false;
+                }
+            }
+            return true;
+        }
+        uint64_t length = c.size;
+        if (c.varying && (!(c.size == 1 || c.size == 2 || c.size == 4) || !le(c.size, length))) {
+            return false;
+        }
+        const size_t at = pos_;
+        if (!skip(length)) {
+            return false;
+        }
+        switch (c.decode) {
+            case Decode::Text8:
+                bytes = c.varying ? length
+                                  : std::min<uint64_t>(length, data_.substr(at, length).find('\0'));
+                break;
+            case Decode::Text16:
+            case Decode::WideMemo:
+                bytes = length / 2;
+                break;
+            case Decode::Bytes:
+                bytes = length;
+                break;
+            default:
+                break;
+        }
+        return true;
+    }
+
+    std::string_view data_;
+    size_t pos_;
+};
+
 class Reader {
   public:
-    Reader(std::string_view data, const std::string& source) : data_(data), source_(source) {}
+    Reader(std::string_view data, const std::string& source, const ReadProgress& progress)
+        : data_(data), source_(source), progress_(progress) {}
 
     Table read() {
         if (data_.size() < kHeaderSize) {
@@ -118,6 +226,12 @@ class Reader {
     uint64_t le(size_t width) {
         const std::string_view s = take(width);
         uint64_t v = 0;
+        if constexpr (std::endian::native == std::endian::little) {
+            if (width <= sizeof v) {
+                std::memcpy(&v, s.data(), width);
+                return v;
+            }
+        }
         for (size_t i = width; i-- > 0;) {
             v = (v << 8) | static_cast<unsigned char>(s[i]);
         }
@@ -273,15 +387,25 @@ class Reader {
         for (size_t i = 0, c = 0; i < layouts.size(); ++i) {
             targets.push_back(isKept(layouts[i].decode) ? &table.columns[c++] : nullptr);
         }
+        // Each text and byte column gets its buffer at its final size before the values are
+        // copied in, so that none is copied a second time as it grows.
+        const std::vector<uint64_t> sizes = ByteSizer(data_, pos_).measure(layouts, rowCount);
+        for (size_t i = 0; i < layouts.size(); ++i) {
+            if (targets[i] != nullptr && sizes[i] > 0) {
+                targets[i]->reserveBytes(sizes[i]);
+            }
+        }
+        size_t reported = 0;
         for (row_ = 1; row_ <= rowCount; ++row_) {
+            if (progress_ && pos_ - reported >= kProgressStep) {
+                reported = pos_;  // the rows before this one are in their columns
+                progress_(pos_);
+            }
             if (readRow(layouts, targets, 0)) {
                 ++table.rowCount;
             }
         }
         row_ = 0;
-        for (Column& c : table.columns) {
-            c.shrinkToFit();
-        }
         return table;
     }
 
@@ -422,8 +546,11 @@ class Reader {
         return text::utf16ToCp1250(units);
     }
 
+    static constexpr size_t kProgressStep = size_t{4} << 20;
+
     std::string_view data_;
     const std::string& source_;
+    const ReadProgress& progress_;
     size_t pos_ = 0;
     size_t row_ = 0;                 // 1-based row being read, for messages
     const Layout* field_ = nullptr;  // field being read, for messages
@@ -432,7 +559,12 @@ class Reader {
 }  // namespace
 
 Table readBinaryTable(std::string_view bytes, const std::string& source) {
-    return Reader(bytes, source).read();
+    return Reader(bytes, source, {}).read();
+}
+
+Table readBinaryTable(std::string_view bytes, const std::string& source,
+                      const ReadProgress& progress) {
+    return Reader(bytes, source, progress).read();
 }
 
 }  // namespace expo::ds

@@ -186,6 +186,10 @@ void ClientDataSet::loadFromFile(const std::string& path) {
     replaceData([&] { return readTableFile(path); });
 }
 
+void ClientDataSet::loadFromTable(const std::function<Table()>& read) {
+    replaceData(read);
+}
+
 void ClientDataSet::loadFromPacket(Packet packet) {
     replaceData([&] { return tableFromPacket(packet); });
 }
@@ -302,6 +306,16 @@ void ClientDataSet::setIndexFieldNames(std::string field) {
         return;
     }
     d.orderField = std::move(field);
+}
+
+void ClientDataSet::prepareIndex(std::string_view field) const {
+    const Impl& d = *impl_;
+    if (!d.loaded) {
+        return;
+    }
+    if (const Column* column = d.resolve(text::trim(field))) {
+        d.indexes.of(*column).rank();
+    }
 }
 
 const std::string& ClientDataSet::indexFieldNames() const {

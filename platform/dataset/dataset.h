@@ -70,6 +70,9 @@ class ClientDataSet {
     // carrying the reason; the dataset is then closed and keeps nothing of the failed file.
     void loadFromFile(const std::string& path);
     void loadFromPacket(Packet packet);
+    // The same with the table that `read` gives (a file read beforehand, say); what it throws
+    // fails the load as a reader's error does.
+    void loadFromTable(const std::function<Table()>& read);
 
     bool active() const;
     void open();   // keeps the records loaded; applies the stored filter, order and link
@@ -101,6 +104,10 @@ class ClientDataSet {
     // collation, nulls first); empty = file order. The cursor stays on its record.
     void setIndexFieldNames(std::string field);
     const std::string& indexFieldNames() const;
+    // Builds now what ordering by `field`, or a filter or link by its values, would build at
+    // its first use: a caller makes the first use as quick as the later ones. Nothing happens
+    // when the dataset holds no records or no such field.
+    void prepareIndex(std::string_view field) const;
 
     // Master/detail link: while a master source with a dataset and a master field are set,
     // only the records whose field of that name equals the master's current value are

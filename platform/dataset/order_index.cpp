@@ -3,11 +3,70 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
 
 #include "platform/dataset/table.h"
 #include "platform/text/text.h"
 
 namespace expo::ds {
+
+namespace {
+
+// Sorts the rows from `begin` (in row order) by the collation of their text. Catalogue
+// columns repeat few values many times (codes, areas), so each distinct value is collated once:
+// the distinct values are sorted by sort keys compared as bytes, and the rows are then placed by
+// their value's rank, each value's rows kept in row order.
+void sortTextValues(const Column& column, std::vector<uint32_t>::iterator begin,
+                    std::vector<uint32_t>::iterator end) {
+    const size_t count = static_cast<size_t>(end - begin);
+    std::unordered_map<std::string_view, uint32_t> idOf;
+    std::vector<std::string_view> values;
+    std::vector<uint32_t> rowIds(count);
+    for (size_t i = 0; i < count; ++i) {
+        const auto [it, added] =
+            idOf.try_emplace(column.bytes(begin[i]), static_cast<uint32_t>(values.size()));
+        if (added) {
+            values.push_back(it->first);
+        }
+        rowIds[i] = it->second;
+    }
+    idOf = {};
+    std::string keys;
+    std::vector<size_t> keyEnds;
+    keyEnds.reserve(values.size());
+    for (const std::string_view value : values) {
+        text::appendCollationKey(value, keys);
+        keyEnds.push_back(keys.size());
+    }
+    std::vector<std::pair<std::string_view, uint32_t>> keyed;
+    keyed.reserve(values.size());
+    for (size_t id = 0; id < values.size(); ++id) {
+        const size_t from = id == 0 ? 0 : keyEnds[id - 1];
+        keyed.emplace_back(std::string_view(keys).substr(from, keyEnds[id] - from),
+                           static_cast<uint32_t>(id));
+    }
+    std::sort(keyed.begin(), keyed.end());  // distinct values have distinct keys
+    std::vector<uint32_t> counts(values.size(), 0);
+    for (const uint32_t id : rowIds) {
+        ++counts[id];
+    }
+    // Where each value's rows start in the result.
+    std::vector<uint32_t> startOf(values.size());
+    uint32_t at = 0;
+    for (const auto& entry : keyed) {
+        startOf[entry.second] = at;
+        at += counts[entry.second];
+    }
+    const std::vector<uint32_t> rows(begin, end);
+    for (size_t i = 0; i < count; ++i) {
+        begin[startOf[rowIds[i]]++] = rows[i];
+    }
+}
+
+}  // namespace
 
 OrderIndex::OrderIndex(const Column& column) {
     rows_.resize(column.size());
@@ -45,9 +104,7 @@ OrderIndex::OrderIndex(const Column& column) {
             break;
         case Storage::Bytes:
             if (isTextType(column.def().type)) {
-                sortValues([&](uint32_t a, uint32_t b) {
-                    return text::collate(column.bytes(a), column.bytes(b)) < 0;
-                });
+                sortTextValues(column, valuesBegin, rows_.end());
             } else {
                 sortValues(
                     [&](uint32_t a, uint32_t b) { return column.bytes(a) < column.bytes(b); });

@@ -1,8 +1,13 @@
 // Choosing the reader, reading files, and the Packet face of the column-wise readers.
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <cstdio>
+#include <cstdint>
 #include <cstring>
-#include <memory>
+#include <string>
 
 #include "platform/dataset/packet.h"
 #include "platform/dataset/table.h"
@@ -28,6 +33,47 @@ bool looksXml(std::string_view bytes) {
     }
     const size_t first = bytes.find_first_not_of(" \t\r\n");
     return first != std::string_view::npos && bytes[first] == '<';
+}
+
+// Reads the rest of an open file into `bytes` through one buffer sized from the file's size
+// (grown only when the file grew meanwhile). Returns 0, or the system's error number.
+int readWhole(int fd, std::string& bytes) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        return errno;
+    }
+    bytes.resize((info.st_size > 0 ? static_cast<size_t>(info.st_size) : 0) + 1);
+    size_t done = 0;
+    for (;;) {
+        if (done == bytes.size()) {
+            bytes.resize(bytes.size() * 2 + 4096);
+        }
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n < 0) {
+            return errno;
+        }
+        if (n == 0) {
+            break;
+        }
+        done += static_cast<size_t>(n);
+    }
+    bytes.resize(done);
+    return 0;
+}
+
+constexpr size_t kReleaseAbove = size_t{16} << 20;
+
+// Hands the whole pages of [from, to) of `data` back to the system; they read as zeros after.
+void releasePages(char* data, size_t from, size_t to) {
+    const auto page = static_cast<uintptr_t>(::sysconf(_SC_PAGESIZE));
+    const uintptr_t begin = (reinterpret_cast<uintptr_t>(data + from) + page - 1) & ~(page - 1);
+    const uintptr_t end = reinterpret_cast<uintptr_t>(data + to) & ~(page - 1);
+    if (end > begin) {
+        ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_DONTNEED);
+    }
 }
 
 }  // namespace
@@ -76,21 +122,27 @@ Table readTable(std::string_view bytes, const std::string& source) {
 }
 
 Table readTableFile(const std::string& path) {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"),
-                                                            &std::fclose);
-    if (!f) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         throw Error("Cannot open file \"" + path + "\". " + std::strerror(errno));
     }
     std::string bytes;
-    char chunk[1 << 16];
-    size_t n = 0;
-    while ((n = std::fread(chunk, 1, sizeof chunk, f.get())) > 0) {
-        bytes.append(chunk, n);
+    const int error = readWhole(fd, bytes);
+    ::close(fd);
+    if (error != 0) {
+        throw Error("Cannot read file \"" + path + "\". " + std::strerror(error));
     }
-    if (std::ferror(f.get())) {
-        throw Error("Cannot read file \"" + path + "\". " + std::strerror(errno));
+    if (!looksBinary(bytes) || bytes.size() < kReleaseAbove) {
+        return readTable(bytes, path);
     }
-    return readTable(bytes, path);
+    // The pages of a large file the reader is done with go back to the system as it reads on,
+    // so that the file and the table it becomes are not both held whole at once.
+    char* const data = bytes.data();
+    size_t released = 0;
+    return readBinaryTable(bytes, path, [&](size_t done) {
+        releasePages(data, released, done);
+        released = done;
+    });
 }
 
 Packet readBinaryPacket(std::string_view bytes, const std::string& source) {

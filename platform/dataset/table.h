@@ -3,6 +3,7 @@
 // eight bytes and a null bit a value, text and bytes one shared buffer per column with an end
 // offset a value.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,8 @@ class Column {
     Value value(size_t row) const;
 
     void reserve(size_t rows);
+    // Room for `n` bytes of text or byte values in all (Bytes storage).
+    void reserveBytes(size_t n) { bytes_.reserve(n); }
     void appendNull();
     void appendNumber(int64_t v);
     void appendReal(double v);
@@ -67,6 +70,11 @@ Packet packetFromTable(const Table& t);
 
 // The readers behind readBinaryPacket and readXmlPacket, building the table directly.
 Table readBinaryTable(std::string_view bytes, const std::string& source);
+// Tells now and then how many of the bytes from the start the reader is done with: a caller
+// may let go of them (they are not looked at again).
+using ReadProgress = std::function<void(size_t done)>;
+Table readBinaryTable(std::string_view bytes, const std::string& source,
+                      const ReadProgress& progress);
 Table readXmlTable(std::string_view bytes, const std::string& source);
 Table readTable(std::string_view bytes, const std::string& source);
 Table readTableFile(const std::string& path);

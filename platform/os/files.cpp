@@ -42,6 +42,38 @@ namespace {
                 std::strerror(error) + ")");
 }
 
+}  // namespace
+
+int readAll(int fd, std::string& bytes) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        return errno;
+    }
+    size_t size = info.st_size > 0 ? static_cast<size_t>(info.st_size) : 0;
+    bytes.resize(size + 1);  // one byte more, to see the end without another call
+    size_t done = 0;
+    for (;;) {
+        if (done == bytes.size()) {
+            bytes.resize(bytes.size() * 2 + 4096);
+        }
+        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return errno;
+        }
+        if (n == 0) {
+            break;
+        }
+        done += static_cast<size_t>(n);
+    }
+    bytes.resize(done);
+    return 0;
+}
+
+namespace {
+
 // Mount points escape blanks, tabs, line breaks and backslashes as three octal digits.
 std::string unescapeMountField(std::string_view field) {
     std::string out;
@@ -125,13 +157,15 @@ std::optional<std::string> readFileIfExists(const std::string& path) {
     if (S_ISDIR(info.st_mode)) {
         refuseRead(path, EISDIR);
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         refuseRead(path, errno);
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        refuseRead(path, errno);
+    std::string bytes;
+    const int error = readAll(fd, bytes);
+    ::close(fd);
+    if (error != 0) {
+        refuseRead(path, error);
     }
     return bytes;
 }

@@ -15,6 +15,10 @@ bool fileExists(const std::string& path);
 // it cannot be read (a folder cannot). `readFileIfExists` gives nullopt when nothing is there.
 std::string readFile(const std::string& path);
 std::optional<std::string> readFileIfExists(const std::string& path);
+// Reads the rest of an open file into `bytes` (replacing what it held) with as few calls as
+// its size allows: the buffer is sized once from the file's size and grows only when the file
+// grew meanwhile. Returns 0, or the system's error number.
+int readAll(int fd, std::string& bytes);
 
 // Creates the file, or empties an existing one, and writes exactly `bytes` to it. Throws
 // expo::Error naming the file and the system's reason.

@@ -152,4 +152,32 @@ int collateNoCase(std::string_view a, std::string_view b) {
     return compareUpToAccents(a, b);
 }
 
+void appendCollationKey(std::string_view s, std::string& key) {
+    // Primary weights two bytes each, most significant first; every one is at least 1, so the
+    // two zero bytes after them sort a text before any longer one it starts. Texts equal up
+    // to there have as many elements, so the accent and case bytes need no end mark.
+    const size_t start = key.size();
+    size_t elements = 0;
+    for (Elements e(s); !e.atEnd(); ++elements) {
+        const Element w = e.next();
+        key.push_back(static_cast<char>(w.primary >> 8));
+        key.push_back(static_cast<char>(w.primary & 0xFF));
+    }
+    key.append(2 + 2 * elements, '\0');
+    char* secondary = key.data() + start + 2 * elements + 2;
+    char* tertiary = secondary + elements;
+    for (Elements e(s); !e.atEnd();) {
+        const Element w = e.next();
+        *secondary++ = static_cast<char>(w.secondary);
+        *tertiary++ = static_cast<char>(w.tertiary);
+    }
+}
+
+std::string collationKey(std::string_view s) {
+    std::string key;
+    key.reserve(4 * s.size() + 2);
+    appendCollationKey(s, key);
+    return key;
+}
+
 }  // namespace expo::text

@@ -47,6 +47,11 @@ bool equalsNoCase(std::string_view a, std::string_view b);
 int collate(std::string_view a, std::string_view b);
 // The same without the case level: 0 exactly when equalsNoCase(a, b).
 int collateNoCase(std::string_view a, std::string_view b);
+// A sort key of the collation: the keys of two texts compare as bytes (unsigned, a shorter
+// one first when it starts the other) exactly as collate compares the texts.
+std::string collationKey(std::string_view s);
+// The key appended to `key`.
+void appendCollationKey(std::string_view s, std::string& key);
 
 // Integer conversion: blanks skipped, optional sign, "$" "x" "X" "0x" "0X" hexadecimal,
 // nothing after the digits, 32-bit range. Throws expo::Error with

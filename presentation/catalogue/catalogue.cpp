@@ -1,8 +1,14 @@
 #include "presentation/catalogue/catalogue.h"
 
+#include <algorithm>
 #include <array>
+#include <condition_variable>
 #include <exception>
 #include <initializer_list>
+#include <mutex>
+#include <optional>
+#include <system_error>
+#include <utility>
 #include <vector>
 
 #include "platform/os/paths.h"
@@ -225,13 +231,21 @@ std::string Catalogue::fileName(int i) {
 }
 
 void Catalogue::load(int i, const std::string& folder) {
+    load(i, folder, nullptr);
+}
+
+void Catalogue::load(int i, const std::string& folder, DataFileReadAhead* ahead) {
     ds::ClientDataSet& set = dataSet(i);
     const std::string path = os::resolveDiscPath(folder, fileName(i));
     if (set.active()) {
         set.close();
     }
     try {
-        set.loadFromFile(path);
+        if (ahead != nullptr && ahead->holds(i)) {
+            set.loadFromTable([&] { return ahead->take(i); });
+        } else {
+            set.loadFromFile(path);
+        }
     } catch (const std::exception&) {  // for the brands, any reason starts the second attempt
         if (i != kZastZnac) {
             throw;
@@ -241,6 +255,102 @@ void Catalogue::load(int i, const std::string& folder) {
         }
         set.loadFromFile(path);
     }
+}
+
+struct DataFileReadAhead::State {
+    struct File {
+        std::optional<ds::Table> table;
+        std::exception_ptr error;
+        bool done = false;
+        bool taken = false;
+    };
+    std::string folder;
+    int first = 0;
+    int last = -1;
+    std::mutex mutex;
+    std::condition_variable doneChanged;
+    int next = 0;          // the next file a worker starts
+    bool stopped = false;  // no more files are started
+    std::vector<File> files;
+
+    void work() {
+        for (;;) {
+            int i = 0;
+            {
+                const std::lock_guard lock(mutex);
+                if (stopped || next > last) {
+                    return;
+                }
+                i = next++;
+            }
+            std::optional<ds::Table> table;
+            std::exception_ptr error;
+            try {
+                table = ds::readTableFile(os::resolveDiscPath(folder, Catalogue::fileName(i)));
+            } catch (...) {
+                error = std::current_exception();
+            }
+            const std::lock_guard lock(mutex);
+            File& f = files[static_cast<size_t>(i - first)];
+            f.table = std::move(table);
+            f.error = error;
+            f.done = true;
+            doneChanged.notify_all();
+        }
+    }
+};
+
+namespace {
+// The large files take a core each while the loading goes on with the small ones.
+constexpr unsigned kReadAheadThreads = 3;
+}  // namespace
+
+DataFileReadAhead::DataFileReadAhead(const std::string& folder, int first, int last)
+    : state_(std::make_shared<State>()) {
+    state_->folder = folder;
+    state_->first = first;
+    state_->last = last;
+    state_->next = first;
+    state_->files.resize(static_cast<size_t>(std::max(0, last - first + 1)));
+    for (unsigned t = 0; t < kReadAheadThreads; ++t) {
+        try {
+            workers_.emplace_back([state = state_] { state->work(); });
+        } catch (const std::system_error&) {
+            break;  // the threads there are read on
+        }
+    }
+    if (workers_.empty()) {
+        state_->last = first - 1;  // none: every step reads its own file
+    }
+}
+
+DataFileReadAhead::~DataFileReadAhead() {
+    {
+        const std::lock_guard lock(state_->mutex);
+        state_->stopped = true;
+    }
+    for (std::thread& worker : workers_) {
+        worker.join();
+    }
+}
+
+bool DataFileReadAhead::holds(int i) const {
+    const std::lock_guard lock(state_->mutex);
+    return i >= state_->first && i <= state_->last &&
+           !state_->files[static_cast<size_t>(i - state_->first)].taken;
+}
+
+ds::Table DataFileReadAhead::take(int i) {
+    std::unique_lock lock(state_->mutex);
+    State::File& f = state_->files[static_cast<size_t>(i - state_->first)];
+    state_->doneChanged.wait(lock, [&] { return f.done; });
+    f.taken = true;
+    if (f.error) {
+        std::rethrow_exception(std::exchange(f.error, nullptr));
+    }
+    ds::Table table = std::move(*f.table);
+    f.table.reset();
+    return table;
 }
 
 }  // namespace expo::presentation

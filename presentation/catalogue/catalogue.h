@@ -1,11 +1,17 @@
 #pragma once
 // The twelve catalogue datasets of the main window with their declared field objects, orders
 // and filter switches, and the seven data sources. Qt-free.
+#include <memory>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "platform/dataset/dataset.h"
+#include "platform/dataset/table.h"
 
 namespace expo::presentation {
+
+class DataFileReadAhead;
 
 struct Catalogue {
     Catalogue();
@@ -45,6 +51,30 @@ struct Catalogue {
     // LOGO_ID, ktz_p_blogo, LOGO_WIDTH and LOGO_HEIGHT are removed from CDSZastZnac for good
     // and the file is loaded once more; a failure of that second attempt is thrown.
     void load(int i, const std::string& folder);
+    // The same with the file read ahead by `ahead` when it holds it.
+    void load(int i, const std::string& folder, DataFileReadAhead* ahead);
+};
+
+// Reads data files on a few threads of their own, in the order of their numbers, while the
+// loading runs its earlier steps: a step then finds its file read and its table built. Each
+// file is read exactly as Catalogue::load reads it, and its error is kept for its step.
+class DataFileReadAhead {
+  public:
+    // Starts reading files `first` ... `last` from `folder`.
+    DataFileReadAhead(const std::string& folder, int first, int last);
+    // Waits for the reads under way; the files not yet started are left.
+    ~DataFileReadAhead();
+    DataFileReadAhead(const DataFileReadAhead&) = delete;
+    DataFileReadAhead& operator=(const DataFileReadAhead&) = delete;
+
+    bool holds(int i) const;
+    // The table of file i once it is read; throws its read error. Once only.
+    ds::Table take(int i);
+
+  private:
+    struct State;
+    std::shared_ptr<State> state_;
+    std::vector<std::thread> workers_;
 };
 
 }  // namespace expo::presentation

@@ -1,10 +1,12 @@
 #include "presentation/catalogue/catalogue_loading.h"
 
 #include <exception>
+#include <optional>
 
 #include "platform/text/error.h"
 #include "platform/text/text.h"
 #include "presentation/catalogue/catalogue_sections.h"
+#include "presentation/page/exhibitor_page.h"
 #include "presentation/settings/language_texts.h"
 
 namespace expo::presentation {
@@ -13,6 +15,7 @@ namespace {
 
 constexpr int kStepCount = 12;
 constexpr int kSectionsFile = 1;
+constexpr int kFirstAfterSections = 2;  // data2.dat, the file of step 3
 constexpr int kFirmsFile = 6;
 constexpr int kBrandsFile = 7;
 constexpr int kOptionalFile = 11;
@@ -38,17 +41,17 @@ std::vector<CatalogueSection> readSections(Catalogue& catalogue, const IniFile& 
 
 // Opens data file `fileNumber` with the special handling of its step.
 void loadDataFile(Catalogue& catalogue, int fileNumber, const std::string& folder,
-                  RepresentedLists& lists) {
+                  RepresentedLists& lists, DataFileReadAhead* ahead) {
     if (fileNumber == kOptionalFile) {
         try {
-            catalogue.load(fileNumber, folder);
+            catalogue.load(fileNumber, folder, ahead);
         } catch (const std::exception&) {
             // Additional information is optional: the dataset stays closed.
         }
         return;
     }
     asFileStep(fileNumber, [&] {
-        catalogue.load(fileNumber, folder);
+        catalogue.load(fileNumber, folder, ahead);
         if (fileNumber == kFirmsFile) {
             lists.firms = distinctTexts(catalogue.CDSZastFir, "KTF_TEXT");
         } else if (fileNumber == kBrandsFile) {
@@ -80,10 +83,16 @@ void loadCatalogue(Catalogue& catalogue, const IniFile& config, const CatalogueL
 
     announce(1);
     if (request.loadData) {
-        loadDataFile(catalogue, 0, request.dataFolder, lists);
+        loadDataFile(catalogue, 0, request.dataFolder, lists, nullptr);
     }
     if (request.hideData) {
         return;
+    }
+
+    // The files of steps 3 to 12 are read meanwhile on threads of their own.
+    std::optional<DataFileReadAhead> ahead;
+    if (request.loadData) {
+        ahead.emplace(request.dataFolder, kFirstAfterSections, kOptionalFile);
     }
 
     announce(2);
@@ -94,8 +103,12 @@ void loadCatalogue(Catalogue& catalogue, const IniFile& config, const CatalogueL
     for (int step = 3; step <= kStepCount; ++step) {
         announce(step);
         if (request.loadData) {
-            loadDataFile(catalogue, step - 1, request.dataFolder, lists);
+            loadDataFile(catalogue, step - 1, request.dataFolder, lists, ahead ? &*ahead : nullptr);
         }
+    }
+    if (request.loadData) {
+        // Still under the last step's line: the first exhibitor page then waits for nothing.
+        prepareExhibitorPages(catalogue);
     }
 }
 

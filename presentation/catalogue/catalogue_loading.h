@@ -40,7 +40,8 @@ std::string dataFileErrorMessage(int fileNumber, std::string_view reason);
 // data2.dat ... data11.dat. Data files are opened only with `loadData`; the lists are built
 // when data6.dat and data7.dat are opened. A failure throws expo::Error with the message of
 // its file and ends the loading, except for data11.dat, whose failure is ignored. `progress`
-// receives each step's line before the step runs.
+// receives each step's line before the step runs. After the last step, when the data files
+// were opened, the indexes of the exhibitor pages are built (prepareExhibitorPages).
 void loadCatalogue(Catalogue& catalogue, const IniFile& config, const CatalogueLoading& request,
                    NavigationTree& tree, RepresentedLists& lists,
                    const std::function<void(const std::string&)>& progress);

@@ -104,4 +104,15 @@ std::optional<std::string> makeExhibitorPage(Catalogue& catalogue, std::string_v
                              suffixes);
 }
 
+void prepareExhibitorPages(Catalogue& catalogue) {
+    catalogue.CDSZaznamy.prepareIndex("KAT_ID");
+    catalogue.CDSJazyky.prepareIndex("CKAT_ID");
+    // A filter on an ordered dataset places its rows by their rank in the order.
+    catalogue.CDSZaznamy.prepareIndex(catalogue.CDSZaznamy.indexFieldNames());
+    catalogue.CDSJazyky.prepareIndex(catalogue.CDSJazyky.indexFieldNames());
+    prepareLoops({catalogue.CDSZaznamy, catalogue.CDSNomenklatury, catalogue.CDSUmisteni,
+                  catalogue.CDSExponaty, catalogue.CDSZastFir, catalogue.CDSZastZnac,
+                  catalogue.CDSDoplnInf});
+}
+
 }  // namespace expo::presentation

@@ -62,4 +62,8 @@ std::optional<std::string> makeExhibitorPage(Catalogue& catalogue, std::string_v
                                              const ExhibitorPageSettings& settings,
                                              LanguageSuffixes& suffixes);
 
+// Builds the indexes that making a page uses (the exhibitor's and its catalogue's lookups, the
+// loops' filters and orders), so that the first page after loading is as quick as the others.
+void prepareExhibitorPages(Catalogue& catalogue);
+
 }  // namespace expo::presentation

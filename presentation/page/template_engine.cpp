@@ -274,4 +274,14 @@ std::string fillTemplate(std::string_view pageTemplate, std::string_view katId,
     return TemplateFiller(pageTemplate, katId, data, keywords).fillPage();
 }
 
+void prepareLoops(const PageDataSets& data) {
+    for (const Loop& loop : kLoops) {
+        const ds::ClientDataSet& dataSet = loop.dataSet(data);
+        dataSet.prepareIndex(loop.keyField);
+        if (!loop.order.empty()) {
+            dataSet.prepareIndex(loop.order);
+        }
+    }
+}
+
 }  // namespace expo::presentation

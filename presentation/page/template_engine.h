@@ -54,4 +54,8 @@ class KeywordValues {
 std::string fillTemplate(std::string_view pageTemplate, std::string_view katId,
                          const PageDataSets& data, const KeywordValues& keywords);
 
+// Builds, ahead of the first page, the indexes that the loops' filters and orders use, so that
+// the first page is made as quickly as the later ones. Fields a dataset lacks are passed over.
+void prepareLoops(const PageDataSets& data);
+
 }  // namespace expo::presentation
