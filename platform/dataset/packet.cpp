@@ -11,6 +11,7 @@
 
 #include "platform/dataset/packet.h"
 #include "platform/dataset/table.h"
+#include "platform/os/files.h"
 #include "platform/text/error.h"
 
 namespace expo::ds {
@@ -33,35 +34,6 @@ bool looksXml(std::string_view bytes) {
     }
     const size_t first = bytes.find_first_not_of(" \t\r\n");
     return first != std::string_view::npos && bytes[first] == '<';
-}
-
-// Reads the rest of an open file into `bytes` through one buffer sized from the file's size
-// (grown only when the file grew meanwhile). Returns 0, or the system's error number.
-int readWhole(int fd, std::string& bytes) {
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        return errno;
-    }
-    bytes.resize((info.st_size > 0 ? static_cast<size_t>(info.st_size) : 0) + 1);
-    size_t done = 0;
-    for (;;) {
-        if (done == bytes.size()) {
-            bytes.resize(bytes.size() * 2 + 4096);
-        }
-        const ssize_t n = ::read(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            return errno;
-        }
-        if (n == 0) {
-            break;
-        }
-        done += static_cast<size_t>(n);
-    }
-    bytes.resize(done);
-    return 0;
 }
 
 constexpr size_t kReleaseAbove = size_t{16} << 20;
@@ -127,7 +99,7 @@ Table readTableFile(const std::string& path) {
         throw Error("Cannot open file \"" + path + "\". " + std::strerror(errno));
     }
     std::string bytes;
-    const int error = readWhole(fd, bytes);
+    const int error = os::readAll(fd, bytes);
     ::close(fd);
     if (error != 0) {
         throw Error("Cannot read file \"" + path + "\". " + std::strerror(error));
