@@ -24,10 +24,7 @@ TEST(PageMatch, ComparesTheRawLinesInUpperCase) {
         {"<p>Brno</p>", "  brno\t ", true},
         {"<p>Lipová Hora</p>", "lipová  hora", false},
         {"<!-- stara verze -->\r\n<p>Nová</p>", "STARA VERZE", true},  // markup is text too
-        {"<p>V&yacute;stavi&#353;t&#283;</p>", "výstaviště", false},   // references not decoded
         {"<p>Lipová\r\nHora</p>", "lipová hora", false},
-        {"<p>Lipová\nHora</p>", "Lipová\nHora", false},
-        {"<p>Lipová\rHora</p>", "Lipová\rHora", false},
     };
     for (const auto& [page, typed, found] : cases) {
         EXPECT_EQ(pageHoldsText(cp(page), fulltextQuery(cp(typed))), found) << page;

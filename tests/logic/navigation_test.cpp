@@ -36,66 +36,62 @@ NavigationTree build(const IniFile& config, int language = 0, bool hideData = fa
 TEST(LogicNavigation, TreeShape) {
     const std::pair<const char*, const char*> cases[] = {
         // Items in file order; a parent may stand later.
-        {"[polozka dite]\nrodic=polozka rodic\ntext0=Dite\nurl0=d.htm\n"
-         "[polozka rodic]\ntext0=Rodic\nurl0=r.htm\n",
-         "Rodic[Dite]"},
-        {"[polozka 1]\ntext0=1\nurl0=1.htm\n[polozka 11]\nrodic=polozka 1\ntext0=11\nurl0=11.htm\n"
-         "[polozka 2]\ntext0=2\nurl0=2.htm\n[polozka 111]\nrodic=polozka "
-         "11\ntext0=111\nurl0=111.htm\n"
-         "[polozka 12]\nrodic=polozka 1\ntext0=12\nurl0=12.htm\n",
-         "1[11[111] 12] 2"},
+        {"[polozka 2]\nrodic=polozka 1\ntext0=2\nurl0=2\n[polozka 1]\ntext0=1\nurl0=1\n"
+         "[polozka 3]\nrodic=polozka 1\ntext0=3\nurl0=3\n[polozka 4]\ntext0=4\nurl0=4\n",
+         "1[2 3] 4"},
         // The item word and the parent key respect letter case.
-        {"[Polozka velka]\ntext0=Velka\nurl0=v.htm\n[mojepolozkaxyz]\ntext0=Uvnitr\nurl0=u.htm\n",
-         "Uvnitr"},
-        {"[polozka rodic]\ntext0=Rodic\nurl0=r.htm\n"
-         "[polozka dite]\nrodic=POLOZKA RODIC\ntext0=Dite\nurl0=d.htm\n",
-         "Rodic"},
+        {"[Polozka V]\ntext0=V\nurl0=v\n[mojepolozkaxyz]\ntext0=U\nurl0=u\n", "U"},
+        {"[polozka 1]\ntext0=1\nurl0=1\n[polozka 2]\nrodic=POLOZKA 1\ntext0=2\nurl0=2\n", "1"},
         // Children of an item without a caption go to the top; no page or template, no node.
-        {"[polozka 1]\ntext0=1\nurl0=1.htm\n[polozka 2]\nrodic=polozka 1\nurl0=2.htm\n"
-         "[polozka 3]\nrodic=polozka 2\ntext0=3\nurl0=3.htm\n",
+        {"[polozka 1]\ntext0=1\nurl0=1\n[polozka 2]\nrodic=polozka 1\nurl0=2\n"
+         "[polozka 3]\nrodic=polozka 2\ntext0=3\nurl0=3\n",
          "1 3"},
-        {"[polozka 1]\ntext0=1\n[polozka 2]\nrodic=polozka 1\ntext0=2\nurl0=2.htm\n", "2"},
-        {"[polozka 1]\ntext0=Stara\nurl0=1.htm\n[polozka 2]\nrodic=polozka "
-         "1\ntext0=Dite\nurl0=2.htm\n"
-         "[polozka 1]\ntext0=Nova\nurl0=1.htm\n",
-         "Nova[Dite]"},  // a repeated section is built once
+        {"[polozka 1]\ntext0=1\n[polozka 2]\nrodic=polozka 1\ntext0=2\nurl0=2\n", "2"},
+        // A repeated section is built once, as written last.
+        {"[polozka 1]\ntext0=Stara\nurl0=1\n[polozka 2]\nrodic=polozka 1\ntext0=D\nurl0=2\n"
+         "[polozka 1]\ntext0=Nova\nurl0=1\n",
+         "Nova[D]"},
+        // A repeated hidden exhibitor item hands its items to its parent once.
+        {"[polozka 1]\ntext0=1\nurl0=1\n[SysPolozkaVystavovatele]\nrodic=polozka 1\ntext0=V\n"
+         "sablona0=s\n[polozka 2]\nrodic=SysPolozkaVystavovatele\ntext0=2\nurl0=2\n"
+         "[SysPolozkaVystavovatele]\nrodic=polozka 1\ntext0=V\nsablona0=s\n",
+         "1[2]"},
     };
     for (const auto& [text, shape] : cases) {
-        EXPECT_EQ(outline(build(settings(text)).roots()), shape) << text;
+        EXPECT_EQ(outline(build(settings(text), 0, true).roots()), shape) << text;
     }
-    const IniFile languages = settings(
-        "[polozka 1]\ntext0=Jedna\nurl0=1.htm\nurl1=1.htm\n"
-        "[polozka 2]\nrodic=polozka 1\ntext0=Dva\ntext1=Two\nurl0=2.htm\nurl1=2.htm\n");
-    EXPECT_EQ(outline(build(languages, 1).roots()), "Two");
+    EXPECT_EQ(outline(build(settings("[polozka 1]\ntext0=A\ntext1=B\nurl1=1\n"), 1).roots()), "B");
+    // Written twice at every one of 20 levels, the items would make 2^21 - 2 nodes.
+    std::string chain, shape;
+    for (int level = 1; level <= 20; ++level) {
+        const std::string n = std::to_string(level);
+        for (int copy = 0; copy < 2; ++copy) {
+            chain += "[polozka " + n + "]\ntext0=" + n + "\nurl0=x\n" +
+                     (level > 1 ? "rodic=polozka " + std::to_string(level - 1) + "\n" : "");
+        }
+        shape = level == 1 ? n : shape.insert(shape.size() - (level - 2), "[" + n + "]");
+    }
+    EXPECT_EQ(outline(build(settings(chain)).roots()), shape);
 }
 
 TEST(LogicNavigation, NodeRecordsAndTheExhibitorNode) {
     const IniFile config = settings(
         "[polozka 1]\ntext0=Úvod\nurl0=uvod/index.htm\n"
-        "[polozka 2]\nrodic=polozka 1\ntext0=2\nurl0=2.htm\n"
         "[SysPolozkaVystavovatele]\nrodic=polozka 1\ntext0=V\nsablona0=s.htm\n"
         "[polozka 3]\nrodic=SysPolozkaVystavovatele\ntext0=3\nurl0=3.htm\n"
-        "[xSysPolozkaVystavovatele2]\ntext0=W\nsablona0=s.htm\ntext1=W\nsablona1=s.htm\n"
-        "[polozka 4]\ntext1=P\nurl1=p\n");
+        "[xSysPolozkaVystavovatele2]\ntext0=W\nsablona0=s.htm\n");
     const NavigationTree tree = build(config);
-    EXPECT_EQ(outline(tree.roots()), text::cp("Úvod[2 V[3]] W"));
-    const NavNode& page = *tree.roots()[0];
-    EXPECT_EQ(page.data.Url, "uvod/index.htm");
-    EXPECT_EQ(page.data.Kind, NodeKind::Page);
-    EXPECT_EQ(page.data.ItemKey, "polozka 1");
-    EXPECT_FALSE(page.data.SubPageFiles || page.data.SubPageTitles);
-    const NavNode& exhibitors = *page.children[1];
-    EXPECT_EQ(exhibitors.data.Kind, NodeKind::ExhibitorItem);
-    EXPECT_EQ(exhibitors.data.Url, "");  // a template and no page
+    EXPECT_EQ(outline(tree.roots()), text::cp("Úvod[V[3]] W"));
+    const TNodeData& page = tree.roots()[0]->data;
+    const TNodeData& exhibitors = tree.roots()[0]->children[0]->data;
+    EXPECT_EQ(page.Url + "|" + page.ItemKey + "|" + exhibitors.Url, "uvod/index.htm|polozka 1|");
+    EXPECT_EQ(std::tuple(page.Kind, exhibitors.Kind),
+              std::tuple(NodeKind::Page, NodeKind::ExhibitorItem));
+    EXPECT_FALSE(page.SubPageFiles || page.SubPageTitles);
     EXPECT_EQ(tree.exhibitorNode, tree.roots()[1].get()) << "the last exhibitor item wins";
-    // Hidden data: the exhibitor item leaves its items in its place.
-    const NavigationTree hidden = build(config, 0, true);
-    EXPECT_EQ(outline(hidden.roots()), text::cp("Úvod[2 3]"));
-    EXPECT_EQ(hidden.exhibitorNode, nullptr);
-    EXPECT_EQ(
-        build(settings("[SysPolozkaVystavovatele]\ntext0=V\nsablona0=s.htm\n"), 1).exhibitorNode,
-        nullptr)
-        << "no node in the language";
+    EXPECT_EQ(outline(build(config, 0, true).roots()), text::cp("Úvod[3]"));
+    EXPECT_EQ(build(config, 0, true).exhibitorNode, nullptr);
+    EXPECT_EQ(build(config, 1).exhibitorNode, nullptr) << "no node in the language";
 }
 
 TEST(LogicNavigation, SubPagesSplitAtSemicolonsUpToTheFirstEmptyFile) {
@@ -119,26 +115,21 @@ TEST(LogicNavigation, SubPagesSplitAtSemicolonsUpToTheFirstEmptyFile) {
 
 TEST(LogicNavigation, SubPagesComeFromTheLanguageKeys) {
     const NavigationTree tree = build(
-        settings(
-            "[polozka]\ntext1=P\nurl1=p.htm\nfulltext1=p1.htm;p2.htm\nfulltextName1=Jedna;Dva\n"
-            "fulltext0=x.htm\n"),
+        settings("[polozka]\ntext1=P\nurl1=p\nfulltext1=p1;p2\nfulltextName1=A;B\nfulltext0=x\n"),
         1);
     const TNodeData& data = tree.roots().at(0)->data;
-    EXPECT_EQ(*data.SubPageFiles, (std::vector<std::string>{"p1.htm", "p2.htm"}));
-    EXPECT_EQ(*data.SubPageTitles, (std::vector<std::string>{"Jedna", "Dva"}));
+    EXPECT_EQ(std::tuple(*data.SubPageFiles, *data.SubPageTitles),
+              std::tuple(std::vector<std::string>{"p1", "p2"}, std::vector<std::string>{"A", "B"}));
 }
 
 TEST(LogicNavigation, FindByItemKeyWalksDepthFirstAndRespectsCase) {
     NavigationTree tree;
     NavNode& a = tree.add(nullptr, "A", keyed("polozka a"));
     NavNode& a1 = tree.add(&a, "A1", keyed("sekce 1 na CD"));
-    NavNode& b = tree.add(nullptr, "B", keyed("sekce 1 na CD"));
-    tree.add(&b, "B1", keyed(""));
+    tree.add(nullptr, "B", keyed("sekce 1 na CD"));
     EXPECT_EQ(tree.findByItemKey("sekce 1 na CD"), &a1);
     EXPECT_EQ(tree.findByItemKey("polozka a"), &a);
     EXPECT_EQ(tree.findByItemKey("POLOZKA A"), nullptr);
-    EXPECT_EQ(tree.findByItemKey(""), nullptr);
-    EXPECT_EQ(b.children.front()->parent, &b);
 }
 
 // The links of a bar's page: the text of its one table cell.
@@ -172,7 +163,6 @@ TEST(LogicPathBar, NamesTheNodeAndItsAncestorsFromTheRoot) {
     Fixture f;
     NavNode& plain = f.tree.add(nullptr, "A & <b>", {});  // captions go in as they are
     const std::tuple<const NavNode*, bool, const char*, const char*> cases[] = {
-        {&f.root, false, "- Root", "- <a href=\"link_0_0\">Root</a>"},
         {&f.leaf, false, "- Root - Child - Leaf",
          "- <a href=\"link_0_2\">Root</a> - <a href=\"link_0_1\">Child</a> - "
          "<a href=\"link_0_0\">Leaf</a>"},
@@ -187,15 +177,11 @@ TEST(LogicPathBar, NamesTheNodeAndItsAncestorsFromTheRoot) {
         const PathBar bar = buildPathBar(node, 0, withSubPage, {});
         EXPECT_EQ(bar.caption, caption);
         EXPECT_EQ(linksOf(bar.page), links) << caption;
-        EXPECT_EQ(bar.nodes.front(), node);
     }
     EXPECT_EQ(buildPathBar(&f.leaf, 0, true, {}).nodes,
               (std::vector<const NavNode*>{&f.leaf, &f.child, &f.root}));
     f.leaf.data.CurrentSubPageTitle = "   ";
     EXPECT_EQ(buildPathBar(&f.leaf, 0, true, {}).caption, "- Root - Child - Leaf");
-    const PathBar none = buildPathBar(nullptr, 0, true, {});
-    EXPECT_EQ(none.page + none.caption, "");
-    EXPECT_TRUE(none.nodes.empty());
 }
 
 TEST(LogicPathBar, ColoursAndFontSizeOfTheStyle) {
@@ -207,7 +193,6 @@ TEST(LogicPathBar, ColoursAndFontSizeOfTheStyle) {
                       "bgcolor=\"#7788AB\" scroll=\"no\""))
         << page;
     EXPECT_TRUE(holds(page, "font-family: Verdana; font-size: 10pt")) << page;
-    EXPECT_TRUE(page.starts_with("<html>") && page.ends_with("</html>")) << page;
 
     Look look;
     readPanelLook(
@@ -226,13 +211,9 @@ TEST(LogicPathBar, LinkTargets) {
     const std::tuple<const char*, bool, const char*> cases[] = {
         {"file:///tmp/x/link_0_2", true, "2"},
         {"file:///tmp/x/LINK_1_0", true, "0 sub-page"},
-        {"link_7_1", true, "1"},
         {"link_0_3", true, "-"},
-        {"link_0_-1", true, "-"},
-        {"link_0_abc", true, "-"},
         {"link_0_1.html", true, "-"},
         {"link_x_1", true, "-"},
-        {"link_", true, "-"},
         {"/home/u/symlink_tmp/expozice-0/link_0_1", true, "1"},
         {"file:///tmp/x/temp_path.html", false, "-"},
     };
