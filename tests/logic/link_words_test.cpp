@@ -135,55 +135,48 @@ TEST(LogicLinkWordsHost, HeaderBrowserKnowsOnlyTheLanguageWord) {
     EXPECT_EQ(switched, "4+1+-");
 }
 
-TEST(LogicLocalPath, FromUrl) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"FILE:///disc/a.zip", "/disc/a.zip"},
-        {"file:///disc/a%20b.zip#page", "/disc/a%20b.zip"},
-        {"file://server/share/a.zip", "//server/share/a.zip"},
-        {"data\\a.zip", "data\\a.zip"},
-    };
-    for (const auto& [url, path] : cases) {
-        EXPECT_EQ(localPathFromUrl(url), path) << url;
+std::string local(std::string_view url) {
+    return localPathFromUrl(url);
+}
+std::string split(std::string_view line) {  // the program and each argument after a "|"
+    const CommandLine command = splitCommandLine(line);
+    std::string text = command.program;
+    for (const std::string& argument : command.arguments) {
+        text += "|" + argument;
     }
+    return text;
+}
+std::string holds(std::string_view url) {  // kept as the program's own word, not the desktop's
+    return holdsLinkWord(url) ? "word" : "desktop";
 }
 
-TEST(LogicCommandLine, Split) {
-    const std::pair<const char*, CommandLine> cases[] = {
-        {"  /disc/setup.exe  ", {"/disc/setup.exe", {}}},
-        {"/disc/My Tools/run.exe -a b", {"/disc/My Tools/run.exe", {"-a", "b"}}},
-        {"/disc/a.exe.bak/run.EXE x", {"/disc/a.exe.bak/run.EXE", {"x"}}},
-        {"\"/disc/My Tools/run.exe\" \"one two\" three",
-         {"/disc/My Tools/run.exe", {"one two", "three"}}},
-        {"\"/disc/unclosed.exe", {"/disc/unclosed.exe", {}}},
+TEST(LogicLinkWords, LocalPathCommandLineAndTheLinksKeptAsWords) {
+    const std::tuple<std::string (*)(std::string_view), const char*, const char*> cases[] = {
+        {local, "FILE:///disc/a%20b.zip#page", "/disc/a%20b.zip"},
+        {local, "file://localhost/disc/a.zip?x", "/disc/a.zip"},
+        {local, "file://server/share/a.zip", "//server/share/a.zip"},
+        {local, "data\\a.zip", "data\\a.zip"},
+        {split, "  /disc/My Tools/run.exe -a  b ", "/disc/My Tools/run.exe|-a|b"},
+        {split, "/disc/a.exe.bak/run.EXE x", "/disc/a.exe.bak/run.EXE|x"},
+        {split, "\"/disc/My Tools/run.exe\" \"one two\" three",
+         "/disc/My Tools/run.exe|one two|three"},
+        {split, "\"/disc/unclosed.exe", "/disc/unclosed.exe"},
+        {holds, "ZPET:", "word"},
+        {holds, "go_polozka_polozka_x", "word"},
+        {holds, "program:pruvodce.EXE", "word"},
+        {holds, "video:film.MPEG", "word"},
+        {holds, "video:film.avi", "word"},
+        {holds, "archiv:ceniky.zip", "word"},
+        {holds, "nastav_jaz2", "word"},
+        {holds, "mailto:zpet@veletrh.cz", "desktop"},
     };
-    for (const auto& [line, command] : cases) {
-        EXPECT_EQ(splitCommandLine(line), command) << line;
+    for (const auto& [function, text, expected] : cases) {
+        EXPECT_EQ(function(text), expected) << text;
     }
-}
-
-TEST(LogicLinkWordsHost, MissingSourceMessage) {
     LanguageTexts texts;
     std::tie(texts.FTextSourceFile, texts.FTextDoesNotExist) = std::tuple("Zdrojovy", "chybi");
     EXPECT_EQ(missingSourceMessage(texts, " file:///disc/a.zip "),
               "Zdrojovy \"file:///disc/a.zip\" chybi.");
-}
-
-// Links of an unknown scheme the page browsers keep as the program's own words.
-TEST(HoldsLinkWord, TheWordsInAnyCaseAndNothingElse) {
-    const std::pair<const char*, bool> cases[] = {
-        {"ZPET:", true},
-        {"go_polozka_polozka_x", true},
-        {"program:pruvodce.EXE", true},
-        {"video:film.MPEG", true},
-        {"video:film.avi", true},
-        {"archiv:ceniky.zip", true},
-        {"nastav_jaz2", true},
-        {"tel:+420123456789", false},
-        {"mailto:zpet@veletrh.cz", false},
-    };
-    for (const auto& [url, kept] : cases) {
-        EXPECT_EQ(holdsLinkWord(url), kept) << url;
-    }
 }
 
 }  // namespace
