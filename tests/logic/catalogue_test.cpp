@@ -105,11 +105,11 @@ const char* const kBothSections =
 TEST(LogicCatalogueLoading, StepsFilesSectionsListsAndTheFirstMissingFileButTheLast) {
     // Load data, hide data, missing files, steps, open files, the file the error names (-1: none).
     const std::tuple<bool, bool, std::set<int>, size_t, const char*, int> cases[] = {
-        {true, false, {}, 12, "101111111111", -1},
-        {false, false, kNoFiles, 12, "000000000000", -1},
-        {true, true, {}, 1, "100000000000", -1},
-        {true, false, {3}, 4, "101000000000", 3},
+        // clang-format off
+        {true, false, {}, 12, "101111111111", -1}, {false, false, kNoFiles, 12, "000000000000", -1},
+        {true, true, {}, 1, "100000000000", -1},   {true, false, {3}, 4, "101000000000", 3},
         {true, false, {11}, 12, "101111111110", -1},
+        // clang-format on
     };
     for (const auto& [loadData, hideData, missing, steps, open, failing] : cases) {
         const LoadRun run(kConfigSections, loadData, hideData, missing);
@@ -139,14 +139,6 @@ TEST(LogicCatalogueLoading, SectionsFromTheDatasetAlsoOnALanguageSwitch) {
     EXPECT_EQ(run.sections(), "Obuv|SEKCE_ID=5|sablona.htm|;|SEKCE_ID=9|sablona.htm|;");
 }
 
-TEST(LogicSections, FromConfigWhenBothSectionsHaveLinesWhateverTheirCase) {
-    EXPECT_TRUE(
-        sectionsDefinedInConfig(settings("[SEKCE KATALOGU]\n;x\nano\n[sekce 1 na cd]\nx\n")));
-    EXPECT_FALSE(sectionsDefinedInConfig(settings("[sekce katalogu]\n[sekce 1 na CD]\njaz0=A\n")));
-    EXPECT_FALSE(
-        sectionsDefinedInConfig(settings("[sekce katalogu]\nx\n[sekce 2 na CD]\njaz0=A\n")));
-}
-
 TEST(LogicSections, NumberedWithoutGapsAndNamedPerLanguage) {
     const IniFile config = settings(
         "[sekce katalogu]\nano=1\n"
@@ -161,16 +153,6 @@ TEST(LogicSections, NumberedWithoutGapsAndNamedPerLanguage) {
     }
     EXPECT_EQ(sections, cp("Machines|SEKCE_ID in (1)|sekce 1 na CD;Nábytek|SEKCE_ID in (2 , "
                            "3)|sekce 2 na CD;Není název|SEKCE_ID in ()|sekce 3 na CD;"));
-}
-
-TEST(LogicSections, NodesGoBelowTheExhibitorNodeOrToTheTop) {
-    NavigationTree tree;
-    addSectionNodes(tree, {{"A", "SEKCE_ID=1", ""}}, "s.htm");
-    NavNode& exhibitors = tree.add(nullptr, "V", keyed("SysPolozkaVystavovatele"));
-    tree.exhibitorNode = &exhibitors;
-    addSectionNodes(tree, {{"B", "SEKCE_ID=7", "k"}}, "t.htm");
-    EXPECT_EQ(tree.roots()[0]->caption + exhibitors.children.at(0)->caption, "AB");
-    EXPECT_EQ(exhibitors.children[0]->data.Kind, NodeKind::CatalogueSection);
 }
 
 TEST(LogicExhibitorList, EntriesUnderTheFilterSortedByTheCzechAlphabetWithoutCaseAndTheViews) {
