@@ -84,42 +84,28 @@ class ExportBlocks : public ::testing::Test {
     ds::ClientDataSet umisteni{"CDSUmisteni"};
 };
 
-TEST_F(ExportBlocks, NamePlaceThePlacementsWithAnAreaAndTheSeparator) {
-    EXPECT_EQ(block(1), (Lines{"Agroline a.s.", cp("Frýdek-Místek, CZE"), "A - A 140", "VP", ""}));
+// Name, place, the placements with an area and the separator of each exhibitor in the
+// notebook's order, each position told; the box shows the lines each ended by a line break.
+TEST_F(ExportBlocks, BlocksInTheNotebooksOrder) {
     // A line break in the name becomes one blank; a lone LF stays.
     EXPECT_EQ(block(2),
               (Lines{cp("Sdružení výrobců zemědělské techniky"), ", SVK", "G - G 101", ""}));
     EXPECT_EQ(block(4), (Lines{"Lone\nLF", "Brno", ""}));
-    EXPECT_EQ(block(3), (Lines{"Bez adresy", ""}));
     EXPECT_EQ(block(99), Lines{});  // without its record: its placement is not looked at
-}
-
-TEST_F(ExportBlocks, BothDataSetsStayNarrowedToTheLastExhibitor) {
-    block(2);
-    EXPECT_EQ(zaznamy.filter() + umisteni.filter() + std::to_string(umisteni.recordCount()),
-              "KAT_ID=2KAT_ID=21");
-}
-
-TEST_F(ExportBlocks, BlocksFollowTheNotebooksOrderAndToldEachPosition) {
     const Notebook notebook{{"C", 3}, {"chybí", 99}, {"A", 1}};
     std::vector<std::pair<size_t, size_t>> told;
     const Lines lines = notebookExportLines(notebook, zaznamy, umisteni,
                                             [&](size_t i, size_t n) { told.emplace_back(i, n); });
-    EXPECT_EQ(lines, (Lines{"Bez adresy", "", "Agroline a.s.", cp("Frýdek-Místek, CZE"),
-                            "A - A 140", "VP", ""}));
+    EXPECT_EQ(exportBoxText(lines),
+              cp("Bez adresy\n\nAgroline a.s.\nFrýdek-Místek, CZE\nA - A 140\nVP\n\n"));
     EXPECT_EQ(told, (std::vector<std::pair<size_t, size_t>>{{1, 3}, {2, 3}, {3, 3}}));
-}
-
-TEST(ExportBox, TheBoxShowsTheLinesEachEndedByALineBreak) {
-    EXPECT_EQ(exportBoxText({"a", "", "b"}), "a\n\nb\n");
 }
 
 TEST(ExportFile, EveryLineEndsWithCrLfAndAFinalEmptyLineIsNone) {
     const std::pair<Lines, const char*> cases[] = {
-        {{}, ""},
-        {{""}, ""},
-        {{"a", ""}, "a\r\n"},
-        {{"", "b"}, "\r\nb\r\n"},
+        // clang-format off
+        {{}, ""}, {{""}, ""}, {{"a", ""}, "a\r\n"}, {{"", "b"}, "\r\nb\r\n"},
+        // clang-format on
     };
     for (const auto& [lines, bytes] : cases) {
         EXPECT_EQ(exportFileBytes(lines), bytes) << lines.size();
