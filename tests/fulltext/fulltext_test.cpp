@@ -18,10 +18,11 @@ using text::cp;
 TEST(PageMatch, ComparesTheRawLinesInUpperCase) {
     // Page and typed text in UTF-8, stored in code page 1250.
     const std::tuple<const char*, const char*, bool> cases[] = {
+        // clang-format off
         {"ŽLUŤOUČKÝ KŮŇ ÚPĚL ĎÁBELSKÉ ÓDY", "žluťoučký kůň úpěl ďábelské ódy", true},
         {"ĽUBOŠ ŁÓDŹ ŚLĄSK", "ľuboš łódź śląsk", true},
-        {"<p>Lipova</p>", "Lipová", false},
-        {"<p>Brno</p>", "  brno\t ", true},
+        {"<p>Lipova</p>", "Lipová", false}, {"<p>Brno</p>", "  brno\t ", true},
+        // clang-format on
         {"<p>Lipová Hora</p>", "lipová  hora", false},
         {"<!-- stara verze -->\r\n<p>Nová</p>", "STARA VERZE", true},  // markup is text too
         {"<p>Lipová\r\nHora</p>", "lipová hora", false},
@@ -89,16 +90,11 @@ TEST_F(SearchPages, NodesDepthFirstSubPagesAfterTheirPage) {
         nullptr, cp("Úvod"),
         page("u.html", {"1.html", "2.html", "3.html"}, {"Jedna", ""}));  // the titles run out
     tree.add(nullptr, "F", page("f.html"));
-    host.pages = {{"a.html", "Lipová\r\nLIPOVÁ <b>lipová</b>"},
-                  {"sub/b.html", "lipová"},
-                  {"c.html", "-"},
-                  {"d.html", "lipová"},
-                  {"e.html", "lipová"},
-                  {"u.html", "x"},
-                  {"1.html", "lipová"},
-                  {"2.html", "lipová"},
-                  {"3.html", "lipová"},
-                  {"f.html", "lipová"}};
+    // clang-format off
+    host.pages = {{"a.html", "Lipová\r\nLIPOVÁ <b>lipová</b>"}, {"sub/b.html", "lipová"},
+                  {"c.html", "-"}, {"d.html", "lipová"}, {"e.html", "lipová"}, {"u.html", "x"},
+                  {"1.html", "lipová"}, {"2.html", "lipová"}, {"3.html", "lipová"}, {"f.html", "lipová"}};
+    // clang-format on
     EXPECT_EQ(search("lipová"),
               (Events{"node A", "hit A", "hit B=sub/b.html", "node C", "node D", "hit D", "node E",
                       "hit E", cp("node Úvod"), "hit Jedna=1.html", cp("hit Úvod=2.html"),
