@@ -38,8 +38,6 @@ TEST(LanguageTexts, ValueMissingKeyAndEmptyValueOfARow) {
          "Hodnota:", "Inicializace programu:", "Inicializace programu:"},
         {"text nacítání vzhledu", notice(NoticeText::Appearance), "Hodnota.", "načítání vzhledu.",
          "načítání vzhledu."},
-        {"text načítání datových souborů", notice(NoticeText::DataFiles), "Hodnota",
-         "načítání datových souborů", "načítání datových souborů"},
         {"tlačítko Vše", caption(&L::ToolButtonVseCaption), "Hodnota", nullptr, nullptr},
         {"tlačítko Nový výběr", stored(&L::FTextNewSelection), "Hodnota", "Nový výběr",
          "Nový výběr"},
@@ -50,8 +48,6 @@ TEST(LanguageTexts, ValueMissingKeyAndEmptyValueOfARow) {
         {"text Zadaný řetězec nabyl nelezen", stored(&L::FTextStringNotFound), "Hodnota",
          "Zadaný řetězec nebyl nalezen", ""},
         {"text Výběr", stored(&L::FTextSelection), "Hodnota", "Vyběr", ""},
-        {"text Vystavovatel již existuje", stored(&L::FTextAlreadyInNotebook), "Hodnota",
-         "Vystavovatel již v zápisníku existuje", ""},
     };
     const auto text = [](const char* utf8) {
         return utf8 ? std::optional(cp(utf8)) : std::nullopt;

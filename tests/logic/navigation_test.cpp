@@ -151,10 +151,6 @@ TEST(LogicPathBar, NamesTheNodeAndItsAncestorsFromTheRootInTheStyle) {
     leaf.data.CurrentSubPageTitle = "   ";
     EXPECT_EQ(buildPathBar(&leaf, 0, true, {}).caption, "- Root - Child - Leaf");
 
-    const PathBarStyle style{{0x11, 0x22, 0x33}, {0x44, 0x55, 0x66}, {0x77, 0x88, 0xAB}, 10};
-    EXPECT_TRUE(holds(buildPathBar(&root, 0, false, style).page,
-                      "link=\"#112233\" vlink=\"#112233\" alink=\"#445566\" "
-                      "bgcolor=\"#7788AB\" scroll=\"no\""));
     Look look;
     readPanelLook(
         IniFile::fromText("[menu - graficka podoba]\ninfPruhPismoVelikost=11\n"

@@ -8,7 +8,6 @@
 
 #include "platform/text/error.h"
 #include "platform/text/text.h"
-#include "tests/core/temp_folder.h"
 #include "tests/template/page_data.h"
 
 namespace expo::testing {
@@ -166,16 +165,6 @@ TEST(Keywords, FloorPlanAndPageLinks) {
     }
 }
 
-TEST(Keywords, PathsFoundWhateverTheirLetterCase) {
-    TempFolder disc;
-    disc.write("Data/LOGA/11.jpg", "picture");
-    PageWorld world;
-    world.programFolder = disc.path().string() + "/";
-    loadEveryField(world);
-    EXPECT_EQ(*valueOf(world, "LOGO1") + *valueOf(world, "LOGO2"),
-              world.programFolder + "Data/LOGA/11.jpg" + world.programFolder + "Data/LOGA/12.jpg");
-}
-
 TEST(Keywords, ScaledLogoCoversTheTargetArea) {
     using Size = std::optional<std::pair<int64_t, int64_t>>;
     const std::tuple<int64_t, int64_t, int, Size> cases[] = {
@@ -188,25 +177,6 @@ TEST(Keywords, ScaledLogoCoversTheTargetArea) {
     for (const auto& [width, height, area, expected] : cases) {
         EXPECT_EQ(scaledLogoSize(width, height, area), expected) << width << "x" << height;
     }
-}
-
-TEST(Keywords, LogosWithoutStoredSizeOrColumnsKeepTheirPathOrAreEmpty) {
-    PageWorld world;
-    load(world.CDSZaznamy, {"KAT_ID:int", "LOGO_ID1:int", "LOGO1_WIDTH:int", "LOGO1_HEIGHT:int"},
-         {{7, 11, 0, 100}, {8, ds::Null{}, 1, 1}});
-    // Brands without the logo columns, as older data files have them.
-    load(world.CDSZastZnac, {"KAT_ID:int", "KTZ_TEXT"}, {{7, "Z"}});
-    load(world.CDSDoplnInf, {"KAT_ID:int", "LOGO_WIDTH"}, {{7, "wide"}});
-    world.show(8);
-    std::string values = valueOf(world, "LOGO1").value() + "|";  // no number, no path
-    world.show(7);
-    for (const char* keyword :
-         {"LOGO1", "LOGO1_WIDTH", "LOGO1_HEIGHT", "LOGOZASTZNACKA", "LOGOZASTZNACKA_WIDTH",
-          "LOGODOPLINF", "LOGODOPLINF_WIDTH", "ZASTZNACKA"}) {
-        values += valueOf(world, keyword).value() + "|";
-    }
-    EXPECT_EQ(values, "|/disc/data/loga/11.jpg|||||||Z|");
-    EXPECT_THROW(valueOf(world, "ZASTZNACKANOMEN"), Error);
 }
 
 }  // namespace
