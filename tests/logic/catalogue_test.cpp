@@ -139,18 +139,18 @@ TEST(LogicCatalogueLoading, SectionsFromTheDatasetAlsoOnALanguageSwitch) {
     EXPECT_EQ(run.sections(), "Obuv|SEKCE_ID=5|sablona.htm|;|SEKCE_ID=9|sablona.htm|;");
 }
 
-// Numbered without gaps, named per language, the default name for none.
+// Numbered without gaps, named in the language, else in the first, else by the default name.
 TEST(LogicSections, NumberedWithoutGapsAndNamedPerLanguage) {
     const IniFile config = settings(
         "[sekce katalogu]\nano=1\n[sekce 1 na CD]\njaz0=Stroje\njaz1=Machines\nsekce katalogu=1\n"
-        "[sekce 2 na CD]\njaz1=  \nsekce katalogu=2,3\n[sekce 3 na CD]\n"
-        "[sekce 4 na CD]\njaz1=Ctvrta\nsekce katalogu=4\n");
+        "[sekce 2 na CD]\njaz0=Nábytek\njaz1=\nsekce katalogu=2,3\n[sekce 3 na CD]\njaz1=  \nx=1\n"
+        "[sekce 4 na CD]\n[sekce 5 na CD]\njaz1=Paty\nsekce katalogu=4\n");
     std::string sections;
     for (const CatalogueSection& s : configSections(config, 1)) {
         sections += s.caption + "|" + s.filter + "|" + s.itemKey + ";";
     }
-    EXPECT_EQ(sections, cp("Machines|SEKCE_ID in (1)|sekce 1 na CD;Není název|SEKCE_ID in (2 , "
-                           "3)|sekce 2 na CD;"));
+    EXPECT_EQ(sections, cp("Machines|SEKCE_ID in (1)|sekce 1 na CD;Nábytek|SEKCE_ID in (2 , "
+                           "3)|sekce 2 na CD;Není název|SEKCE_ID in ()|sekce 3 na CD;"));
 }
 
 TEST(LogicExhibitorList, EntriesUnderTheFilterSortedByTheCzechAlphabetWithoutCaseAndTheViews) {
