@@ -4,7 +4,6 @@
 
 #include <tuple>
 
-#include "platform/text/error.h"
 #include "tests/logic/support.h"
 
 namespace expo::presentation {
@@ -42,26 +41,7 @@ TEST(LogicLook, DefaultsAndColoursReadAsBlueGreenRed) {
         (std::vector{Colour{0x12, 0x34, 0x56}, r, g, g, b, b, r}));
 }
 
-// A bad colour ends the step: what was read before it stays, what follows is untouched.
-TEST(LogicLook, ABadColourEndsTheStepAndKeepsWhatWasReadBeforeIt) {
-    Look look;
-    try {
-        readCatalogueLook(settings("[aplikace]\nvelikostLoga=500\nSkrytData=\n"
-                                   "[SysPolozkaVystavovatele]\nsablona1= s.htm \n"
-                                   "[menu - graficka podoba]\npismo=Arial\npismoVelikost=12\n"
-                                   "pismoBarva=cerna\npismoStyl=B\npozadiBarva=$00000000\n"),
-                          1, look);
-        ADD_FAILURE() << "no error";
-    } catch (const Error& e) {
-        EXPECT_STREQ(e.what(), "'cerna' is not a valid integer value");
-    }
-    EXPECT_EQ(std::to_string(look.logoArea) + std::to_string(look.hideData) +
-                  look.exhibitorTemplate + look.treeFont.name +
-                  std::to_string(look.treeFont.pointSize) + std::to_string(look.treeFont.bold),
-              "5001s.htmArial120");
-}
-
-TEST(LogicLook, SwitchesAreasStylesAndHeader) {
+TEST(LogicLook, SwitchesAreasAndStyles) {
     // The "Exponáty" button shows only for "ano"; any value of "SkrytData", even an empty one,
     // hides the data; an area that does not convert is the default; style letters only add and
     // an empty font name keeps the name.
@@ -89,19 +69,6 @@ TEST(LogicLook, SwitchesAreasStylesAndHeader) {
         styles += std::to_string(f.bold) + std::to_string(f.italic) + std::to_string(f.underline);
     }
     EXPECT_EQ(styles + look.treeFont.name, "000101111Tahoma");
-}
-
-TEST(LogicLook, HeaderKindAndFile) {
-    using enum HeaderLogo::Kind;
-    const std::tuple<const char*, int, HeaderLogo::Kind, const char*> cases[] = {
-        {"[logo]\ntyp=html\nhtmlFile=hlava.htm\nhtmlFile1=head.htm\n", 1, Html, "head.htm"},
-        {"[logo]\ntyp=HTML\nhtmlFile=hlava.htm\nlogoObrazek=logo.bmp\n", 0, Picture, "logo.bmp"},
-        {"[logo]\nlogoObrazek=logo.bmp\nlogoObrazek2=logo2.bmp\n", 2, Picture, "logo2.bmp"},
-    };
-    for (const auto& [config, language, kind, file] : cases) {
-        const HeaderLogo header = readHeaderLogo(settings(config), language);
-        EXPECT_EQ(std::tuple(header.kind, header.file), std::tuple(kind, std::string(file)));
-    }
 }
 
 }  // namespace

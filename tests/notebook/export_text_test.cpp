@@ -7,7 +7,6 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/text/error.h"
 #include "platform/text/text.h"
 #include "presentation/catalogue/notebook.h"
 #include "presentation/catalogue/notebook_export.h"
@@ -110,12 +109,6 @@ TEST(ExportFile, EveryLineEndsWithCrLfAndAFinalEmptyLineIsNone) {
     for (const auto& [lines, bytes] : cases) {
         EXPECT_EQ(exportFileBytes(lines), bytes) << lines.size();
     }
-}
-
-TEST(DriveTypeMessage, TheNumberOrTheReason) {
-    EXPECT_EQ(driveTypeMessage([] { return 5; }), "Typ jednotky: 5");
-    EXPECT_EQ(driveTypeMessage([]() -> int { throw Error(cp("Jednotka není připravena")); }),
-              cp("Chyba při zjišťování typu jednotky.\r\rDůvod:Jednotka není připravena"));
 }
 
 }  // namespace
