@@ -152,7 +152,6 @@ TEST(Keywords, FloorPlanAndPageLinks) {
         {"UMISTENIPAVODKAZ", 5, " P1 ", "[5]\r\nP1= hala1\\plan.html \r\n",
          "<a href=\"/disc/umisteni/hala1/plan.html\">P1</a>"},
         {"UMISTENIPAVODKAZ", ds::Null{}, "P1", "[5]\r\nP1=plan.html\r\n", "P1"},
-        {"UMISTENIPAVODKAZ", 5, "P1", "[5]\r\nP2=plan.html\r\n[6]\r\nP1=plan.html\r\n", "P1"},
         {"ODKAZINZERAT", 5, "", "[7]\r\nurl0=  \r\nurl= c.html\r\n", "\"/disc/inzeraty/c.html\""},
         {"ODKAZEXPOZICE", 5, "", "[7]\r\nurl0=a.html\r\nextern= 1  \r\n",
          "\"/disc/expozice/a.html\"  target=\"_blank\""},
