@@ -4,124 +4,101 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 namespace expo::presentation {
 namespace {
 
-IniFile sizes(std::string_view section, const char* width, const char* height) {
-    std::string text = "[" + std::string(section) + "]\n";
+// `section` with `prefix`sirka and `prefix`vyska where given (nullptr: key missing).
+IniFile sizes(std::string section, const char* width, const char* height,
+              const std::string& prefix = "") {
+    section = "[" + section + "]\n";
     if (width != nullptr) {
-        text += std::string("sirka=") + width + "\n";
+        section += prefix + (prefix.empty() ? "sirka=" : "Sirka=") + width + "\n";
     }
     if (height != nullptr) {
-        text += std::string("vyska=") + height + "\n";
+        section += prefix + (prefix.empty() ? "vyska=" : "Vyska=") + height + "\n";
     }
-    return IniFile::fromText(text);
-}
-
-struct WindowCase {
-    const char* width;  // nullptr: key missing
-    const char* height;
-    ScreenSize screen;
-    PixelSize expected;
-};
-
-void expectWindow(bool intro, const WindowCase& c) {
-    const IniFile config = sizes(intro ? "uvod" : "aplikace", c.width, c.height);
-    const WindowSize read = intro ? introWindowSize(config) : mainWindowSize(config);
-    const PixelSize got = toPixels(read, c.screen);
-    const std::string label =
-        std::string(c.width ? c.width : "-") + " x " + (c.height ? c.height : "-");
-    EXPECT_EQ(got.maximised, c.expected.maximised) << label;
-    if (!c.expected.maximised) {
-        EXPECT_EQ(got.width, c.expected.width) << label;
-        EXPECT_EQ(got.height, c.expected.height) << label;
-    }
+    return IniFile::fromText(section);
 }
 
 constexpr ScreenSize kXga{1024, 768};
-constexpr PixelSize kMaximised{true, 0, 0};
+constexpr PixelSize kMax{true, 0, 0};
 
 TEST(WindowSize, LowResolutionIsBelow1024By768) {
-    EXPECT_FALSE(isLowResolution({1024, 768}));
-    EXPECT_FALSE(isLowResolution({1280, 1024}));
-    EXPECT_TRUE(isLowResolution({1024, 600}));
-    EXPECT_TRUE(isLowResolution({800, 768}));
-    EXPECT_TRUE(isLowResolution({1023, 767}));
-    EXPECT_TRUE(isLowResolution({1920, 767}));
-}
-
-TEST(WindowSize, IntroWindow) {
-    const WindowCase cases[] = {
-        {nullptr, nullptr, kXga, {false, 472, 321}},
-        {"80%", "400", kXga, kMaximised},  // the flag covers both; 400 is 100 or more
-        {"60%", "50%", {1280, 1024}, {false, 768, 512}},
-        {"600", "abc", kXga, {false, 600, 321}},
-        {"", "", kXga, {false, 472, 321}},
-        {"100%", "50%", kXga, kMaximised},
-        {"abc%", "50%", kXga, kMaximised},  // a percentage that is not a number counts as 100
-        {"50%", "99", kXga, {false, 512, 760}},
-        {"%5%0", "10%", kXga, {false, 512, 77}},
-    };
-    for (const auto& c : cases) {
-        expectWindow(true, c);
+    const std::pair<ScreenSize, bool> cases[] = {{{1024, 768}, false}, {{1280, 1024}, false},
+                                                 {{1024, 600}, true},  {{800, 768}, true},
+                                                 {{1023, 767}, true},  {{1920, 767}, true}};
+    for (const auto& [screen, low] : cases) {
+        EXPECT_EQ(isLowResolution(screen), low) << screen.width << "x" << screen.height;
     }
 }
 
-TEST(WindowSize, MainWindow) {
-    const WindowCase cases[] = {
-        {nullptr, nullptr, kXga, {false, 500, 700}},
-        {"abc", "abc", kXga, {false, 500, 700}},
-        {"80 %", "50%", kXga, kMaximised},  // "80 " is not a number: 100
-        {"80%", "80%", kXga, {false, 819, 614}},
-        {"501", "700", kXga, {false, 501, 700}},
-        {"$200", "0x100", kXga, {false, 512, 256}},
-        {"50%", "25%", {1366, 768}, {false, 683, 192}},
-        {"25%", "10%", {1025, 1005}, {false, 256, 100}},  // 256.25 and 100.5 -> even 100
-        {"30%", "10%", {1025, 1015}, {false, 308, 102}},  // 307.5 -> 308, 101.5 -> 102
+TEST(WindowSize, IntroAndMainWindow) {
+    const struct {
+        bool intro;
+        const char *width, *height;  // nullptr: key missing
+        ScreenSize screen;
+        PixelSize expected;
+    } cases[] = {
+        // clang-format off
+        {true, nullptr, nullptr, kXga, {false, 472, 321}},
+        {true, "80%", "400", kXga, kMax},  // the flag covers both; 400 is 100 or more
+        {true, "60%", "50%", {1280, 1024}, {false, 768, 512}},
+        {true, "600", "abc", kXga, {false, 600, 321}},
+        {true, "", "", kXga, {false, 472, 321}},
+        {true, "100%", "50%", kXga, kMax},
+        {true, "abc%", "50%", kXga, kMax},  // a percentage that is not a number counts as 100
+        {true, "50%", "99", kXga, {false, 512, 760}},
+        {true, "%5%0", "10%", kXga, {false, 512, 77}},
+        {false, nullptr, nullptr, kXga, {false, 500, 700}},
+        {false, "abc", "abc", kXga, {false, 500, 700}},
+        {false, "80 %", "50%", kXga, kMax},  // "80 " is not a number: 100
+        {false, "80%", "80%", kXga, {false, 819, 614}},
+        {false, "501", "700", kXga, {false, 501, 700}},
+        {false, "$200", "0x100", kXga, {false, 512, 256}},
+        {false, "50%", "25%", {1366, 768}, {false, 683, 192}},
+        {false, "25%", "10%", {1025, 1005}, {false, 256, 100}},  // 256.25 and 100.5 -> even 100
+        {false, "30%", "10%", {1025, 1015}, {false, 308, 102}},  // 307.5 -> 308, 101.5 -> 102
+        // clang-format on
     };
     for (const auto& c : cases) {
-        expectWindow(false, c);
+        const IniFile config = sizes(c.intro ? "uvod" : "aplikace", c.width, c.height);
+        const PixelSize got =
+            toPixels(c.intro ? introWindowSize(config) : mainWindowSize(config), c.screen);
+        const PixelSize expected = c.expected;
+        EXPECT_EQ(std::tuple(got.maximised, got.maximised ? 0 : got.width,
+                             got.maximised ? 0 : got.height),
+                  std::tuple(expected.maximised, expected.width, expected.height))
+            << c.intro << " " << (c.width ? c.width : "-") << " x " << (c.height ? c.height : "-");
     }
 }
 
 TEST(WindowSize, PercentFlagAndMaximisedMark) {
     const WindowSize w = mainWindowSize(sizes("aplikace", "150%", "20"));
-    EXPECT_TRUE(w.percent);
-    EXPECT_EQ(w.width, -1);
-    EXPECT_EQ(w.height, 20);
     const WindowSize p = mainWindowSize(sizes("aplikace", "640", "480"));
-    EXPECT_FALSE(p.percent);
-    EXPECT_EQ(p.width, 640);
+    EXPECT_EQ(std::tuple(w.percent, w.width, w.height, p.percent, p.width),
+              std::tuple(true, -1, 20, false, 640));
 }
 
 TEST(CentredPosition, RoundsHalvesToEven) {
-    const struct {
-        ScreenSize screen;
-        ScreenSize window;
-        Position expected;
-    } cases[] = {
-        // clang-format off
-        {kXga, {501, 700}, {262, 34}},    // 261.5 -> 262
-        {kXga, {503, 700}, {260, 34}},    // 260.5 -> 260
-        {kXga, {1024, 768}, {0, 0}},
-        {kXga, {1101, 800}, {-38, -16}},  // -38.5 -> -38
-        {kXga, {1099, 771}, {-38, -2}},   // -37.5 -> -38, -1.5 -> -2
-        // clang-format on
+    const std::pair<ScreenSize, Position> cases[] = {
+        {{501, 700}, {262, 34}},    // 261.5 -> 262
+        {{503, 700}, {260, 34}},    // 260.5 -> 260
+        {{1024, 768}, {0, 0}},      //
+        {{1101, 800}, {-38, -16}},  // -38.5 -> -38
+        {{1099, 771}, {-38, -2}},   // -37.5 -> -38, -1.5 -> -2
     };
-    for (const auto& c : cases) {
-        const Position p = centredPosition(c.screen, c.window);
-        EXPECT_EQ(p.left, c.expected.left) << c.window.width;
-        EXPECT_EQ(p.top, c.expected.top) << c.window.height;
+    for (const auto& [window, expected] : cases) {
+        const Position p = centredPosition(kXga, window);
+        EXPECT_EQ(std::pair(p.left, p.top), std::pair(expected.left, expected.top)) << window.width;
     }
 }
 
 TEST(NavigationSize, WidthAndHeight) {
     const struct {
-        const char* width;  // nullptr: key missing
-        const char* height;
-        int panelHeight;
-        int windowWidth;
+        const char *width, *height;  // nullptr: key missing
+        int panelHeight, windowWidth;
         NavigationSize expected;
     } cases[] = {
         {nullptr, nullptr, 529, 1000, {200, 300}},
@@ -136,25 +113,17 @@ TEST(NavigationSize, WidthAndHeight) {
         {"33%", "33%", 450, 1002, {331, 148}},  // 330.66 -> 331, 148.5 -> 148
     };
     for (const auto& c : cases) {
-        std::string text = "[menu - graficka podoba]\n";
-        if (c.width != nullptr) {
-            text += std::string("navigaceSirka=") + c.width + "\n";
-        }
-        if (c.height != nullptr) {
-            text += std::string("navigaceVyska=") + c.height + "\n";
-        }
-        const NavigationSize got =
-            navigationSize(IniFile::fromText(text), c.panelHeight, c.windowWidth);
-        EXPECT_EQ(got.width, c.expected.width) << text;
-        EXPECT_EQ(got.height, c.expected.height) << text;
+        const IniFile config = sizes("menu - graficka podoba", c.width, c.height, "navigace");
+        const NavigationSize got = navigationSize(config, c.panelHeight, c.windowWidth);
+        EXPECT_EQ(std::pair(got.width, got.height), std::pair(c.expected.width, c.expected.height))
+            << (c.width ? c.width : "-") << " x " << (c.height ? c.height : "-");
     }
 }
 
 TEST(NavigationSize, WidthPercentageDoesNotShrinkAtEachActivation) {
-    const IniFile config = IniFile::fromText("[menu - graficka podoba]\nnavigaceSirka=40%\n");
-    const int first = navigationSize(config, 500, 1000).width;
-    EXPECT_EQ(first, 400);
-    EXPECT_EQ(navigationSize(config, 500, 1000).width, first);
+    const IniFile config = sizes("menu - graficka podoba", "40%", nullptr, "navigace");
+    EXPECT_EQ(navigationSize(config, 500, 1000).width, 400);
+    EXPECT_EQ(navigationSize(config, 500, 1000).width, 400);
 }
 
 }  // namespace

@@ -26,11 +26,12 @@ using text::cp;
 using Record = std::map<std::string, ds::Value>;
 const std::set<int> kNoFiles = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
 
-Record firm(const char* name) {
-    return {{"KAT_ID", int64_t{1}}, {"KTF_TEXT", name}};
-}
-Record brand(const char* name) {
-    return {{"KAT_ID", int64_t{1}}, {"KTZ_TEXT", name}};
+std::vector<Record> texts(const char* field, std::vector<const char*> values) {
+    std::vector<Record> records;
+    for (const char* value : values) {
+        records.push_back({{field, value}});
+    }
+    return records;
 }
 
 // Loads, as the language loading does after building the navigation tree, from a data folder
@@ -42,18 +43,16 @@ struct LoadRun {
         std::filesystem::create_directories(disc.path() / "data");
         const std::map<int, std::vector<Record>> records = {
             {1, std::move(sections)},
-            {6, {firm("Zeta"), firm(" alfa "), firm("ALFA"), firm("Beta")}},
-            {7, {brand("Omega"), brand("omega "), brand("Delta")}}};
+            {6, texts("KTF_TEXT", {"Zeta", " alfa ", "ALFA", "Beta"})},
+            {7, texts("KTZ_TEXT", {"Omega", "omega ", "Delta"})}};
         for (int i = 0; i < Catalogue::kDataSetCount; ++i) {
-            ds::Packet packet;
-            packet.fields = Catalogue().dataSet(i).declaredFields();
+            ds::Packet packet{Catalogue().dataSet(i).declaredFields(), {}};
             for (const Record& record :
                  records.contains(i) ? records.at(i) : std::vector<Record>{}) {
                 packet.rows.emplace_back();
-                for (const ds::FieldDef& field : packet.fields) {
-                    packet.rows.back().push_back(record.contains(field.name)
-                                                     ? record.at(field.name)
-                                                     : ds::Value{ds::Null{}});
+                for (const ds::FieldDef& f : packet.fields) {
+                    packet.rows.back().push_back(record.contains(f.name) ? record.at(f.name)
+                                                                         : ds::Null{});
                 }
             }
             if (!missing.contains(i)) {
@@ -104,35 +103,25 @@ const char* const kBothSections =
     "sekce 2 na CD;";
 
 TEST(LogicCatalogueLoading, StepsFilesSectionsListsAndTheFirstMissingFileButTheLast) {
-    const struct {
-        const std::string& config;
-        bool loadData, hideData;
-        std::set<int> missing;
-        size_t steps;
-        const char* open;
-        const char* sections;  // nullptr: not looked at
-        int failing;           // the data file the error names, -1 for none
-    } cases[] = {
-        {kConfigSections, true, false, {}, 12, "101111111111", kBothSections, -1},
-        {kConfigSections, false, false, kNoFiles, 12, "000000000000", kBothSections, -1},
-        {kConfigSections, true, true, {}, 1, "100000000000", "", -1},
-        {kConfigSections, true, false, {3}, 4, "101000000000", kBothSections, 3},
-        {kNoConfigSections, true, false, {1}, 2, "100000000000", nullptr, 1},
-        {kConfigSections, true, false, {11}, 12, "101111111110", kBothSections, -1},
+    // Load data, hide data, missing files, steps, open files, the file the error names (-1: none).
+    const std::tuple<bool, bool, std::set<int>, size_t, const char*, int> cases[] = {
+        // clang-format off
+        {true, false, {}, 12, "101111111111", -1}, {false, false, kNoFiles, 12, "000000000000", -1},
+        {true, true, {}, 1, "100000000000", -1},   {true, false, {3}, 4, "101000000000", 3},
+        {true, false, {11}, 12, "101111111110", -1},
+        // clang-format on
     };
-    for (const auto& c : cases) {
-        const LoadRun run(c.config, c.loadData, c.hideData, c.missing);
+    for (const auto& [loadData, hideData, missing, steps, open, failing] : cases) {
+        const LoadRun run(kConfigSections, loadData, hideData, missing);
         EXPECT_EQ(run.error.substr(0, run.error.find(cp("Důvod:")) + 6),
-                  c.failing < 0 ? ""
-                                : cp("Nepodařilo se otevřít datový soubor data") +
-                                      std::to_string(c.failing) + cp(".dat:\r\rDůvod:"));
-        EXPECT_EQ(run.lines.size(), c.steps) << c.open;
+                  failing < 0 ? ""
+                              : cp("Nepodařilo se otevřít datový soubor data") +
+                                    std::to_string(failing) + cp(".dat:\r\rDůvod:"));
+        EXPECT_EQ(run.lines.size(), steps) << open;
         EXPECT_EQ(run.lines.back(),
-                  cp("načítání datových souborů: ") + std::to_string(c.steps) + " z 12.");
-        EXPECT_EQ(run.open, c.open);
-        if (c.sections) {
-            EXPECT_EQ(run.sections(), c.sections) << c.open;
-        }
+                  cp("načítání datových souborů: ") + std::to_string(steps) + " z 12.");
+        EXPECT_EQ(run.open, open);
+        EXPECT_EQ(run.sections(), hideData ? "" : kBothSections) << open;
     }
     // The represented firms and brands: distinct whatever their case, trimmed, in order.
     const LoadRun run(kConfigSections, true, false, {});
@@ -150,28 +139,13 @@ TEST(LogicCatalogueLoading, SectionsFromTheDatasetAlsoOnALanguageSwitch) {
     EXPECT_EQ(run.sections(), "Obuv|SEKCE_ID=5|sablona.htm|;|SEKCE_ID=9|sablona.htm|;");
 }
 
-TEST(LogicSections, FromConfigWhenBothSectionsHaveLines) {
-    const std::pair<const char*, bool> cases[] = {
-        {"[sekce katalogu]\nx=1\n[sekce 1 na CD]\njaz0=A\n", true},
-        {"[SEKCE KATALOGU]\n; comment\nano\n[sekce 1 na cd]\nx\n", true},
-        {"[sekce 1 na CD]\njaz0=A\n", false},
-        {"[sekce katalogu]\n[sekce 1 na CD]\njaz0=A\n", false},
-        {"[sekce katalogu]\nx=1\n[sekce 2 na CD]\njaz0=A\n", false},
-    };
-    for (const auto& [text, inConfig] : cases) {
-        EXPECT_EQ(sectionsDefinedInConfig(settings(text)), inConfig) << text;
-    }
-}
-
+// Numbered without gaps, named in the language, else in the first, else by the default name.
 TEST(LogicSections, NumberedWithoutGapsAndNamedPerLanguage) {
     const IniFile config = settings(
-        "[sekce katalogu]\nano=1\n"
-        "[sekce 1 na CD]\njaz0=Stroje\njaz1=Machines\nsekce katalogu=1\n"
-        "[sekce 2 na CD]\njaz0=Nábytek\njaz1=\nsekce katalogu=2,3\n"
-        "[sekce 3 na CD]\njaz1=  \nx=1\n"
-        "[sekce 4 na CD]\n"
-        "[sekce 5 na CD]\njaz0=Ctvrta\nsekce katalogu=4\n");
-    std::string sections;  // "sekce 4 na CD" has no line: numbering ends there
+        "[sekce katalogu]\nano=1\n[sekce 1 na CD]\njaz0=Stroje\njaz1=Machines\nsekce katalogu=1\n"
+        "[sekce 2 na CD]\njaz0=Nábytek\njaz1=\nsekce katalogu=2,3\n[sekce 3 na CD]\njaz1=  \nx=1\n"
+        "[sekce 4 na CD]\n[sekce 5 na CD]\njaz1=Paty\nsekce katalogu=4\n");
+    std::string sections;
     for (const CatalogueSection& s : configSections(config, 1)) {
         sections += s.caption + "|" + s.filter + "|" + s.itemKey + ";";
     }
@@ -179,108 +153,26 @@ TEST(LogicSections, NumberedWithoutGapsAndNamedPerLanguage) {
                            "3)|sekce 2 na CD;Není název|SEKCE_ID in ()|sekce 3 na CD;"));
 }
 
-TEST(LogicSections, NodesGoBelowTheExhibitorNodeOrToTheTop) {
-    NavigationTree tree;
-    tree.add(nullptr, "Uvod", {});
-    addSectionNodes(tree, {{"A", "SEKCE_ID=1", ""}}, "s.htm");
-    ASSERT_EQ(tree.roots().size(), 2u);
-    EXPECT_EQ(tree.roots()[1]->parent, nullptr);
-    NavNode& exhibitors = tree.add(nullptr, "Vystavovatele", keyed("SysPolozkaVystavovatele"));
-    tree.add(&exhibitors, "Stranka", {});
-    tree.exhibitorNode = &exhibitors;
-    addSectionNodes(tree, {{"A", "SEKCE_ID in (1)", "sekce 1 na CD"}, {"B", "SEKCE_ID=7", ""}},
-                    "sablona.htm");
-    ASSERT_EQ(exhibitors.children.size(), 3u);
-    const NavNode& a = *exhibitors.children[1];
-    EXPECT_EQ(a.caption + a.data.Url + a.data.Filter + a.data.ItemKey,
-              "Asablona.htmSEKCE_ID in (1)sekce 1 na CD");
-    EXPECT_EQ(a.parent, &exhibitors);
-    EXPECT_EQ(a.data.Kind, NodeKind::CatalogueSection);
-    EXPECT_EQ(exhibitors.children[2]->caption, "B");
-}
-
-TEST(LogicSections, DistinctTextsByLocaleCaseInTextOrderTheDatasetUnfiltered) {
-    ds::ClientDataSet brands("CDSZastZnac");
-    load(brands, {"KAT_ID:int", "KTZ_TEXT"},
-         {{1, cp("škoda")},
-          {2, "Alfa"},
-          {3, cp("ŠKODA ")},
-          {4, " ALFA"},
-          {5, ""},
-          {6, ds::Null{}},
-          {7, "Beta"}});
-    brands.setFilter("KAT_ID=7");
-    brands.setFiltered(true);
-    auto texts = distinctTexts(brands, "KTZ_TEXT");
-    // Whichever of two alike texts the order puts first is kept, trimmed.
-    for (std::string& t : texts) {
-        t = text::upper(t);
-    }
-    EXPECT_EQ(texts, (std::vector<std::string>{"", "ALFA", "BETA", cp("ŠKODA")}));
-    EXPECT_EQ(brands.indexFieldNames() + "|" + brands.filter(), "KTZ_TEXT|");
-    EXPECT_EQ(brands.recordCount(), 7);
-}
-
-// "name key" of each entry.
-std::vector<std::string> listed(const std::vector<ExhibitorEntry>& entries) {
-    std::vector<std::string> result;
-    for (const auto& entry : entries) {
-        result.push_back(entry.name + " " + std::to_string(entry.key.value()));
-    }
-    return result;
-}
-
-TEST(LogicExhibitorList, NameTrimmedWithLineBreaksAsBlanks) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"  ACME\r\nPraha  ", "ACME Praha"},
-        {"\tA\r\n\r\nB\x01", "A  B"},
-        {"A\rB\nC", "A\rB\nC"},
-        {"A\n\r\nB", "A\n B"},
-        {"   ", ""},
-    };
-    for (const auto& [katNazev, name] : cases) {
-        EXPECT_EQ(exhibitorDisplayName(katNazev), name) << katNazev;
-    }
-}
-
-TEST(LogicExhibitorList, EntriesUnderTheFilterSortedByTheCzechAlphabetWithoutCase) {
+TEST(LogicExhibitorList, EntriesUnderTheFilterSortedByTheCzechAlphabetWithoutCaseAndTheViews) {
     ds::ClientDataSet zaznamy("CDSZaznamy");
+    // clang-format off
     load(zaznamy, {"KAT_ID:int", "KAT_NAZEV", "SEKCE_ID:int"},
-         {{10, "  Beta\r\nTrade  ", 1}, {11, "Alfa", 2}, {12, "Gama", 1}});
+         {{10, "  Beta\r\nTrade  ", 1}, {11, "Alfa", 2}, {12, cp("Ga\n\r\nma"), 1}, {14, cp("čaj"), 1},
+          {15, "Cukr", 1}, {16, "ahoj", 1}, {17, "AHOJ", 1}, {18, cp("Šipka"), 1}, {19, "sova", 1}});
+    // clang-format on
     zaznamy.setFilter("SEKCE_ID=1");
     zaznamy.setFiltered(true);
-    EXPECT_EQ(listed(readExhibitorEntries(zaznamy)),
-              (std::vector<std::string>{"Beta Trade 10", "Gama 12"}));
-    std::vector<ExhibitorEntry> entries{{cp("Dům"), 1}, {cp("čaj"), 2},   {"Cukr", 3}, {"ahoj", 4},
-                                        {"AHOJ", 5},    {cp("Šipka"), 6}, {"sova", 7}};
+    std::vector<ExhibitorEntry> entries = readExhibitorEntries(zaznamy);
     sortExhibitorEntries(entries);
-    EXPECT_EQ(listed(entries), (std::vector<std::string>{"ahoj 4", "AHOJ 5", "Cukr 3", cp("čaj 2"),
-                                                         cp("Dům 1"), "sova 7", cp("Šipka 6")}));
-}
-
-TEST(LogicExhibitorList, ViewFilterWithinTheListedSection) {
-    const std::tuple<ExhibitorView, const char*, const char*> cases[] = {
-        {ExhibitorView::News, "  SEKCE_ID in (1 , 2) ", "NOVINKA='x' and SEKCE_ID in (1 , 2)"},
-        {ExhibitorView::News, "   ", "NOVINKA='x'"},
-        {ExhibitorView::Exhibits, "SEKCE_ID=4", "COUNTEXP>0 and SEKCE_ID=4"},
-    };
-    for (const auto& [view, section, filter] : cases) {
-        EXPECT_EQ(viewFilter(view, section), filter);
+    std::string listed;
+    for (const auto& entry : entries) {
+        listed += entry.name + " " + std::to_string(entry.key.value()) + ";";
     }
-}
-
-TEST(LogicExhibitorList, StatusLine) {
-    LanguageTexts texts;
-    texts.FTextExhibitorCount = "Count";
-    texts.FTextInNotebook = "Noted";
-    texts.FTextShown = "Shown";
-    texts.FTextSelection = "Sel";
-    const StatusLine plain = statusLine(texts, 2, 15);
-    EXPECT_EQ(plain.caption + "|" + plain.hint,
-              " Count - Noted: 2, Shown: 15| Count - Noted: 2, Shown: 15");
-    const StatusLine selection = statusLine(texts, 0, 3, "(a)");
-    EXPECT_EQ(selection.caption + "|" + selection.hint,
-              " Count - Noted: 0, Shown: 3   - Sel: (a)|Sel: (a)");
+    EXPECT_EQ(listed,
+              cp("ahoj 16;AHOJ 17;Beta Trade 10;Cukr 15;čaj 14;Ga\n ma 12;sova 19;Šipka 18;"));
+    EXPECT_EQ(viewFilter(ExhibitorView::News, "  SEKCE_ID=1 "), "NOVINKA='x' and SEKCE_ID=1");
+    EXPECT_EQ(viewFilter(ExhibitorView::News, "   "), "NOVINKA='x'");
+    EXPECT_EQ(viewFilter(ExhibitorView::Exhibits, "SEKCE_ID=4"), "COUNTEXP>0 and SEKCE_ID=4");
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/text/error.h"
 #include "platform/text/text.h"
 #include "presentation/catalogue/notebook.h"
 #include "presentation/catalogue/notebook_export.h"
@@ -31,7 +30,6 @@ TEST(NotebookAdd, AppendsWhatIsNotThereByKeyAndTellsOnlyOfASingleNotedOne) {
     const std::tuple<Notebook, std::vector<ExhibitorEntry>, size_t, bool, Lines> cases[] = {
         {{{"Gama", 3}}, {{"Alfa", 1}, {"Beta", 2}}, 0, false, {"Gama", "Alfa", "Beta"}},
         {{{"Alfa", 1}}, {{"Alfa", 1}}, 1, true, {"Alfa"}},
-        {{{"B", 2}}, {{"A", 1}, {"B", 2}, {"G", 3}}, 1, false, {"B", "A", "G"}},
         {{}, {{"Alfa", 1}, {"Alfa", 2}}, 0, false, {"Alfa", "Alfa"}},  // keys decide, not names
         {{{"Alfa", 2}}, {{"Alfa s.r.o.", 2}}, 1, true, {"Alfa"}},      // the noted entry is kept
         {{}, {{"Alfa", 1}, {"Alfa", 1}}, 1, false, {"Alfa"}},          // added in the same call
@@ -51,8 +49,6 @@ TEST(NotebookRemove, KeepsTheOthersInListOrderAndShowsTheOneBeforeTheLastSelecte
         {{true, false, false, false, false}, {"B", "C", "D", "E"}, 0},  // the new first
         {{false, true, false, true, false}, {"A", "C", "E"}, 1},        // C stood before D
         {{false, false, false, false, true}, {"A", "B", "C", "D"}, 3},
-        {{true, true, false, false, false}, {"C", "D", "E"}, 0},
-        {{false, false, false, false, false}, {"A", "B", "C", "D", "E"}, 0},
         {{true, true, true, true, true}, {}, -1},
     };
     for (const auto& [selected, remaining, rowToShow] : cases) {
@@ -60,14 +56,6 @@ TEST(NotebookRemove, KeepsTheOthersInListOrderAndShowsTheOneBeforeTheLastSelecte
         EXPECT_EQ(names(removal.remaining), remaining);
         EXPECT_EQ(removal.rowToShow, rowToShow) << names(removal.remaining).size();
     }
-}
-
-// The exhibitor blocks below show the other cases.
-TEST(ExportLines, PlaceAndPlacementTrimmedAndEmptyWithoutCityAndCodeOrArea) {
-    EXPECT_EQ(exportPlaceLine(cp("  Kroměříž    "), " CZE"), cp("Kroměříž, CZE"));
-    EXPECT_EQ(exportPlaceLine("  ", " "), "");
-    EXPECT_EQ(exportPlacementLine(" VP ", "VP 101    "), "VP - VP 101");
-    EXPECT_EQ(exportPlacementLine("   ", "A 140"), "");
 }
 
 // Exhibitors and placements as the catalogue holds them: fixed-length text with its blanks.
@@ -91,63 +79,36 @@ class ExportBlocks : public ::testing::Test {
 
     Lines block(int32_t key) { return exhibitorExportLines(zaznamy, umisteni, key); }
 
-    Lines exportOf(const Notebook& notebook) {
-        return notebookExportLines(notebook, zaznamy, umisteni, [](size_t, size_t) {});
-    }
-
     ds::ClientDataSet zaznamy{"CDSZaznamy"};
     ds::ClientDataSet umisteni{"CDSUmisteni"};
 };
 
-TEST_F(ExportBlocks, NamePlaceThePlacementsWithAnAreaAndTheSeparator) {
-    EXPECT_EQ(block(1), (Lines{"Agroline a.s.", cp("Frýdek-Místek, CZE"), "A - A 140", "VP", ""}));
+// Name, place, the placements with an area and the separator of each exhibitor in the
+// notebook's order, each position told; the box shows the lines each ended by a line break.
+TEST_F(ExportBlocks, BlocksInTheNotebooksOrder) {
     // A line break in the name becomes one blank; a lone LF stays.
     EXPECT_EQ(block(2),
               (Lines{cp("Sdružení výrobců zemědělské techniky"), ", SVK", "G - G 101", ""}));
     EXPECT_EQ(block(4), (Lines{"Lone\nLF", "Brno", ""}));
-    EXPECT_EQ(block(3), (Lines{"Bez adresy", ""}));
     EXPECT_EQ(block(99), Lines{});  // without its record: its placement is not looked at
-}
-
-TEST_F(ExportBlocks, BothDataSetsStayNarrowedToTheLastExhibitor) {
-    block(2);
-    EXPECT_EQ(zaznamy.filter() + std::to_string(zaznamy.filtered()) + umisteni.filter() +
-                  std::to_string(umisteni.filtered()) + std::to_string(umisteni.recordCount()),
-              "KAT_ID=21KAT_ID=211");
-}
-
-TEST_F(ExportBlocks, BlocksFollowTheNotebooksOrderAndToldEachPosition) {
     const Notebook notebook{{"C", 3}, {"chybí", 99}, {"A", 1}};
     std::vector<std::pair<size_t, size_t>> told;
     const Lines lines = notebookExportLines(notebook, zaznamy, umisteni,
                                             [&](size_t i, size_t n) { told.emplace_back(i, n); });
-    EXPECT_EQ(lines, (Lines{"Bez adresy", "", "Agroline a.s.", cp("Frýdek-Místek, CZE"),
-                            "A - A 140", "VP", ""}));
+    EXPECT_EQ(exportBoxText(lines),
+              cp("Bez adresy\n\nAgroline a.s.\nFrýdek-Místek, CZE\nA - A 140\nVP\n\n"));
     EXPECT_EQ(told, (std::vector<std::pair<size_t, size_t>>{{1, 3}, {2, 3}, {3, 3}}));
-}
-
-TEST_F(ExportBlocks, TheBoxShowsTheLinesEachEndedByALineBreak) {
-    EXPECT_EQ(exportBoxText(exportOf({{"A", 1}, {"B", 3}})),
-              cp("Agroline a.s.\nFrýdek-Místek, CZE\nA - A 140\nVP\n\nBez adresy\n\n"));
 }
 
 TEST(ExportFile, EveryLineEndsWithCrLfAndAFinalEmptyLineIsNone) {
     const std::pair<Lines, const char*> cases[] = {
-        {{}, ""},
-        {{""}, ""},
-        {{"a", ""}, "a\r\n"},
-        {{"a", "", ""}, "a\r\n\r\n"},
-        {{"", "b"}, "\r\nb\r\n"},
+        // clang-format off
+        {{}, ""}, {{""}, ""}, {{"a", ""}, "a\r\n"}, {{"", "b"}, "\r\nb\r\n"},
+        // clang-format on
     };
     for (const auto& [lines, bytes] : cases) {
         EXPECT_EQ(exportFileBytes(lines), bytes) << lines.size();
     }
-}
-
-TEST(DriveTypeMessage, TheNumberOrTheReason) {
-    EXPECT_EQ(driveTypeMessage([] { return 5; }), "Typ jednotky: 5");
-    EXPECT_EQ(driveTypeMessage([]() -> int { throw Error(cp("Jednotka není připravena")); }),
-              cp("Chyba při zjišťování typu jednotky.\r\rDůvod:Jednotka není připravena"));
 }
 
 }  // namespace

@@ -17,19 +17,15 @@ using Row = std::vector<ds::Value>;
 // A data packet from column names written "NAME" (text), "NAME:int" or "NAME:memo".
 inline ds::Packet makePacket(std::initializer_list<std::string_view> columns,
                              std::vector<Row> rows) {
-    ds::Packet packet;
+    ds::Packet packet{{}, std::move(rows)};
     for (const std::string_view column : columns) {
         const size_t colon = std::min(column.find(':'), column.size());
         const std::string_view kind = column.substr(colon);
-        const auto type = kind == ":int"    ? ds::FieldType::Integer
-                          : kind == ":memo" ? ds::FieldType::Memo
-                                            : ds::FieldType::String;
-        packet.fields.push_back({std::string(column.substr(0, colon)), type,
-                                 kind == ":int" ? 4
-                                 : kind.empty() ? 255
-                                                : 0});
+        const std::string name(column.substr(0, colon));
+        packet.fields.push_back(kind == ":int"    ? ds::FieldDef{name, ds::FieldType::Integer, 4}
+                                : kind == ":memo" ? ds::FieldDef{name, ds::FieldType::Memo, 0}
+                                                  : ds::FieldDef{name, ds::FieldType::String, 255});
     }
-    packet.rows = std::move(rows);
     return packet;
 }
 

@@ -19,25 +19,19 @@ using text::cp;
 // records come in another order than their sort keys.
 void loadSampleCatalogue(PageWorld& w) {
     const ds::Value null = ds::Null{};
-    load(w.CDSZaznamy,
-         {"KAT_ID:int", "SEKCE_ID:int", "KAT_NAZEV", "KAT_ULICE", "KAT_TELEFON1_1", "KAT_FAX1",
-          "KAT_EMAIL"},
-         {
-             {7, 5, "Alfa\r\nBeta", cp("  Dlouhá 5\r\n"), "", "", "info@alfa.cz"},
-             {8, null, cp("Prázdná"), "", "", "", ""},
-             {9, 5, "Gama", "", "123", "456", ""},
-         });
+    // clang-format off
+    load(w.CDSZaznamy, {"KAT_ID:int", "SEKCE_ID:int", "KAT_NAZEV", "KAT_ULICE", "KAT_TELEFON1_1",
+                        "KAT_FAX1", "KAT_EMAIL"},
+         {{7, 5, "Alfa\r\nBeta", cp("  Dlouhá 5\r\n"), "", "", "info@alfa.cz"},
+          {8, null, cp("Prázdná"), "", "", "", ""}, {9, 5, "Gama", "", "123", "456", ""}});
     load(w.CDSNomenklatury, {"KAT_ID:int", "NOM_KOD", "NOM_KOD_SORT"},
          {{7, "C3", "3"}, {7, "A1", "1"}, {9, "Z9", "9"}, {7, "B2", "2"}});
     load(w.CDSExponaty, {"KAT_ID:int", "KTE_TEXT0", "NOM_KOD_SORT"},
          {{7, "e2", "2"}, {7, "e1", "1"}, {9, "e9", "9"}, {7, "e3", "3"}});
     load(w.CDSUmisteni, {"KAT_ID:int", "KAT_ID_HLVYST:int", "PLO_ZKRAT", "KTU_STANEK", "KAT_NAZEV"},
-         {
-             {7, null, "P2", "20", "Alfa"},
-             {7, null, "P1", "10", "Alfa"},
-             {9, 7, "P1", "11", "Gama"},
-             {8, 7, "P1", "12", cp("Prázdná\r\nfirma")},
-         });
+         {{7, null, "P2", "20", "Alfa"}, {7, null, "P1", "10", "Alfa"}, {9, 7, "P1", "11", "Gama"},
+          {8, 7, "P1", "12", cp("Prázdná\r\nfirma")}});
+    // clang-format on
     load(w.CDSZastFir, {"KAT_ID:int", "KTF_TEXT"}, {{7, "F1"}, {9, "F9"}, {7, "F2"}});
     load(w.CDSZastZnac, {"KAT_ID:int", "KTZ_TEXT"}, {{7, "Z1"}});
     // A single record in the whole dataset.
@@ -139,26 +133,6 @@ const PageCase kPageCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Pages, TemplateEngine, ::testing::ValuesIn(kPageCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// A finished loop leaves its dataset unfiltered in its order, one without order in the order
-// it found; an unfinished loop leaves its dataset filtered.
-TEST(TemplateEngineState, LoopsLeaveTheirDatasets) {
-    PageWorld world;
-    loadSampleCatalogue(world);
-    world.CDSZastFir.setIndexFieldNames("KTF_TEXT");
-    EXPECT_EQ(world.fill("#BEGINNOM#x#ENDNOM#|#BEGINZASTFIR,##ZASTOUPENAFIRMA##ENDZASTFIR#|"
-                         "#BEGINSPOLUVYST#y",
-                         7),
-              "xxx|F1,F2|y");
-    EXPECT_FALSE(world.CDSNomenklatury.filtered());
-    EXPECT_EQ(world.CDSNomenklatury.filter() + "|" + world.CDSNomenklatury.indexFieldNames() + "|" +
-                  world.CDSNomenklatury.text("NOM_KOD"),
-              "KAT_ID=7|NOM_KOD_SORT|A1");
-    EXPECT_EQ(world.CDSZastFir.indexFieldNames(), "KTF_TEXT");
-    EXPECT_TRUE(world.CDSUmisteni.filtered());
-    EXPECT_EQ(world.CDSUmisteni.filter(), "KAT_ID_HLVYST=7");
-    EXPECT_EQ(world.CDSUmisteni.recordCount(), 2);
-}
 
 TEST(TemplateEngineState, DataErrorsLeaveTheFill) {
     PageWorld world;
