@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QPointer>
 #include <QWebEnginePage>
 
 #include "platform/browser/url_text.h"
@@ -17,7 +16,6 @@ constexpr std::string_view kLinks = R"(<html><head><meta charset="windows-1250">
 <a id="sekce" href="go_polozka_sekce%201%20na%20CD">sekce</a>
 <a id="b" href="b.html">b</a>
 <a id="zpet" href="zpet:">zpět</a>
-<a id="novy" href="b.html" target="_blank">nové okno</a>
 <iframe src="ramec.html"></iframe>
 </body></html>)";
 
@@ -117,20 +115,6 @@ TEST_F(WebBrowserTest, DocumentCompleteComesOnceThePageEndsAndAllowsTheNextNavig
     EXPECT_TRUE(waitFor([&] { return outcomes.size() == 3 && complete(); }));
     EXPECT_EQ(outcomes, (std::vector<bool>{true, true, false})) << "a missing page fails";
     QObject::disconnect(connection);
-}
-
-TEST_F(WebBrowserTest, ALinkToANewWindowOpensTheProgramsOwnWindow) {
-    QPointer<WebBrowser> window;
-    const auto connection = QObject::connect(&browser(), &WebBrowser::windowOpened,
-                                             [&](WebBrowser* opened) { window = opened; });
-    click("novy");
-    ASSERT_TRUE(waitFor([&] { return window && window->view()->title() == QStringLiteral("B"); }));
-    QObject::disconnect(connection);
-    EXPECT_TRUE(window->isWindow() && window->isVisible());
-    EXPECT_EQ(title(), QStringLiteral("A"));
-    EXPECT_TRUE(seen.empty()) << "the new window's page is not the opener's navigation";
-    window->close();
-    EXPECT_TRUE(waitFor([&] { return window.isNull(); }));
 }
 
 }  // namespace

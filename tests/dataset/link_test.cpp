@@ -12,21 +12,22 @@ using testing::column;
 using testing::field;
 using testing::loaded;
 
+// Rows of a key (-1: null) and a text.
+std::vector<std::vector<Value>> rows(std::initializer_list<std::pair<int, const char*>> list) {
+    std::vector<std::vector<Value>> out;
+    for (const auto& [key, text] : list) {
+        out.push_back({key < 0 ? Value(Null{}) : Value(int64_t{key}), std::string(text)});
+    }
+    return out;
+}
+
 struct Linked {
     std::unique_ptr<ClientDataSet> master = loaded(
         {field("KAT_ID", FieldType::Integer, 4), field("KAT_NAZEV", FieldType::FixedString, 20)},
-        {{int64_t{3}, std::string("Gama")},
-         {int64_t{1}, std::string("Alfa")},
-         {int64_t{2}, std::string("Beta")},
-         {Null{}, std::string("Nikdo")}});
+        rows({{3, "Gama"}, {1, "Alfa"}, {2, "Beta"}, {-1, "Nikdo"}}));
     std::unique_ptr<ClientDataSet> detail =
         loaded({field("KAT_ID", FieldType::Integer, 4), field("PLO", FieldType::FixedString, 5)},
-               {{int64_t{1}, std::string("A1")},
-                {int64_t{3}, std::string("B2")},
-                {int64_t{1}, std::string("B1")},
-                {int64_t{1}, std::string("A2")},
-                {int64_t{3}, std::string("A1")},
-                {Null{}, std::string("A9")}});
+               rows({{1, "A1"}, {3, "B2"}, {1, "B1"}, {1, "A2"}, {3, "A1"}, {-1, "A9"}}));
     DataSource source{"DSZaznamy", master.get()};
 
     // The link as the advanced search sets it.

@@ -1,3 +1,4 @@
+// The error guard and box texts, the program's title, and text at the widget boundary.
 #include "platform/ui/guard.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,8 @@
 #include "platform/text/error.h"
 #include "platform/text/text.h"
 #include "platform/ui/messages.h"
+#include "platform/ui/program_title.h"
+#include "platform/ui/qtext.h"
 #include "tests/support/recording_sink.h"
 
 namespace expo::ui {
@@ -55,6 +58,41 @@ TEST(FatalError, TheApplicationErrorBoxNamesTheExceptionAndEndsInAFullStop) {
               "Exception expo::Error in module expozice.\nKonec.");
     EXPECT_EQ(fatalErrorText("expo::Error", "expozice", "Pozor!"),
               "Exception expo::Error in module expozice.\nPozor!.");
+}
+
+// The file name up to its first ".", the first character as it is and the rest lower case.
+TEST(ProgramTitle, FollowsTheTitleRule) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"/media/cdrom/EXPOZICE.EXE", "Expozice"},
+        {"/opt/disc/eXPOZICE", "expozice"},
+        {"/opt/disc/Veletrh.2024.bin", "Veletrh"},
+        {"D:\\KATALOG\\VELETRH.EXE", "Veletrh"},
+        {"/opt/a.b/PROGRAM", "Program"},
+        {"ŽĽUŤOUČKÝ ŁÓDŹ Ą", "Žľuťoučký łódź ą"},
+        {"/opt/disc/.hidden", ""},
+    };
+    for (const auto& [file, title] : cases) {
+        EXPECT_EQ(programTitle(text::cp(file)), text::cp(title)) << file;
+    }
+    EXPECT_EQ(programTitle(), "ui_tests");  // this test program's own file
+}
+
+TEST(QText, EveryByteSurvivesTheRoundTrip) {
+    for (int byte = 0; byte < 256; ++byte) {
+        const std::string one(1, static_cast<char>(byte));
+        const QString q = toQ(one);
+        ASSERT_EQ(q.size(), 1) << "byte " << byte;
+        EXPECT_EQ(char32_t{q.front().unicode()},
+                  text::cp1250ToUnicode(static_cast<unsigned char>(byte)))
+            << "byte " << byte;
+        EXPECT_EQ(fromQ(q), one) << "byte " << byte;
+    }
+}
+
+TEST(QText, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+    EXPECT_EQ(fromQ(QStringLiteral(u"Ab\u6F22c\u00E6")), "Ab?c?");
+    EXPECT_EQ(fromQ(QString::fromUtf8("\xF0\x9F\x98\x80")), "?");  // one character, two halves
+    EXPECT_EQ(fromQ(toQ(std::string("a\0b", 3))), std::string("a\0b", 3));
 }
 
 }  // namespace
