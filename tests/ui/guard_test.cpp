@@ -1,14 +1,23 @@
-// The error guard and box texts, the program's title, and text at the widget boundary.
-#include "platform/ui/guard.h"
-
+// The error guard and box texts, the program's title, text at the widget boundary, the
+// message pump and busy cursor, and Qt's own dialog texts in the system's language.
 #include <gtest/gtest.h>
-
+#include <QApplication>
+#include <QCursor>
+#include <QDialogButtonBox>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPushButton>
+#include <QTimer>
+#include <QTranslator>
 #include <stdexcept>
 
 #include "platform/text/error.h"
 #include "platform/text/text.h"
+#include "platform/ui/guard.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/program_title.h"
+#include "platform/ui/pump.h"
+#include "platform/ui/qt_translations.h"
 #include "platform/ui/qtext.h"
 #include "tests/support/recording_sink.h"
 
@@ -93,6 +102,63 @@ TEST(QText, CharactersOutsideTheCodePageBecomeQuestionMarks) {
     EXPECT_EQ(fromQ(QStringLiteral(u"Ab\u6F22c\u00E6")), "Ab?c?");
     EXPECT_EQ(fromQ(QString::fromUtf8("\xF0\x9F\x98\x80")), "?");  // one character, two halves
     EXPECT_EQ(fromQ(toQ(std::string("a\0b", 3))), std::string("a\0b", 3));
+}
+
+using namespace std::chrono_literals;
+
+TEST(Pump, PumpMessagesDeliversWhatIsQueued) {
+    int delivered = 0;
+    QObject context;
+    QMetaObject::invokeMethod(
+        &context, [&] { ++delivered; }, Qt::QueuedConnection);
+    EXPECT_EQ(delivered, 0);
+    pumpMessages();
+    EXPECT_EQ(delivered, 1);
+}
+
+// Timers fire during a pause, and one firing does not end it.
+TEST(Pump, TimersKeepRunningDuringAPauseOfTheWholeDuration) {
+    int fired = 0;
+    QTimer::singleShot(10ms, [&] { ++fired; });
+    QTimer::singleShot(100ms, [&] { ++fired; });
+    pauseFor(200ms);
+    EXPECT_EQ(fired, 2);
+}
+
+TEST(Pump, PumpUntilReturnsOnceTheConditionHoldsOrGivesUpAtItsLimit) {
+    bool loaded = false;
+    QTimer::singleShot(30ms, [&] { loaded = true; });
+    EXPECT_TRUE(pumpUntil([&] { return loaded; }));
+    int asked = 0;
+    EXPECT_FALSE(pumpUntil([&] { return ++asked, false; }, 30ms));
+    EXPECT_GE(asked, 3);  // asked while it waits too, not only before and after
+}
+
+TEST(BusyCursor, ShowsTheHourglassWhileItLivesAndNests) {
+    ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    {
+        BusyCursor outer;
+        { BusyCursor inner; }
+        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST(QtTranslations, StandardButtonsSpeakTheLocalesLanguage) {
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::Czech, QLocale::Czechia));
+    ASSERT_TRUE(installQtTranslations(*qApp));
+    QDialogButtonBox buttons(QDialogButtonBox::Cancel | QDialogButtonBox::Save);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text().remove('&'),
+              QString::fromUtf8("Zrušit"));
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Save)->text().remove('&'),
+              QString::fromUtf8("Uložit"));
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    QLocale::setDefault(before);
 }
 
 }  // namespace
