@@ -1,12 +1,22 @@
-// The filter expressions and descriptions of the criteria search, with the Czech default texts.
+// The filter expressions and descriptions of the criteria search, with the Czech default texts;
+// the value lists of the search dialog and the rows of the nomenclature picker; the advanced
+// search on the demo disc's datasets: detail criteria through the link on KAT_ID, the section,
+// and the datasets' state afterwards.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
+#include <algorithm>
 #include <sstream>
 #include <tuple>
 
+#include "platform/dataset/dataset.h"
+#include "platform/dataset/packet.h"
 #include "platform/ini/inifile.h"
+#include "platform/text/error.h"
 #include "platform/text/text.h"
+#include "search/advanced_search.h"
+#include "search/code_lists.h"
 #include "search/search_filter.h"
+#include "tests/template/page_data.h"
 
 namespace expo::search {
 namespace {
@@ -149,13 +159,8 @@ TEST(SearchAdvanced, NoCriterionTickedIsAnErrorEvenWithARestriction) {
     AdvancedSearchInput in = input("SEKCE_ID=1");
     in.restriction = Restriction::OnlyNovelties;
     in.criteria[0].row = {kStarts, "Stroj"};  // filled but not ticked
-    try {
-        buildAdvancedSearch(in, texts());
-        FAIL() << "no error";
-    } catch (const Error& e) {
-        EXPECT_EQ(dynamic_cast<const ValueRequired*>(&e), nullptr) << "not a missing value";
-        EXPECT_EQ(e.what(), cp("Alespoň jedna podmínka musí být zadána."));
-    }
+    EXPECT_THAT([&] { buildAdvancedSearch(in, texts()); },
+                ::testing::ThrowsMessage<Error>(cp("Alespoň jedna podmínka musí být zadána.")));
 }
 
 TEST(SearchSimple, FieldsInOrderWithinTheSection) {
@@ -193,6 +198,177 @@ TEST(SearchSimple, OneFieldWithMoreThanBlanksIsACondition) {
     EXPECT_FALSE(hasSimpleCondition(simple("", "", "", "", "", true, Restriction::OnlyNovelties)));
     EXPECT_TRUE(hasSimpleCondition(simple("   ", "", "", "", "6")));
     EXPECT_TRUE(hasSimpleCondition(simple("", "", "", "CZE - x")));
+}
+
+using Texts = std::vector<std::string>;
+
+// A code list as loaded: its filter switch is on, its expression empty.
+std::unique_ptr<ds::ClientDataSet> codeList(std::initializer_list<std::string_view> columns,
+                                            std::vector<testing::Row> rows) {
+    auto set = std::make_unique<ds::ClientDataSet>("CDSCodes");
+    set->setFiltered(true);
+    testing::load(*set, columns, std::move(rows));
+    return set;
+}
+
+// "shown|Czech" of each country entry, in UTF-8.
+Texts countries(ds::ClientDataSet& stat, std::string_view section, const char* language) {
+    Texts result;
+    for (const CountryEntry& e : countryEntries(stat, section, cp(language))) {
+        result.push_back(text::cp1250ToUtf8(e.shown + "|" + e.czech));
+    }
+    return result;
+}
+
+TEST(SearchCodeLists, CountriesOfTheSectionByNameEachOnceWithTheCzechNameBeside) {
+    const std::string cze = cp("Česká republika");
+    auto stat = codeList({"SEKCE_ID:int", "STAT_ID", "STAT_NAZEV", "STAT_NAZEV_ADR"},
+                         {{1, "SVK", "Slovensko ", "Slovakia"},
+                          {1, "CZE", cze, "Czech Republic"},
+                          {1, "AUT", "Rakousko", "Austria  "},
+                          {1, "CZE", cze, "Czech Republic"},
+                          {2, "DEU", cp("Německo"), "Germany"},
+                          {2, "CZE", cze, "Czech Republic"}});
+    EXPECT_EQ(countries(*stat, " SEKCE_ID=1 ", "Čes"),
+              (Texts{"CZE - Česká republika|CZE - Česká republika", "AUT - Rakousko|AUT - Rakousko",
+                     "SVK - Slovensko|SVK - Slovensko"}));
+    EXPECT_EQ(countries(*stat, "SEKCE_ID=1", "Ang"),
+              (Texts{"AUT - Austria|AUT - Rakousko", "CZE - Czech Republic|CZE - Česká republika",
+                     "SVK - Slovakia|SVK - Slovensko"}));
+    EXPECT_EQ(stat->filter(), "SEKCE_ID=1");
+    stat->setFilter("SEKCE_ID=2");  // no section: the list keeps its filter
+    EXPECT_EQ(countries(*stat, "  ", "Čes"), (Texts{"CZE - Česká republika|CZE - Česká republika",
+                                                    "DEU - Německo|DEU - Německo"}));
+    EXPECT_EQ(stat->filter(), "SEKCE_ID=2");
+}
+
+TEST(SearchCodeLists, PavilionsOfTheSectionInListOrderEachOnce) {
+    auto areas = codeList({"SEKCE_ID:int", "PLO_ZKRAT"},
+                          {{3, "VP  "}, {3, "D"}, {4, "E"}, {3, "vp"}, {5, "F"}});
+    EXPECT_EQ(pavilionEntries(*areas, "SEKCE_ID in (3,4)"), (Texts{"VP", "D", "E"}));
+}
+
+TEST(SearchCodeLists, NomenclatureRowsAndThePreselectedOne) {
+    auto nom = codeList({"NOM_KOD", "NOM_POPIS0", "NOM_POPIS1"},
+                        {{" 01.01 ", "Soustruhy ", "Lathes"},
+                         {"01.05", cp("Obráběcí centra"), "CNC centres"},
+                         {"1", "Stroje", "Machines"},
+                         {"02", cp("Nástroje"), "Tools"},
+                         {"0", cp("Vše"), "All"}});
+    const auto rows = nomenclatureRows(*nom, "1");
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[0].code + "|" + rows[0].description, "01.01|Lathes");
+    EXPECT_TRUE(nom->eof());
+    EXPECT_EQ(nomenclatureRows(*nom, "0")[1].description, cp("Obráběcí centra"));
+    EXPECT_THROW(nomenclatureRows(*nom, ""), Error) << "there is no column NOM_POPIS alone";
+
+    const std::pair<const char*, std::optional<size_t>> cases[] = {
+        {"", std::nullopt},   {"   ", std::nullopt}, {"0", 0}, {"1", 2}, {" 01.05 ", 1}, {"02", 3},
+        {"03", std::nullopt}, {"01.1", std::nullopt}};
+    for (const auto& [typed, row] : cases) {
+        EXPECT_EQ(preselectedRow(rows, typed), row) << typed;
+    }
+    EXPECT_EQ(preselectedRow({{"AB", ""}, {"ab", ""}}, "a"), 1u);  // letter case counts
+}
+
+using presentation::Catalogue;
+using Keys = std::vector<int32_t>;
+using Rows = std::vector<std::tuple<Criterion, std::string, std::string>>;  // UTF-8
+
+const std::string kData = std::string(EXPO_DISC_DIR) + "/data";
+const std::string kSectionOne = "SEKCE_ID in (1)";  // "Strojírenství"
+
+class AdvancedSearch : public ::testing::Test {
+  protected:
+    AdvancedSearch() {
+        for (int i = 0; i < Catalogue::kDataSetCount; ++i) {
+            catalogue.load(i, kData);
+        }
+    }
+
+    AdvancedFilters filters(const Rows& rows, std::string section = kSectionOne) {
+        AdvancedSearchInput in;
+        in.sectionFilter = std::move(section);
+        in.languageSuffix = "0";
+        for (const auto& [criterion, op, value] : rows) {
+            CriterionInput& c = in.criteria[static_cast<int>(criterion)];
+            c.ticked = true;
+            c.row = {text::cp(op), text::cp(value)};
+        }
+        return buildAdvancedSearch(in, presentation::readLanguageTexts(IniFile{}, 0));
+    }
+
+    Keys keys(const AdvancedFilters& f) {
+        Keys result;
+        for (const presentation::ExhibitorEntry& entry : findExhibitors(catalogue, f)) {
+            result.push_back(*entry.key);
+        }
+        return result;
+    }
+
+    Catalogue catalogue;
+};
+
+const Rows kStroj{{Criterion::ExhibitorName, "Začíná na", "stroj"}};
+const Rows kPavilionA{{Criterion::Pavilion, "Rovná se", "A"}};
+
+TEST_F(AdvancedSearch, FindsTheExhibitorsOfTheCriteria) {
+    const std::tuple<Rows, std::string, Keys> cases[] = {
+        {{{Criterion::NomenclatureCode, "Začíná na", "01.05"},
+          {Criterion::Pavilion, "Rovná se", "a"}},
+         kSectionOne,
+         {1001, 1054, 1096, 1214, 1266, 1295, 1329, 1381}},
+        {{{Criterion::RepresentedBrand, "Rovná se", "orbis"}}, kSectionOne, {1034, 1081, 1158}},
+        {{{Criterion::ExhibitorName, "Začíná na", "strojmont"}}, "", {1014, 1043, 1314}},
+        {{{Criterion::Pavilion, "Rovná se", "K"}}, kSectionOne, {}},
+    };
+    for (const auto& [rows, section, found] : cases) {
+        EXPECT_EQ(keys(filters(rows, section)), found) << std::get<2>(rows[0]);
+    }
+}
+
+TEST_F(AdvancedSearch, ExhibitorWithoutPlacementsFailsAPavilionCondition) {
+    ds::Packet packet = ds::readPacketFile(kData + "/data4.dat");
+    const size_t column =
+        std::ranges::find(packet.fields, "KAT_ID", &ds::FieldDef::name) - packet.fields.begin();
+    std::erase_if(packet.rows,
+                  [&](const auto& row) { return row[column] == ds::Value(int64_t{1001}); });
+    catalogue.CDSUmisteni.loadFromPacket(std::move(packet));
+    Rows both = kStroj;
+    both.push_back(kPavilionA[0]);
+    EXPECT_EQ(keys(filters(both)), Keys{});
+    EXPECT_EQ(keys(filters(kStroj)), (Keys{1001, 1103}));
+}
+
+TEST_F(AdvancedSearch, DetailsAreUnlinkedAfterwardsAndKeepTheirFilters) {
+    catalogue.CDSZastFir.setFilter("KAT_ID=1001");
+    catalogue.CDSZastFir.setFiltered(true);
+    const AdvancedFilters f = filters(kPavilionA);
+    ASSERT_FALSE(keys(f).empty());
+    for (ds::ClientDataSet* detail : {&catalogue.CDSNomenklatury, &catalogue.CDSUmisteni,
+                                      &catalogue.CDSZastFir, &catalogue.CDSZastZnac}) {
+        EXPECT_TRUE(detail->active() && !detail->masterSource()) << detail->name();
+        EXPECT_EQ(detail->masterFields() + std::to_string(detail->packetRecords()), "-1")
+            << detail->name();
+    }
+    EXPECT_EQ(catalogue.CDSUmisteni.filter(), f.FLocationFilter);
+    EXPECT_EQ(catalogue.CDSZastFir.filter(), "KAT_ID=1001") << "not used: left as it was";
+    EXPECT_EQ(catalogue.CDSZaznamy.filter(), f.FExhibitorFilter);
+    EXPECT_TRUE(catalogue.CDSZaznamy.filtered());
+    catalogue.CDSUmisteni.setFilter("KAT_ID=1001");  // an exhibitor's page reads them again
+    EXPECT_EQ(catalogue.CDSUmisteni.recordCount(), 2);
+
+    ASSERT_FALSE(keys(filters(kPavilionA, "")).empty());
+    EXPECT_FALSE(catalogue.CDSZaznamy.filtered()) << "no exhibitor filter";
+}
+
+TEST_F(AdvancedSearch, RejectedExpressionLeavesEveryDatasetOpenAndUnlinked) {
+    AdvancedFilters broken = filters(kPavilionA);
+    broken.FLocationFilter = "((upper(PLO_ZKRAT)= 'A')";
+    EXPECT_THROW(findExhibitors(catalogue, broken), Error);
+    EXPECT_TRUE(catalogue.CDSUmisteni.active() && !catalogue.CDSUmisteni.masterSource());
+    EXPECT_EQ(catalogue.CDSUmisteni.filter(), "") << "the expression that kept it shut is gone";
+    EXPECT_EQ(keys(filters(kStroj)), (Keys{1001, 1103})) << "the next search runs as usual";
 }
 
 }  // namespace
