@@ -23,9 +23,9 @@ namespace {
 using text::cp;
 using C = Criterion;
 
-const LanguageTexts kCzech = presentation::readLanguageTexts(IniFile{}, 0);
 const LanguageTexts& texts() {
-    return kCzech;
+    static const LanguageTexts czech = presentation::readLanguageTexts(IniFile{}, 0);
+    return czech;
 }
 
 // The operator texts as the dialog's operator controls show them.
