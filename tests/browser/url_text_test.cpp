@@ -17,8 +17,7 @@ TEST(TargetUrl, PathsBecomeFileUrlsAndComeBackUnchanged) {
         {"/disc/sub\\výstaviště.html", u"/disc/sub/výstaviště.html"},
         {"/disc/a#b.html", u"/disc/a#b.html"},
         {"/disc/100%.html", u"/disc/100%.html"},
-        {"/disc/otazka?.html", u"/disc/otazka?.html"},
-    };
+        {"/disc/otazka?.html", u"/disc/otazka?.html"}};
     for (const auto& [target, path] : paths) {
         const QUrl url = targetUrl(text::cp(target));
         EXPECT_EQ(url.toLocalFile(), QString::fromUtf16(path)) << target;

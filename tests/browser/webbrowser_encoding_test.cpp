@@ -33,8 +33,7 @@ TEST_F(PageEncoding, TheEngineShowsThePagesLetters) {
         {"<html><head><meta charset=\"utf-8\"></head><body>Plán ůřšž</body></html>", "Plán ůřšž"},
         {"<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
          "charset=iso-8859-2\"></head><body>\xB9\xBE\xEC</body></html>",
-         "šžě"},
-    };
+         "šžě"}};
     for (const auto& [bytes, shown] : cases) {
         show(folder.write("page.html", bytes));
         EXPECT_EQ(bodyText(browser()), shown);

@@ -145,8 +145,7 @@ TEST(DriveType, MountOfAPath) {
         {"/media/dvd/x", "/media/dvd", DriveType::CdRom},
         {"/mnt/share/a", "/mnt/share", DriveType::Remote},
         {"/mnt/ssh/a", "/mnt/ssh", DriveType::Remote},
-        {"/mnt/my disc/a", "/mnt/my disc", DriveType::Fixed},
-    };
+        {"/mnt/my disc/a", "/mnt/my disc", DriveType::Fixed}};
     for (const auto& [path, mountPoint, type] : cases) {
         const auto mount = mountOf(kMountInfo, path);
         ASSERT_TRUE(mount) << path;
@@ -202,8 +201,7 @@ TEST(PrivateFileWrite, WritesOnlyARegularFileOfTheUser) {
          false},
         {"folder", [](auto&, auto& p, auto&) { fs::create_directory(p); }, false},
         {"fifo", [](auto&, auto& p, auto&) { ::mkfifo(p.c_str(), 0600); }, false},
-        {"hard link", [](auto&, auto& p, auto& to) { fs::create_hard_link(to, p); }, false},
-    };
+        {"hard link", [](auto&, auto& p, auto& to) { fs::create_hard_link(to, p); }, false}};
     for (const auto& [name, put, written] : occupants) {
         TempFolder dir;
         const std::string page = (dir.path() / "temp.html").string();

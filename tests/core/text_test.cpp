@@ -70,8 +70,7 @@ TEST(Trim, RemovesBlanksAndControlCharactersButNotTheNoBreakSpace) {
         {" \t\r\n", "", "", ""},
         {"\x01 a b \x1F", "a b", "a b \x1F", "\x01 a b"},
         {"\xA0x\xA0", "\xA0x\xA0", "\xA0x\xA0", "\xA0x\xA0"},
-        {std::string("\0x\0", 3), "x", std::string("x\0", 2), std::string("\0x", 2)},
-    };
+        {std::string("\0x\0", 3), "x", std::string("x\0", 2), std::string("\0x", 2)}};
     for (const auto& [in, both, left, right] : cases) {
         EXPECT_EQ(trim(in), both);
         EXPECT_EQ(trimLeft(in), left);

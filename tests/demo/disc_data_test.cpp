@@ -186,8 +186,7 @@ TEST(DemoDiscData, LogosExistWithTheSizesTheRecordsGive) {
         {3, "LOGO_ID1", "LOGO1_WIDTH", "LOGO1_HEIGHT"},
         {3, "LOGO_ID2", "LOGO2_WIDTH", "LOGO2_HEIGHT"},
         {7, "LOGO_ID", "LOGO_WIDTH", "LOGO_HEIGHT"},
-        {11, "logo_id", "LOGO_WIDTH", "LOGO_HEIGHT"},
-    };
+        {11, "logo_id", "LOGO_WIDTH", "LOGO_HEIGHT"}};
     for (const auto& [file, id, width, height] : fields) {
         const DataFile records(file);
         int logos = 0;

@@ -94,8 +94,7 @@ TEST(DemoGeneratorArchive, CentralDirectoryLeadsToEveryStoredEntry) {
     const std::vector<std::pair<std::string, std::string>> entries = {
         {"informace.txt", text::cp("Otevírací doba\r\n9–17 h\r\n")},
         {"prazdny.txt", ""},
-        {"slozka/data.bin", std::string("\0\x01\xFF\x7F", 4)},
-    };
+        {"slozka/data.bin", std::string("\0\x01\xFF\x7F", 4)}};
     const std::string zip = zipArchive(entries);
     ASSERT_GE(zip.size(), 22u);
     const size_t end = zip.size() - 22;

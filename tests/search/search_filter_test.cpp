@@ -71,8 +71,7 @@ TEST(SearchOperatorPiece, FollowsTheField) {
         {" " + kEquals + "  ", "x", true, "= 'x'"},
         {kStarts, "O'Neil", false, " LIKE 'O''NEIL%'"},
         {kEquals, "50%", true, "= '50%'"},  // typed wildcards stay wildcards
-        {"Jinak", "x", true, ""},
-    };
+        {"Jinak", "x", true, ""}};
     for (const auto& [op, value, caseSensitive, piece] : cases) {
         EXPECT_EQ(BuildOperatorPiece(op, value, caseSensitive, texts()), piece) << value;
     }
@@ -172,8 +171,7 @@ TEST(SearchSimple, FieldsInOrderWithinTheSection) {
          "Upper(KAT_PSC) LIKE '040%' and NOVINKA='x' and SEKCE_ID in (1)",
          "(název vystavovatele začíná na \"k\") a (ulice začíná na \"hlavná\") a (město začíná "
          "na \"košice\") a (stát rovná se \"svk - slovensko\") a (psč začíná na \"040\") a "
-         "(záznamy jen s novinkami)"},
-    };
+         "(záznamy jen s novinkami)"}};
     for (const auto& [in, section, filter, description] : cases) {
         const SimpleSearch s = buildSimpleSearch(in, texts(), section);
         EXPECT_EQ(spaced(s.filter) + "\n" + s.description, cp(filter) + "\n" + cp(description));

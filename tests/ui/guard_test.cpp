@@ -36,8 +36,7 @@ TEST(ErrorBoxText, AddsAFullStopAfterCharactersThatComeAfterIt) {
         {"a-", "a-"},
         {"cesta/", "cesta/."},
         {"kůň", "kůň."},  // bytes above 127 come after "."
-        {"", ""},
-    };
+        {"", ""}};
     for (const auto& [message, shown] : cases) {
         EXPECT_EQ(errorBoxText(text::cp(message)), text::cp(shown)) << message;
     }
@@ -71,15 +70,13 @@ TEST(FatalError, TheApplicationErrorBoxNamesTheExceptionAndEndsInAFullStop) {
 
 // The file name up to its first ".", the first character as it is and the rest lower case.
 TEST(ProgramTitle, FollowsTheTitleRule) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"/media/cdrom/EXPOZICE.EXE", "Expozice"},
-        {"/opt/disc/eXPOZICE", "expozice"},
-        {"/opt/disc/Veletrh.2024.bin", "Veletrh"},
-        {"D:\\KATALOG\\VELETRH.EXE", "Veletrh"},
-        {"/opt/a.b/PROGRAM", "Program"},
-        {"ŽĽUŤOUČKÝ ŁÓDŹ Ą", "Žľuťoučký łódź ą"},
-        {"/opt/disc/.hidden", ""},
-    };
+    const std::pair<const char*, const char*> cases[] = {{"/media/cdrom/EXPOZICE.EXE", "Expozice"},
+                                                         {"/opt/disc/eXPOZICE", "expozice"},
+                                                         {"/opt/disc/Veletrh.2024.bin", "Veletrh"},
+                                                         {"D:\\KATALOG\\VELETRH.EXE", "Veletrh"},
+                                                         {"/opt/a.b/PROGRAM", "Program"},
+                                                         {"ŽĽUŤOUČKÝ ŁÓDŹ Ą", "Žľuťoučký łódź ą"},
+                                                         {"/opt/disc/.hidden", ""}};
     for (const auto& [file, title] : cases) {
         EXPECT_EQ(programTitle(text::cp(file)), text::cp(title)) << file;
     }
