@@ -18,7 +18,6 @@ constexpr std::string_view kLinks = R"(<html><head><meta charset="windows-1250">
 <a id="cz" href="sekce_výstaviště">odkaz</a>
 <a id="sekce" href="go_polozka_sekce%201%20na%20CD">sekce</a>
 <a id="b" href="b.html">b</a>
-<a id="zpet" href="zpet:">zpět</a>
 <iframe src="ramec.html"></iframe>
 </body></html>)";
 
@@ -47,15 +46,14 @@ TEST_F(WebBrowserTest, LinksAreAnnouncedOnceAndCancelledOnesLeaveThePage) {
     };
     const std::pair<const char*, std::string> links[] = {
         {"sekce", pathOf("go_polozka_sekce 1 na CD")},
-        {"cz", pathOf(text::cp("sekce_výstaviště"))},
-        {"zpet", "zpet:"}};
+        {"cz", pathOf(text::cp("sekce_výstaviště"))}};
     for (const auto& [id, url] : links) {
         click(id);
         ASSERT_TRUE(waitUntilSeen(url)) << id;
     }
     EXPECT_TRUE(waitFor(complete));
     EXPECT_EQ(browser().view()->url(), QUrl::fromLocalFile(QString::fromStdString(pageA)));
-    EXPECT_EQ(seen.size(), 3U);
+    EXPECT_EQ(seen.size(), 2U);
     seen.clear();
     click("b");
     ASSERT_TRUE(waitFor([] { return title() == QStringLiteral("B") && complete(); }));

@@ -130,10 +130,10 @@ constexpr const char* kMountInfo =
     "25 22 0:21 / /run rw,nosuid shared:5 - tmpfs tmpfs rw\n"
     "29 22 8:3 / /media/cdrom rw - ext4 /dev/sda3 rw\n"  // the later mount on a point wins
     "30 22 11:0 / /media/cdrom ro,relatime shared:9 - iso9660 /dev/sr0 ro\n"
-    "31 22 11:1 / /media/dvd ro - udf /dev/sr1 ro\n"
-    "32 22 0:45 / /mnt/share rw - nfs4 server:/share rw\n"
-    "33 22 0:46 / /mnt/my\\040disc rw - vfat /dev/sdb1 rw\n"
-    "34 22 0:47 / /mnt/ssh rw - fuse.sshfs host: rw\n"
+    "31 22 11:1 / /media/dvd ro - udf /dev/sr1 ro\n32 22 0:45 / /mnt/share rw - nfs4 server:/share "
+    "rw\n"
+    "33 22 0:46 / /mnt/my\\040disc rw - vfat /dev/sdb1 rw\n34 22 0:47 / /mnt/ssh rw - fuse.sshfs "
+    "host: rw\n"
     "35 22 8:2 / /media rw - ext4 /dev/sda2 rw\n";
 
 TEST(DriveType, MountOfAPath) {
