@@ -91,13 +91,12 @@ TEST(PrivateTempFolder, IsCreatedInTmpdirWithMode0700WhateverTheMask) {
 
 TEST(Files, ExistenceOfFiles) {
     testing::TempFolder dir;
-    const auto file = dir.write("a.txt", "x");
-    const fs::path links = dir.path() / "links";
+    const fs::path file = dir.write("a.txt", "x"), links = dir.path() / "links";
     fs::create_directory(links);
     fs::create_symlink(file, links / "to-file");
     fs::create_directory_symlink(dir.path(), links / "to-folder");
     fs::create_symlink(dir.path() / "missing", links / "dangling");
-    for (const auto& [path, exists] : {std::pair{fs::path(file), true},
+    for (const auto& [path, exists] : {std::pair{file, true},
                                        {dir.path(), false},
                                        {links / "to-file", true},
                                        {links / "to-folder", false},
@@ -256,14 +255,6 @@ TEST(SessionFolder, AnUnusablePrivateFolderGivesWayToOneFreshFolder) {
         EXPECT_FALSE(fs::exists(fresh)) << "removed with its files at the end";
         EXPECT_FALSE(fs::exists(shared.path() / "mine" / "temp.html"));
     }
-}
-
-TEST(SessionFolder, AUsablePrivateFolderIsKeptAndNothingIsSaid) {
-    TempFolder shared, runtime;
-    SessionTempFolder session;
-    EXPECT_EQ(session.path(shared.path().string(), runtime.path().string()),
-              (shared.path() / privateName()).string() + "/");
-    EXPECT_EQ(session.takeNotice() + session.freshFolder(), "");
 }
 
 }  // namespace
