@@ -1,12 +1,18 @@
 // The browser control: links and the program's own navigations announced to the handler,
-// loads that end complete, and printing through the print dialog.
+// loads that end complete, and printing through the print dialog. Pages that declare no
+// encoding are read in code page 1250, as the discs are written; a page that declares its
+// encoding keeps it. Targets and the text of URLs as the handlers read them.
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QWebEnginePage>
+#include <QWebEngineView>
 
 #include "platform/browser/url_text.h"
 #include "platform/browser/webbrowser.h"
+#include "platform/text/text.h"
 #include "platform/ui/qtext.h"
 #include "tests/browser/browser_fixture.h"
 
@@ -157,6 +163,95 @@ TEST_F(PrintTest, ThePagesOwnRequestAndCtrlPOpenTheDialog) {
     surface->setFocus();
     QTest::keyClick(surface, Qt::Key_P, Qt::ControlModifier);
     EXPECT_TRUE(waitFor([&] { return dialogs == 2; }));
+}
+
+// The text of the page a browser shows, as the engine decoded it, in UTF-8.
+std::string bodyText(WebBrowser& browser) {
+    QVariant text;
+    browser.view()->page()->runJavaScript(QStringLiteral("document.body.innerText"),
+                                          [&](const QVariant& result) { text = result; });
+    EXPECT_TRUE(waitFor([&] { return text.isValid(); }));
+    return text.toString().trimmed().toStdString();
+}
+
+std::string undeclared(std::string_view utf8) {
+    return text::cp("<html><head><title>t</title></head><body>" + std::string(utf8) +
+                    "</body></html>");
+}
+
+using PageEncoding = BrowserTest;
+
+TEST_F(PageEncoding, TheEngineShowsThePagesLetters) {
+    // The file as it lies on the disc and its text as shown. "š" and "ž" are 0x9A and 0x9E in
+    // code page 1250, which reads UTF-8 otherwise.
+    const std::pair<std::string, const char*> cases[] = {
+        {undeclared("ěůřšž ĚŮŘŠŽ ťďň ĺľŕ áéíóúý ąęłńśźż"), "ěůřšž ĚŮŘŠŽ ťďň ĺľŕ áéíóúý ąęłńśźż"},
+        {"<html><head><meta charset=\"utf-8\"></head><body>Plán ůřšž</body></html>", "Plán ůřšž"},
+        {"<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+         "charset=iso-8859-2\"></head><body>\xB9\xBE\xEC</body></html>",
+         "šžě"}};
+    for (const auto& [bytes, shown] : cases) {
+        show(folder.write("page.html", bytes));
+        EXPECT_EQ(bodyText(browser()), shown);
+    }
+}
+
+// A link to a new window opens the program's own window, which reads undeclared pages the
+// same way; its page is not the opener's navigation.
+TEST_F(PageEncoding, AWindowOpenedByALinkIsTheProgramsOwnAndReadsPagesTheSameWay) {
+    folder.write("novy.html", undeclared("Plán výstaviště"));
+    show(page("a.html",
+              "<html><head><title>A</title></head><body><a id=\"novy\" "
+              "href=\"novy.html\" target=\"_blank\">nové okno</a></body></html>"));
+    seen.clear();
+    QPointer<WebBrowser> window;
+    const auto connection = QObject::connect(&browser(), &WebBrowser::windowOpened,
+                                             [&](WebBrowser* opened) { window = opened; });
+    click("novy");
+    ASSERT_TRUE(waitFor([&] {
+        return window && window->view()->title() == QStringLiteral("t") &&
+               !window->view()->page()->isLoading();
+    }));
+    QObject::disconnect(connection);
+    EXPECT_TRUE(window->isWindow() && window->isVisible());
+    EXPECT_EQ(title(), QStringLiteral("A"));
+    EXPECT_TRUE(seen.empty());
+    EXPECT_EQ(bodyText(*window), "Plán výstaviště");
+    window->close();
+    EXPECT_TRUE(waitFor([&] { return window.isNull(); }));
+}
+
+// Targets are file paths ("\" or "/", relative to the current folder) or about: pages; the
+// characters that mean something in a URL are part of a file's name.
+TEST(TargetUrl, PathsBecomeFileUrlsAndComeBackUnchanged) {
+    const std::pair<const char*, const char16_t*> paths[] = {
+        {"\\disc\\Expozice\\firma 12.html", u"/disc/Expozice/firma 12.html"},
+        {"/disc/sub\\výstaviště.html", u"/disc/sub/výstaviště.html"},
+        {"/disc/a#b.html", u"/disc/a#b.html"},
+        {"/disc/100%.html", u"/disc/100%.html"},
+        {"/disc/otazka?.html", u"/disc/otazka?.html"}};
+    for (const auto& [target, path] : paths) {
+        const QUrl url = targetUrl(text::cp(target));
+        EXPECT_EQ(url.toLocalFile(), QString::fromUtf16(path)) << target;
+        EXPECT_EQ(urlText(url), text::cp(QString::fromUtf16(path).toStdString())) << target;
+    }
+    EXPECT_EQ(targetUrl("temp.html").toLocalFile(), QDir::currentPath() + "/temp.html");
+    EXPECT_EQ(targetUrl("ABOUT:blank").scheme(), QStringLiteral("about"));
+}
+
+// What the before-navigate handlers read: escapes decoded, in the program's code page.
+TEST(UrlText, HandlersReadDecodedText) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"file:///disc/go_polozka_sekce%201%20na%20CD", "/disc/go_polozka_sekce 1 na CD"},
+        {"file:///disc/v%C3%BDstava.html", "/disc/výstava.html"},
+        {"zpet:", "zpet:"},
+        {"file:///disc/a.html#kotva%201", "file:///disc/a.html#kotva 1"},
+        {"http://example.com/a%20b?x=%C5%A1", "http://example.com/a b?x=š"},
+        {"file:///disc/%E6%BC%A2.html", "/disc/?.html"},  // not in the code page
+    };
+    for (const auto& [url, expected] : cases) {
+        EXPECT_EQ(urlText(QUrl(QString::fromUtf8(url))), text::cp(expected)) << url;
+    }
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTimer>
-#include <QTranslator>
 #include <numeric>
 #include <stdexcept>
 
@@ -32,9 +31,7 @@ TEST(ErrorBoxText, AddsAFullStopAfterCharactersThatComeAfterIt) {
     const std::pair<const char*, const char*> cases[] = {
         {"Soubor nelze otevřít", "Soubor nelze otevřít."},
         {"Hotovo.", "Hotovo."},
-        {"Zdrojový soubor:", "Zdrojový soubor:."},
         {"konec ", "konec "},
-        {"a-", "a-"},
         {"cesta/", "cesta/."},
         {"kůň", "kůň."},  // bytes above 127 come after "."
         {"", ""}};
@@ -142,10 +139,6 @@ TEST(QtTranslations, StandardButtonsSpeakTheLocalesLanguage) {
               QString::fromUtf8("Zrušit"));
     EXPECT_EQ(buttons.button(QDialogButtonBox::Save)->text().remove('&'),
               QString::fromUtf8("Uložit"));
-    for (QTranslator* translator : qApp->findChildren<QTranslator*>()) {
-        QCoreApplication::removeTranslator(translator);
-        delete translator;
-    }
     QLocale::setDefault(before);
 }
 
