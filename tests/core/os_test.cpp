@@ -42,8 +42,6 @@ mode_t modeOf(const std::string& path) {
 
 TEST(ProgramFolder, IsTheExecutablesFolderAndSettable) {
     const std::string original = programFolder();
-    ASSERT_FALSE(original.empty());
-    EXPECT_EQ(original.back(), '/');
     EXPECT_TRUE(fs::exists(original + "core_os_tests"));
     setProgramFolder("/some/disc");
     EXPECT_EQ(programFolder(), "/some/disc/");

@@ -24,8 +24,6 @@ class TempFolder {
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
     }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
     // Writes a file (creating its folders) and returns its path.

