@@ -55,7 +55,6 @@ class BrowserTest : public ::testing::Test {
             }
         });
     }
-    void TearDown() override { browser().setBeforeNavigate(nullptr); }
 
     static WebBrowser& browser() { return *browser_; }
     static bool complete() { return browser().readyState() == ReadyState::Complete; }

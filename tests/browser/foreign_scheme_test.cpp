@@ -33,26 +33,13 @@ class DesktopStandIn : public QObject {
 
 namespace {
 
-class ForeignScheme : public BrowserTest {
-  protected:
-    void SetUp() override {
-        BrowserTest::SetUp();
-        for (const char* scheme : kSchemes) {
-            QDesktopServices::setUrlHandler(scheme, &desktop, "open");
-        }
-    }
-    void TearDown() override {
-        for (const char* scheme : kSchemes) {
-            QDesktopServices::unsetUrlHandler(scheme);
-        }
-        browser().setKeepLink(nullptr);
-        BrowserTest::TearDown();
-    }
-    static constexpr const char* kSchemes[] = {"mailto", "zpet", "katalog-app"};
-    DesktopStandIn desktop;
-};
+using ForeignScheme = BrowserTest;
 
 TEST_F(ForeignScheme, ALinkTheEngineDoesNotShowGoesToTheDesktopUnlessKeptOrCancelled) {
+    DesktopStandIn desktop;
+    for (const char* scheme : {"mailto", "zpet", "katalog-app"}) {
+        QDesktopServices::setUrlHandler(scheme, &desktop, "open");
+    }
     const std::string links = page("a.html", kLinks);
     browser().setKeepLink([](const std::string& url) { return url == "zpet:"; });
     onNavigate = [](const std::string& url, bool& cancel) {
@@ -69,9 +56,13 @@ TEST_F(ForeignScheme, ALinkTheEngineDoesNotShowGoesToTheDesktopUnlessKeptOrCance
         click(id);
         ASSERT_TRUE(waitUntilSeen(url)) << url;
     }
-    ASSERT_TRUE(waitFor([this] { return desktop.opened.size() >= 2; })) << desktop.opened.size();
+    ASSERT_TRUE(waitFor([&] { return desktop.opened.size() >= 2; })) << desktop.opened.size();
     EXPECT_EQ(desktop.opened, (QStringList{"mailto:info@veletrh.cz", "katalog-app:otevri"}));
     EXPECT_EQ(title(), QStringLiteral("A"));
+    for (const char* scheme : {"mailto", "zpet", "katalog-app"}) {
+        QDesktopServices::unsetUrlHandler(scheme);
+    }
+    browser().setKeepLink(nullptr);
 }
 
 }  // namespace

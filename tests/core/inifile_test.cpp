@@ -20,21 +20,11 @@ constexpr const char* kMissing = "<missing>";
 
 TEST(IniFile, ReadingRules) {
     const auto ini =
-        IniFile::fromText(cp("orphan=before any section\r\n"
-                             "[uvod]\r\n"
-                             "  url = uvod.html  \r\n"
-                             "\tjaz0=Čes\t\r\n"
-                             "jaz1=\r\n"
-                             "vzorec = a=b=c\r\n"
-                             "  ;jaz3=commented after blanks\r\n"
-                             "jaz4 =\x01\x02\r\n"
-                             "no equals sign here\r\n"
-                             "x]=1\n"
-                             "[b\n"
-                             "[  text Ulice  ]\r\n"
-                             "JAZ0=Street\n"
-                             "[text Počet vystavovatelů]\rjaz1=\r"
-                             "[other]\nkey=1\nKEY=3\n"
+        IniFile::fromText(cp("orphan=before any section\r\n[uvod]\r\n  url = uvod.html  \r\n"
+                             "\tjaz0=Čes\t\r\njaz1=\r\nvzorec = a=b=c\r\n"
+                             "  ;jaz3=commented after blanks\r\njaz4 =\x01\x02\r\n"
+                             "no equals sign here\r\nx]=1\n[b\n[  text Ulice  ]\r\nJAZ0=Street\n"
+                             "[text Počet vystavovatelů]\rjaz1=\r[other]\nkey=1\nKEY=3\n"
                              "[Text Ulice]\njaz1=second\n"));
     // Section, key and the value (kMissing: the default comes back).
     const std::tuple<const char*, const char*, const char*> lookups[] = {

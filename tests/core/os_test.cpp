@@ -1,14 +1,25 @@
-// Disc paths, the private temporary folder, file and process calls.
+// Disc paths, the private temporary folder, file and process calls; a program started from a
+// page is collected as soon as it ends (no zombie of the viewer). The generated pages' files
+// and folder: a page is written only as a regular file of the user, never through a link; a
+// private folder that cannot be used gives way to a fresh one, made once, said once and
+// removed at the end.
+#include <fcntl.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <optional>
+#include <string>
+#include <thread>
 
 #include "platform/os/files.h"
 #include "platform/os/paths.h"
@@ -23,10 +34,14 @@ namespace {
 namespace fs = std::filesystem;
 using text::cp;
 
+mode_t modeOf(const std::string& path) {
+    struct stat info {};
+    EXPECT_EQ(::lstat(path.c_str(), &info), 0) << path;
+    return info.st_mode & (S_IFMT | 07777);
+}
+
 TEST(ProgramFolder, IsTheExecutablesFolderAndSettable) {
     const std::string original = programFolder();
-    ASSERT_FALSE(original.empty());
-    EXPECT_EQ(original.back(), '/');
     EXPECT_TRUE(fs::exists(original + "core_os_tests"));
     setProgramFolder("/some/disc");
     EXPECT_EQ(programFolder(), "/some/disc/");
@@ -67,40 +82,19 @@ TEST(PrivateTempFolder, IsCreatedInTmpdirWithMode0700WhateverTheMask) {
         const std::string expected =
             parent.path().string() + "/expozice-" + std::to_string(::geteuid()) + "/";
         EXPECT_EQ(folder, expected);
-        struct stat info {};
-        ASSERT_EQ(::lstat(folder.c_str(), &info), 0);
-        EXPECT_EQ(info.st_mode & (S_IFMT | 07777), S_IFDIR | 0700u) << "mask " << mask;
+        EXPECT_EQ(modeOf(folder), S_IFDIR | 0700u) << "mask " << mask;
         EXPECT_EQ(privateTempFolderIn(parent.path().string()), expected);  // found again
-    }
-}
-
-// A file, a link to a private folder, or a folder others may enter.
-TEST(PrivateTempFolder, RefusesWhatIsNotAPrivateFolder) {
-    for (const int occupant : {0, 1, 0755, 0710}) {
-        testing::TempFolder parent;
-        const fs::path name = parent.path() / ("expozice-" + std::to_string(::geteuid()));
-        if (occupant == 0) {
-            parent.write(name.filename().string(), "not a folder");
-        } else if (occupant == 1) {
-            ::mkdir((parent.path() / "elsewhere").c_str(), 0700);
-            fs::create_directory_symlink(parent.path() / "elsewhere", name);
-        } else {
-            ::mkdir(name.c_str(), 0700);
-            ::chmod(name.c_str(), static_cast<mode_t>(occupant));
-        }
-        EXPECT_THROW(privateTempFolderIn(parent.path().string()), Error) << occupant;
     }
 }
 
 TEST(Files, ExistenceOfFiles) {
     testing::TempFolder dir;
-    const auto file = dir.write("a.txt", "x");
-    const fs::path links = dir.path() / "links";
+    const fs::path file = dir.write("a.txt", "x"), links = dir.path() / "links";
     fs::create_directory(links);
     fs::create_symlink(file, links / "to-file");
     fs::create_directory_symlink(dir.path(), links / "to-folder");
     fs::create_symlink(dir.path() / "missing", links / "dangling");
-    for (const auto& [path, exists] : {std::pair{fs::path(file), true},
+    for (const auto& [path, exists] : {std::pair{file, true},
                                        {dir.path(), false},
                                        {links / "to-file", true},
                                        {links / "to-folder", false},
@@ -133,10 +127,10 @@ constexpr const char* kMountInfo =
     "25 22 0:21 / /run rw,nosuid shared:5 - tmpfs tmpfs rw\n"
     "29 22 8:3 / /media/cdrom rw - ext4 /dev/sda3 rw\n"  // the later mount on a point wins
     "30 22 11:0 / /media/cdrom ro,relatime shared:9 - iso9660 /dev/sr0 ro\n"
-    "31 22 11:1 / /media/dvd ro - udf /dev/sr1 ro\n"
-    "32 22 0:45 / /mnt/share rw - nfs4 server:/share rw\n"
-    "33 22 0:46 / /mnt/my\\040disc rw - vfat /dev/sdb1 rw\n"
-    "34 22 0:47 / /mnt/ssh rw - fuse.sshfs host: rw\n"
+    "31 22 11:1 / /media/dvd ro - udf /dev/sr1 ro\n32 22 0:45 / /mnt/share rw - nfs4 server:/share "
+    "rw\n"
+    "33 22 0:46 / /mnt/my\\040disc rw - vfat /dev/sdb1 rw\n34 22 0:47 / /mnt/ssh rw - fuse.sshfs "
+    "host: rw\n"
     "35 22 8:2 / /media rw - ext4 /dev/sda2 rw\n";
 
 TEST(DriveType, MountOfAPath) {
@@ -148,8 +142,7 @@ TEST(DriveType, MountOfAPath) {
         {"/media/dvd/x", "/media/dvd", DriveType::CdRom},
         {"/mnt/share/a", "/mnt/share", DriveType::Remote},
         {"/mnt/ssh/a", "/mnt/ssh", DriveType::Remote},
-        {"/mnt/my disc/a", "/mnt/my disc", DriveType::Fixed},
-    };
+        {"/mnt/my disc/a", "/mnt/my disc", DriveType::Fixed}};
     for (const auto& [path, mountPoint, type] : cases) {
         const auto mount = mountOf(kMountInfo, path);
         ASSERT_TRUE(mount) << path;
@@ -166,8 +159,100 @@ TEST(DriveType, RemovableDeviceAndMissingPath) {
     testing::TempFolder dir;
     EXPECT_EQ(driveType((dir.path() / "missing").string()), DriveType::NoRootDir);
     const DriveType here = driveType(dir.path().string());
-    EXPECT_NE(here, DriveType::NoRootDir);
-    EXPECT_NE(here, DriveType::Unknown);
+    EXPECT_TRUE(here != DriveType::NoRootDir && here != DriveType::Unknown);
+}
+
+TEST(ProgramReaping, AFinishedProgramLeavesNoZombie) {
+    testing::TempFolder dir;
+    const std::string pidFile = (dir.path() / "pid").string();
+    ASSERT_TRUE(startProgram(
+        {"/bin/sh", "-c", "echo $$ > \"$1.part\" && mv \"$1.part\" \"$1\"", "sh", pidFile}));
+    pid_t pid = 0;
+    for (int i = 0; i < 1000 && pid == 0; ++i) {
+        std::ifstream(pidFile) >> pid;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_GT(pid, 0);
+    bool gone = false;  // a zombie still takes signals
+    for (int i = 0; i < 1000 && !gone; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        gone = ::kill(pid, 0) != 0;
+    }
+    EXPECT_TRUE(gone) << "the program stays behind as a zombie";
+}
+
+using testing::TempFolder;
+
+TEST(PrivateFileWrite, WritesOnlyARegularFileOfTheUser) {
+    using Put = std::function<void(const TempFolder&, const fs::path& page, const fs::path& to)>;
+    const std::tuple<const char*, Put, bool> occupants[] = {
+        {"nothing", [](auto&, auto&, auto&) {}, true},
+        {"file", [](auto& d, auto&, auto&) { d.write("temp.html", "an older, longer page"); },
+         true},
+        {"link", [](auto&, auto& p, auto& to) { fs::create_symlink(to, p); }, false},
+        {"dangling",
+         [](auto&, auto& p, auto& to) { fs::create_symlink(to.parent_path() / "new.txt", p); },
+         false},
+        {"folder link",
+         [](auto&, auto& p, auto& to) { fs::create_directory_symlink(to.parent_path(), p); },
+         false},
+        {"folder", [](auto&, auto& p, auto&) { fs::create_directory(p); }, false},
+        {"fifo", [](auto&, auto& p, auto&) { ::mkfifo(p.c_str(), 0600); }, false},
+        {"hard link", [](auto&, auto& p, auto& to) { fs::create_hard_link(to, p); }, false}};
+    for (const auto& [name, put, written] : occupants) {
+        TempFolder dir;
+        const std::string page = (dir.path() / "temp.html").string();
+        const fs::path target = dir.write("elsewhere/target.txt", "keep");
+        put(dir, page, target);
+        const mode_t saved = ::umask(0);
+        if (written) {
+            writePrivateFile(page, "new");
+            EXPECT_EQ(readFile(page), "new") << name;
+            EXPECT_TRUE(std::string(name) != "nothing" || modeOf(page) == (S_IFREG | 0600u));
+        } else {
+            EXPECT_THROW(writePrivateFile(page, "new"), Error) << name;
+        }
+        ::umask(saved);
+        EXPECT_EQ(readFile(target), "keep") << name;
+        EXPECT_FALSE(fs::exists(dir.path() / "elsewhere" / "new.txt")) << name;
+    }
+}
+
+std::string privateName() {
+    return "expozice-" + std::to_string(::geteuid());
+}
+
+TEST(SessionFolder, AnUnusablePrivateFolderGivesWayToOneFreshFolder) {
+    for (const int blocker : {0, 1, 0710}) {  // a file, a link to a private folder, an open folder
+        TempFolder shared, runtime;
+        const fs::path name = shared.path() / privateName();
+        if (blocker == 0) {
+            shared.write(privateName(), "not a folder");
+        } else if (blocker == 1) {
+            ::mkdir((shared.path() / "mine").c_str(), 0700);
+            fs::create_directory_symlink(shared.path() / "mine", name);
+        } else {
+            ::mkdir(name.c_str(), 0700);
+            ::chmod(name.c_str(), static_cast<mode_t>(blocker));
+        }
+        std::string fresh;
+        {
+            SessionTempFolder session;
+            fresh = session.path(shared.path().string(), runtime.path().string());
+            ASSERT_EQ(fs::path(fresh).parent_path().parent_path(), runtime.path()) << blocker;
+            EXPECT_EQ(modeOf(fresh), S_IFDIR | 0700u);
+            const std::string notice = session.takeNotice();
+            EXPECT_NE(notice.find(name.string()), std::string::npos) << notice;
+            EXPECT_NE(notice.find(session.freshFolder()), std::string::npos) << notice;
+            EXPECT_EQ(session.takeNotice(), "") << "said once";
+            // The rest of the run stays in it, also once the private folder could be used.
+            fs::remove_all(name);
+            EXPECT_EQ(session.path(shared.path().string(), runtime.path().string()), fresh);
+            writePrivateFile(fresh + "temp.html", "page");
+        }
+        EXPECT_FALSE(fs::exists(fresh)) << "removed with its files at the end";
+        EXPECT_FALSE(fs::exists(shared.path() / "mine" / "temp.html"));
+    }
 }
 
 }  // namespace

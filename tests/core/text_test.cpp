@@ -28,7 +28,6 @@ TEST(Cp1250, EveryByteRoundTripsAndKnownBytesMapToTheirCharacters) {
 }
 
 TEST(Cp1250, WhatTheCodePageLacksOrIsInvalidBecomesAQuestionMark) {
-    EXPECT_EQ(unicodeToCp1250(U'ñ'), std::nullopt);
     const std::pair<const char*, const char*> utf8[] = {
         {"añb", "a?b"},     {"a\xF0\x9F\x98\x80z", "a?z"}, {"a\xC3z", "a?z"},
         {"\xC0\xAF", "??"}, {"\xED\xA0\x80", "?"},         {"Vše", "V\x9A\x65"}};
@@ -70,8 +69,7 @@ TEST(Trim, RemovesBlanksAndControlCharactersButNotTheNoBreakSpace) {
         {" \t\r\n", "", "", ""},
         {"\x01 a b \x1F", "a b", "a b \x1F", "\x01 a b"},
         {"\xA0x\xA0", "\xA0x\xA0", "\xA0x\xA0", "\xA0x\xA0"},
-        {std::string("\0x\0", 3), "x", std::string("x\0", 2), std::string("\0x", 2)},
-    };
+        {std::string("\0x\0", 3), "x", std::string("x\0", 2), std::string("\0x", 2)}};
     for (const auto& [in, both, left, right] : cases) {
         EXPECT_EQ(trim(in), both);
         EXPECT_EQ(trimLeft(in), left);
@@ -85,7 +83,6 @@ TEST(StrToInt, DecimalAndHexadecimalIn32Bits) {
                                                      {"-7", -7},
                                                      {"$10", 16},
                                                      {"x1f", 31},
-                                                     {"X1F", 31},
                                                      {"0XfF", 255},
                                                      {"-$10", -16},
                                                      {"$FFFFFFFF", -1},

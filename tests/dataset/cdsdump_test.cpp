@@ -14,20 +14,18 @@
 namespace expo::ds {
 namespace {
 
-struct Output {
-    int exitCode = -1;
-    std::string output;  // stdout and stderr
-};
+// The exit code and what it wrote (stdout and stderr).
+using Output = std::pair<int, std::string>;
 
 Output cdsdump(const std::string& arguments) {
     Output run;
     FILE* pipe = ::popen((std::string(CDSDUMP_PATH) + " " + arguments + " 2>&1").c_str(), "r");
     char buffer[4096];
     for (size_t n = 0; pipe != nullptr && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        run.output.append(buffer, n);
+        run.second.append(buffer, n);
     }
     const int status = pipe == nullptr ? -1 : ::pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.first = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
 }
 
@@ -37,18 +35,17 @@ std::string conformanceFile(const char* name) {
 
 TEST(DatasetCdsdump, FilteredAndOrderedRecords) {
     EXPO_REQUIRE_CONFORMANCE();
-    const Output run =
-        cdsdump(conformanceFile("employee.cds") + " --filter 'EmpNo<5' --order FirstName");
-    EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(
-        run.output,
-        "[\n"
-        "{\"EmpNo\": 4, \"LastName\": \"Young\", \"FirstName\": \"Bruce\", \"PhoneExt\": \"233\", "
-        "\"HireDate\": \"1988-12-28T00:00:00.000\", \"Salary\": 55500},\n"
-        "{\"EmpNo\": 2, \"LastName\": \"Nelson\", \"FirstName\": \"Roberto\", \"PhoneExt\": "
-        "\"250\", "
-        "\"HireDate\": \"1988-12-28T00:00:00.000\", \"Salary\": 40000}\n"
-        "]\n");
+        cdsdump(conformanceFile("employee.cds") + " --filter 'EmpNo<5' --order FirstName"),
+        Output(0,
+               "[\n"
+               "{\"EmpNo\": 4, \"LastName\": \"Young\", \"FirstName\": \"Bruce\", \"PhoneExt\": "
+               "\"233\", "
+               "\"HireDate\": \"1988-12-28T00:00:00.000\", \"Salary\": 55500},\n"
+               "{\"EmpNo\": 2, \"LastName\": \"Nelson\", \"FirstName\": \"Roberto\", \"PhoneExt\": "
+               "\"250\", "
+               "\"HireDate\": \"1988-12-28T00:00:00.000\", \"Salary\": 40000}\n"
+               "]\n"));
 }
 
 TEST(DatasetCdsdump, TextInUtf8BlobsBySizeNullsAsNull) {
@@ -59,29 +56,30 @@ TEST(DatasetCdsdump, TextInUtf8BlobsBySizeNullsAsNull) {
                             {"LOGO", FieldType::Blob, 0, false},
                             {"T", FieldType::Time, 0, false}},
                            {{text::cp("Žďár \"Z\"  "), std::string(5, '\0'), Value(Null{})}}}));
-    const Output run = cdsdump("'" + path + "'");
-    EXPECT_EQ(run.exitCode, 0);
-    EXPECT_EQ(run.output, "[\n{\"NÁZEV\": \"Žďár \\\"Z\\\"  \", \"LOGO\": 5, \"T\": null}\n]\n");
-    EXPECT_EQ(cdsdump("'" + path + "' --fields").output,
-              "NÁZEV\tfixedstring\t10\trequired\nLOGO\tblob\t0\toptional\nT\ttime\t0\toptional\n");
+    EXPECT_EQ(cdsdump("'" + path + "'"),
+              Output(0, "[\n{\"NÁZEV\": \"Žďár \\\"Z\\\"  \", \"LOGO\": 5, \"T\": null}\n]\n"));
+    EXPECT_EQ(
+        cdsdump("'" + path + "' --fields"),
+        Output(
+            0,
+            "NÁZEV\tfixedstring\t10\trequired\nLOGO\tblob\t0\toptional\nT\ttime\t0\toptional\n"));
 }
 
 TEST(DatasetCdsdump, ErrorsExitWithTwo) {
     const Output missing = cdsdump("/nonexistent/data0.dat");
-    EXPECT_EQ(missing.exitCode, 2);
-    EXPECT_NE(missing.output.find("Cannot open file \"/nonexistent/data0.dat\""),
+    EXPECT_EQ(missing.first, 2);
+    EXPECT_NE(missing.second.find("Cannot open file \"/nonexistent/data0.dat\""),
               std::string::npos);
     for (const char* args : {"a.dat b.dat", "a.dat --filter"}) {
-        const Output usage = cdsdump(args);
-        EXPECT_EQ(usage.exitCode, 2) << args;
-        EXPECT_EQ(usage.output,
-                  "cdsdump: usage: cdsdump FILE [--filter EXPR] [--order FIELD] [--fields]\n")
+        EXPECT_EQ(
+            cdsdump(args),
+            Output(2, "cdsdump: usage: cdsdump FILE [--filter EXPR] [--order FIELD] [--fields]\n"))
             << args;
     }
     EXPO_REQUIRE_CONFORMANCE();
     const Output badFilter = cdsdump(conformanceFile("employee.cds") + " --filter 'EmpNo='");
-    EXPECT_EQ(badFilter.exitCode, 2);
-    EXPECT_NE(badFilter.output.find("at position 7"), std::string::npos);
+    EXPECT_EQ(badFilter.first, 2);
+    EXPECT_NE(badFilter.second.find("at position 7"), std::string::npos);
 }
 
 }  // namespace

@@ -39,17 +39,11 @@ bool DataFile::isNull(size_t row, std::string_view field) const {
     return std::holds_alternative<ds::Null>(value(row, field));
 }
 
-std::string DataFile::rawText(size_t row, std::string_view field) const {
-    const ds::Value& v = value(row, field);
-    if (const auto* i = std::get_if<int64_t>(&v)) {
-        return std::to_string(*i);
-    }
-    const auto* s = std::get_if<std::string>(&v);
-    return s == nullptr ? std::string() : *s;
-}
-
 std::string DataFile::text(size_t row, std::string_view field) const {
-    return text::trim(rawText(row, field));
+    const ds::Value& v = value(row, field);
+    const auto* s = std::get_if<std::string>(&v);
+    const auto* i = std::get_if<int64_t>(&v);
+    return i ? std::to_string(*i) : s ? text::trim(*s) : std::string();
 }
 
 int64_t DataFile::integer(size_t row, std::string_view field) const {

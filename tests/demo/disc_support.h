@@ -43,9 +43,8 @@ class DataFile {
     size_t rows() const { return packet_.rows.size(); }
     bool has(std::string_view field) const { return columns_.contains(field); }
     bool isNull(size_t row, std::string_view field) const;
-    std::string text(size_t row, std::string_view field) const;     // trimmed
-    std::string rawText(size_t row, std::string_view field) const;  // as stored
-    int64_t integer(size_t row, std::string_view field) const;      // 0 for null
+    std::string text(size_t row, std::string_view field) const;  // trimmed
+    int64_t integer(size_t row, std::string_view field) const;   // 0 for null
 
   private:
     const ds::Value& value(size_t row, std::string_view field) const;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <set>
@@ -24,16 +25,9 @@ namespace fs = std::filesystem;
 
 using expo::testing::TempFolder;
 
-struct WordingCase {
-    const char* input;
-    const char* folded;
-    const char* initials;
-    const char* slug;
-    const char* lowerFirst;
-};
-
 TEST(DemoGeneratorWording, FoldsInitialsSlugsAndLowerCase) {
-    const WordingCase cases[] = {
+    // A text, folded to ASCII, its initials, its slug and with a lower-case first letter.
+    const std::array<const char*, 5> cases[] = {
         {"Dřevák", "Drevak", "D", "drevak", "dřevák"},
         {"Strojírny Lipová Hora a.s.", "Strojirny Lipova Hora a.s.", "SLH", "strojirny",
          "strojírny Lipová Hora a.s."},
@@ -41,14 +35,11 @@ TEST(DemoGeneratorWording, FoldsInitialsSlugsAndLowerCase) {
          "CNC-Bearbeitungszentren"},
         {"Zakład Mechaniczny Łódź", "Zaklad Mechaniczny Lodz", "ZML", "zaklad",
          "zakład Mechaniczny Łódź"},
-        {"", "", "X", "", ""},
-    };
-    for (const WordingCase& c : cases) {
-        SCOPED_TRACE(c.input);
-        EXPECT_EQ(asciiFold(c.input), c.folded);
-        EXPECT_EQ(initials(c.input), c.initials);
-        EXPECT_EQ(slug(c.input), c.slug);
-        EXPECT_EQ(lowerFirst(c.input), c.lowerFirst);
+        {"", "", "X", "", ""}};
+    for (const auto& [in, folded, letters, slugged, lowered] : cases) {
+        EXPECT_EQ(
+            (std::array<std::string, 4>{asciiFold(in), initials(in), slug(in), lowerFirst(in)}),
+            (std::array<std::string, 4>{folded, letters, slugged, lowered}));
     }
 }
 
@@ -70,11 +61,13 @@ TEST(DemoGeneratorSources, CharacterOutsideTheCodePageNamesItsLine) {
 }
 
 TEST(DemoGeneratorSources, OnlyTextFilesAreConverted) {
-    for (const char* name : {"a.ini", "b.HTML", "c.htm", "e.css"}) {
-        EXPECT_TRUE(isTextFile(name)) << name;
-    }
-    for (const char* name : {"f.exe", "html"}) {
-        EXPECT_FALSE(isTextFile(name)) << name;
+    for (const auto& [name, isText] : {std::pair{"a.ini", true},
+                                       {"b.HTML", true},
+                                       {"c.htm", true},
+                                       {"e.css", true},
+                                       {"f.exe", false},
+                                       {"html", false}}) {
+        EXPECT_EQ(isTextFile(name), isText) << name;
     }
 }
 
@@ -101,8 +94,7 @@ TEST(DemoGeneratorArchive, CentralDirectoryLeadsToEveryStoredEntry) {
     const std::vector<std::pair<std::string, std::string>> entries = {
         {"informace.txt", text::cp("Otevírací doba\r\n9–17 h\r\n")},
         {"prazdny.txt", ""},
-        {"slozka/data.bin", std::string("\0\x01\xFF\x7F", 4)},
-    };
+        {"slozka/data.bin", std::string("\0\x01\xFF\x7F", 4)}};
     const std::string zip = zipArchive(entries);
     ASSERT_GE(zip.size(), 22u);
     const size_t end = zip.size() - 22;
