@@ -6,7 +6,6 @@
 #include "platform/dataset/packet.h"
 #include "platform/os/tempdir.h"
 #include "presentation/mainwindow/main_form.h"
-#include "presentation/navigation/navigation_items.h"
 #include "presentation/windows/dlg_hlaseni.h"
 #include "presentation/windows/uvod.h"
 
@@ -14,10 +13,11 @@ namespace expo::testing {
 
 bool NoticeRecorder::eventFilter(QObject* watched, QEvent* event) {
     auto* notice = qobject_cast<presentation::TFormDlgHlaseni*>(watched);
-    if (event->type() != QEvent::Show || !notice || !seen_.insert(notice).second) {
+    if (event->type() != QEvent::Show || !notice || notice->property("recorded").isValid()) {
         return false;
     }
-    Notice& record = notices.emplace_back(notice->lblNadpis->text().toStdString());
+    notice->setProperty("recorded", true);
+    Notice& record = notices.emplace_back(Notice{notice->lblNadpis->text().toStdString(), {}});
     connect(notice, &presentation::TFormDlgHlaseni::messageTextSet,
             [this, &record, notice](QString line) {
                 if (record.lines.empty()) {
@@ -31,10 +31,7 @@ bool NoticeRecorder::eventFilter(QObject* watched, QEvent* event) {
                     eachLine(*notice);
                 }
             });
-    connect(notice, &QObject::destroyed, [this, &record, notice] {
-        record.freed = true;
-        seen_.erase(notice);
-    });
+    connect(notice, &QObject::destroyed, [&record] { record.freed = true; });
     return false;
 }
 
@@ -54,11 +51,14 @@ WindowTest::~WindowTest() {
     }
 }
 
-std::string WindowTest::writeDisc(const std::string& config, const Files& files) {
+std::string WindowTest::writeDisc(const std::string& config,
+                                  const std::vector<std::pair<std::string, std::string>>& files) {
     temp.write("disc/config.ini", text::cp("[uvod]\nurl=uvod.html\n" + config));
-    temp.write("disc/uvod.html",
-               "<a href='appexit.html'>x</a><a href='jazyk0.html'>0</a><a href='jazyk1.html'>1</a>"
-               "<a href='jazyk2.html'>2</a><a href='jazyk3.html'>3</a><a href='jazyk4.html'>4</a>");
+    std::string intro = "<a href='appexit.html'>x</a>";
+    for (char language = '0'; language < '5'; ++language) {
+        intro += std::string("<a href='jazyk") + language + ".html'>x</a>";
+    }
+    temp.write("disc/uvod.html", intro);
     temp.write("disc/data/data0.dat", read(EXPO_DISC_DIR "/data/data0.dat"));
     for (const auto& [name, utf8] : files) {
         temp.write("disc/" + name, text::cp(utf8));
@@ -97,7 +97,7 @@ QTreeWidgetItem* WindowTest::node(std::initializer_list<const char*> captions) {
     for (const char* caption : captions) {
         QTreeWidgetItem* parent = std::exchange(found, nullptr);
         for (int i = 0; i < parent->childCount() && !found; ++i) {
-            found = parent->child(i)->text(0) == ui::toQ(text::cp(caption)) ? parent->child(i)
+            found = parent->child(i)->text(0) == QString::fromUtf8(caption) ? parent->child(i)
                                                                             : nullptr;
         }
         if (!found) {
@@ -108,12 +108,6 @@ QTreeWidgetItem* WindowTest::node(std::initializer_list<const char*> captions) {
     return found;
 }
 
-void WindowTest::click(QTreeWidgetItem* item) {
-    QTreeWidget& tree = *form_->TreeViewNavigace;
-    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(item).center());
-    settle();
-}
-
 Lines WindowTest::rows(const QListWidget& list) {
     Lines names;
     for (int i = 0; i < list.count(); ++i) {
@@ -122,26 +116,11 @@ Lines WindowTest::rows(const QListWidget& list) {
     return names;
 }
 
-std::string WindowTest::selectedCaption() {
-    const presentation::NavNode* node =
-        presentation::navNodeOf(form_->TreeViewNavigace->currentItem());
-    return node ? text::cp1250ToUtf8(node->caption) : "";
-}
-
 void WindowTest::keepExhibitors(const std::set<int64_t>& katIds) {
     ds::Packet packet = ds::readPacketFile(EXPO_DISC_DIR "/data/data2.dat");
-    const size_t key = 0;  // KAT_ID
-    EXPECT_EQ(packet.fields[key].name, "KAT_ID");
-    std::erase_if(packet.rows,
-                  [&](const auto& row) { return !katIds.contains(std::get<int64_t>(row[key])); });
+    std::erase_if(packet.rows,  // by KAT_ID, the first field
+                  [&](const auto& row) { return !katIds.contains(std::get<int64_t>(row[0])); });
     form_->catalogue().CDSZaznamy.loadFromPacket(std::move(packet));
-}
-
-bool WindowTest::follow(const std::string& url) {
-    bool cancel = false;
-    form_->WebBrowserBeforeNavigate2(text::utf8ToCp1250(url), cancel);
-    settle();
-    return cancel;
 }
 
 std::string WindowTest::shownUrl(browser::WebBrowser& browser) {
@@ -186,10 +165,12 @@ void WindowTest::settle() {
 }
 
 Lines WindowTest::takeMessages() {
-    static const char* const kinds[] = {"Error", "Information", "Standard", "Fatal"};
     Lines texts;
-    for (const ui::Message& m : sink.besidesScreenNotice()) {
-        texts.push_back(kinds[int(m.kind)] + (": " + text::cp1250ToUtf8(m.text)));
+    for (const ui::Message& m : sink.messages) {
+        if (m.kind != ui::MessageKind::StandardInformation) {
+            static const char* const kinds[] = {"Error", "Information", "Standard", "Fatal"};
+            texts.push_back(kinds[int(m.kind)] + (": " + text::cp1250ToUtf8(m.text)));
+        }
     }
     std::erase_if(sink.messages, [](const ui::Message& m) {
         return m.kind != ui::MessageKind::StandardInformation;

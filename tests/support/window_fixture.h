@@ -4,9 +4,7 @@
 // program's private temporary folder in the test's own folder, and a record of the message boxes
 // and progress notices shown.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -17,11 +15,7 @@
 #include <QTreeWidget>
 #include <deque>
 #include <filesystem>
-#include <functional>
-#include <memory>
 #include <set>
-#include <string>
-#include <vector>
 
 #include "platform/browser/webbrowser.h"
 #include "platform/os/files.h"
@@ -38,7 +32,6 @@ namespace expo::testing {
 
 using presentation::TFormExpozice;
 using Lines = std::vector<std::string>;
-using Files = std::vector<std::pair<std::string, std::string>>;
 
 // Every progress notice shown while it lives: title and lines (UTF-8), whether it was freed, and
 // whether every other window of the program shown was disabled when its first line came;
@@ -46,11 +39,9 @@ using Files = std::vector<std::pair<std::string, std::string>>;
 class NoticeRecorder : public QObject {
   public:
     struct Notice {
-        explicit Notice(std::string t) : title(std::move(t)) {}
         std::string title;
         Lines lines;
-        bool freed = false;
-        bool blocking = false;
+        bool freed = false, blocking = false;
     };
     NoticeRecorder() { qApp->installEventFilter(this); }
     ~NoticeRecorder() override { qApp->removeEventFilter(this); }
@@ -59,9 +50,6 @@ class NoticeRecorder : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
-    std::set<QObject*> seen_;
 };
 
 // The status bar's line of the exhibitor views.
@@ -77,8 +65,9 @@ class WindowTest : public ::testing::Test {
 
     // A small disc in the test's folder: config.ini with "[uvod]" naming the intro page and then
     // `config`, an intro page linking the five languages and "appexit.html", the demo disc's
-    // languages file, and `files` (UTF-8 text stored in code page 1250). Returns its folder.
-    std::string writeDisc(const std::string& config, const Files& files = {});
+    // first data file, and `files` (UTF-8 text stored in code page 1250). Returns its folder.
+    std::string writeDisc(const std::string& config,
+                          const std::vector<std::pair<std::string, std::string>>& files = {});
     // The intro page follows these links one per page it loads (clicked in the page).
     static void followOnIntro(Lines hrefs);
     // Starts the main window on `disc`, the program's folder and current directory, with
@@ -96,10 +85,16 @@ class WindowTest : public ::testing::Test {
         settle();
     }
     // A left click on the item.
-    void click(QTreeWidgetItem* item);
+    void click(QTreeWidgetItem* item) {
+        QTreeWidget& tree = *form_->TreeViewNavigace;
+        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(item).center());
+        settle();
+    }
     static Lines rows(const QListWidget& list);
-    // The caption of the tree's current node and the path bar's text, in UTF-8.
-    std::string selectedCaption();
+    std::string selectedCaption() {
+        return form_->TreeViewNavigace->currentItem()->text(0).toStdString();
+    }
+    // The path bar's text, in UTF-8.
     std::string pathBar() { return text::cp1250ToUtf8(ui::fromQ(form_->LabelInfo->text())); }
     Lines listNames() { return rows(*form_->ListBoxSeznamFirem); }
     std::string statusBar() { return form_->PnlStatusBar->text().toStdString(); }
@@ -109,7 +104,12 @@ class WindowTest : public ::testing::Test {
     void keepExhibitors(const std::set<int64_t>& katIds);
 
     // Runs the page browser's link handler; returns its cancel flag.
-    bool follow(const std::string& url);
+    bool follow(const std::string& url) {
+        bool cancel = false;
+        form_->WebBrowserBeforeNavigate2(text::utf8ToCp1250(url), cancel);
+        settle();
+        return cancel;
+    }
     // A file of the disc opened last, as the browser names it to the handlers.
     std::string discFile(const std::string& relative) const { return disc_ + "/" + relative; }
     std::string privateFile(const std::string& name) const {
@@ -138,19 +138,17 @@ class WindowTest : public ::testing::Test {
         int opened = 0;
         QPointer<D> last;
         QTimer poll;
-        poll.setInterval(5);
         QObject::connect(&poll, &QTimer::timeout, [&] {
             if (auto* window = qobject_cast<D*>(QApplication::activeModalWidget());
                 window && window != last) {
                 ++opened;
-                last = window;
-                act(*window);
+                act(*(last = window));
                 if (window->isVisible()) {
                     window->reject();
                 }
             }
         });
-        poll.start();
+        poll.start(5);
         start();
         settle();
         return opened;
