@@ -1,8 +1,6 @@
 // The full-text search in the main window: the hits listed in order under the progress notice,
 // the messages for a blank query and for no hit, a hit shown, the close box, hits outliving
 // their tree, an Enter queued during a search, and the hits of the first node.
-#include <QKeyEvent>
-#include <QLineEdit>
 
 #include "tests/support/window_fixture.h"
 
@@ -44,9 +42,16 @@ class FulltextWindow : public WindowTest {
     void expectPage(const std::string& page) { waitShown(*form().WebBrowser, discFile(page)); }
 };
 
+// Two Enter presses wait in the queue; the first search's notice pumps the second before it
+// disables the window: that second search must not run inside the first one. A hit shows its
+// node or sub-page; hits outliving a rebuilt tree open nothing.
 TEST_F(FulltextWindow, TheHitsAreListedInOrderUnderTheNoticeAndShowTheirPage) {
     TFormExpozice& w = openSmallDisc();
-    enter();
+    for (int i = 0; i < 2; ++i) {
+        QCoreApplication::postEvent(
+            w.EditHledani, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
+    }
+    settle();
     EXPECT_EQ(hits(), kHits);
     EXPECT_EQ(w.EditHledani->text(), "");
     ASSERT_EQ(notices.notices.size(), 1u);
@@ -63,6 +68,14 @@ TEST_F(FulltextWindow, TheHitsAreListedInOrderUnderTheNoticeAndShowTheirPage) {
     choose("Zeta");  // the node selected: its page again
     expectPage("z.html");
 
+    EXPECT_TRUE(follow("nastav_jaz0"));  // the tree is built anew, its first node shown
+    QTreeWidgetItem* current = w.TreeViewNavigace->currentItem();
+    EXPECT_EQ(hits(), kHits);
+    choose("Alfa");
+    choose("Chata=sub\\z1.html");
+    EXPECT_EQ(w.TreeViewNavigace->currentItem(), current);
+    EXPECT_EQ(shownUrl(*w.WebBrowser), discFile("z.html"));
+
     w.EditHledani->setText("  \t ");
     enter();
     EXPECT_EQ(takeMessages(), Lines{"Error: Musí být zadán hledaný text."});
@@ -72,32 +85,6 @@ TEST_F(FulltextWindow, TheHitsAreListedInOrderUnderTheNoticeAndShowTheirPage) {
     settle();
     EXPECT_EQ(takeMessages(), Lines{"Information: Zadaný řetězec nebyl nalezen."});
     EXPECT_FALSE(w.PanelBackHledani->isVisible());
-}
-
-TEST_F(FulltextWindow, HitsOfARebuiltTreeOpenNothing) {
-    TFormExpozice& w = openSmallDisc();
-    enter();
-    EXPECT_TRUE(follow("nastav_jaz0"));  // the tree is built anew
-    expectPage("z.html");                // its first node
-    QTreeWidgetItem* current = w.TreeViewNavigace->currentItem();
-    EXPECT_EQ(hits(), kHits);
-    for (const char* hit : {"Alfa", "Chata=sub\\z1.html"}) {
-        choose(hit);
-        EXPECT_EQ(w.TreeViewNavigace->currentItem(), current) << hit;
-    }
-    EXPECT_EQ(shownUrl(*w.WebBrowser), discFile("z.html"));
-}
-
-// Two Enter presses wait in the queue; the first search's notice pumps the second before it
-// disables the window. That second search must not run inside the first one.
-TEST_F(FulltextWindow, AnEnterQueuedDuringASearchListsNoHitTwice) {
-    TFormExpozice& w = openSmallDisc();
-    for (int i = 0; i < 2; ++i) {
-        QCoreApplication::postEvent(
-            w.EditHledani, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
-    }
-    settle();
-    EXPECT_EQ(hits(), kHits);
 }
 
 // The first node is current after the loading but not selected; its page hit and its sub-page

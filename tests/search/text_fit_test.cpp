@@ -2,13 +2,6 @@
 // window in its views and with the full-text hits, the progress notice, the export window, both
 // pages of the search dialog (the advanced one with an alternative row for each criterion) and
 // the nomenclature picker.
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QStyleOptionButton>
-#include <QStyleOptionComboBox>
 
 #include "presentation/windows/dlg_jednoduchy_export.h"
 #include "search/dlg_hledani.h"

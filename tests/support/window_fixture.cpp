@@ -1,8 +1,5 @@
 #include "tests/support/window_fixture.h"
 
-#include <QWebEnginePage>
-#include <QWebEngineView>
-
 #include "platform/dataset/packet.h"
 #include "platform/os/tempdir.h"
 #include "presentation/mainwindow/main_form.h"

@@ -5,16 +5,10 @@
 // and progress notices shown.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QLabel>
-#include <QListWidget>
-#include <QPointer>
-#include <QTest>
-#include <QTimer>
-#include <QToolButton>
-#include <QTreeWidget>
+#include <QtTest>
+#include <QtWebEngineWidgets>
+#include <QtWidgets>
 #include <deque>
-#include <filesystem>
 #include <set>
 
 #include "platform/browser/webbrowser.h"
