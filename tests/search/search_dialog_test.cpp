@@ -65,27 +65,6 @@ TEST_F(SearchTest, ASimpleSearchIsListedInTheSelectionViewUntilAnotherNode) {
     EXPECT_EQ(w.LblNovyVyber->text(), ui::toQ(text::cp("Provést výběr")));
 }
 
-TEST_F(SearchTest, AnAdvancedSearchTakesTheCodePickedAndTheSectionsPavilion) {
-    openSection();
-    search([this](TDlgHledani& d) {
-        d.BtnPokocile->click();
-        d.criterionBand(Criterion::NomenclatureCode).check->setChecked(true);
-        QLineEdit* code = edit(d.criterionBand(Criterion::NomenclatureCode).own);
-        code->setText("01.0");
-        EXPECT_TRUE(withModal<TDlgVyberNom>([&] { d.SpeedButtonVyberNom->click(); },
-                                            [](TDlgVyberNom& p) {
-                                                for (const Qt::Key key :
-                                                     {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
-                                                      Qt::Key_Down, Qt::Key_Return}) {
-                                                    QTest::keyClick(p.ValueListEditorNom, key);
-                                                }
-                                            }));
-        EXPECT_EQ(code->text(), "01.05");
-    });
-    EXPECT_TRUE(statusBar().ends_with("   - Výběr: (kód nomenklatury začíná na \"01.05\")"))
-        << statusBar();
-}
-
 // Alternative rows count until removed or unticked; OK names what is missing and focuses it; the
 // switch carries values into empty fields of the other page.
 TEST_F(SearchTest, TheAdvancedPagesRowsAndTheSwitch) {
@@ -128,25 +107,31 @@ TEST_F(SearchTest, TheAdvancedPagesRowsAndTheSwitch) {
 }
 
 // Before any exhibitor page, the picker describes the codes in the interface's language (Czech
-// here; the demo disc's default catalogue column is the English one). Escape leaves the edit;
-// a double click takes its row.
-TEST_F(SearchTest, ThePickersLanguageRowDoubleClickedAndEscape) {
+// here; the demo disc's default catalogue column is the English one). Escape leaves the edit; a
+// double click takes its row; the keys move from the first code beginning as the edit's text.
+TEST_F(SearchTest, ThePickersLanguageMouseAndKeys) {
     open();
-    QLineEdit target("03.0");
-    for (const bool pick : {false, true}) {
+    for (const auto& [typed, keys, taken] :
+         {std::tuple{"03.0", std::vector{Qt::Key_Escape}, "03.0"},
+          {"03.0", std::vector<Qt::Key>{}, "01.03"},
+          {"01.0",
+           std::vector{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return},
+           "01.05"}}) {
+        QLineEdit target(typed);
         TDlgVyberNom picker(&form(), form(), target);
         picker.show();
         QTableWidget& grid = *picker.ValueListEditorNom;
         EXPECT_EQ(grid.item(1, 1)->text(), "Soustruhy");
-        if (pick) {
+        for (const Qt::Key key : keys) {
+            QTest::keyClick(&grid, key);
+        }
+        if (keys.empty()) {
             QTest::mouseClick(grid.viewport(), Qt::LeftButton, {},
                               grid.visualItemRect(grid.item(3, 0)).center());
             QTest::mouseDClick(grid.viewport(), Qt::LeftButton, {},
                                grid.visualItemRect(grid.item(3, 0)).center());
-        } else {
-            QTest::keyClick(&grid, Qt::Key_Escape);
         }
-        EXPECT_EQ(target.text(), pick ? "01.03" : "03.0");
+        EXPECT_EQ(target.text(), taken);
     }
 }
 

@@ -47,12 +47,8 @@ int main(int argc, char** argv) {
     // WebEngine needs contexts shared before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
-    int result = 0;
-    {
-        QApplication app(argc, argv);
-        UnexpectedMessageSink unexpected;
-        expo::ui::ScopedMessageSink noModalBoxes(unexpected);
-        result = RUN_ALL_TESTS();
-    }
-    return result;
+    QApplication app(argc, argv);
+    UnexpectedMessageSink unexpected;
+    expo::ui::ScopedMessageSink noModalBoxes(unexpected);
+    return RUN_ALL_TESTS();
 }

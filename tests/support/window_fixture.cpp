@@ -51,11 +51,9 @@ WindowTest::~WindowTest() {
 std::string WindowTest::writeDisc(const std::string& config,
                                   const std::vector<std::pair<std::string, std::string>>& files) {
     temp.write("disc/config.ini", text::cp("[uvod]\nurl=uvod.html\n" + config));
-    std::string intro = "<a href='appexit.html'>x</a>";
-    for (char language = '0'; language < '5'; ++language) {
-        intro += std::string("<a href='jazyk") + language + ".html'>x</a>";
-    }
-    temp.write("disc/uvod.html", intro);
+    temp.write("disc/uvod.html",
+               "<a href='appexit.html'>x</a><a href='jazyk0.html'>0</a><a href='jazyk1.html'>1</a>"
+               "<a href='jazyk2.html'>2</a><a href='jazyk3.html'>3</a><a href='jazyk4.html'>4</a>");
     temp.write("disc/data/data0.dat", read(EXPO_DISC_DIR "/data/data0.dat"));
     for (const auto& [name, utf8] : files) {
         temp.write("disc/" + name, text::cp(utf8));
@@ -87,22 +85,6 @@ TFormExpozice& WindowTest::open(const std::string& disc, int language) {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(form_.get(), kPatienceMs));
     settle();
     return *form_;
-}
-
-QTreeWidgetItem* WindowTest::node(std::initializer_list<const char*> captions) {
-    QTreeWidgetItem* found = form_->TreeViewNavigace->invisibleRootItem();
-    for (const char* caption : captions) {
-        QTreeWidgetItem* parent = std::exchange(found, nullptr);
-        for (int i = 0; i < parent->childCount() && !found; ++i) {
-            found = parent->child(i)->text(0) == QString::fromUtf8(caption) ? parent->child(i)
-                                                                            : nullptr;
-        }
-        if (!found) {
-            ADD_FAILURE() << "no tree node " << caption;
-            return nullptr;
-        }
-    }
-    return found;
 }
 
 Lines WindowTest::rows(const QListWidget& list) {
@@ -162,14 +144,12 @@ void WindowTest::settle() {
 }
 
 Lines WindowTest::takeMessages() {
+    static const char* const kinds[] = {"Error", "Information", "Standard", "Fatal"};
     Lines texts;
-    for (const ui::Message& m : sink.messages) {
+    std::erase_if(sink.messages, [&](const ui::Message& m) {
         if (m.kind != ui::MessageKind::StandardInformation) {
-            static const char* const kinds[] = {"Error", "Information", "Standard", "Fatal"};
             texts.push_back(kinds[int(m.kind)] + (": " + text::cp1250ToUtf8(m.text)));
         }
-    }
-    std::erase_if(sink.messages, [](const ui::Message& m) {
         return m.kind != ui::MessageKind::StandardInformation;
     });
     return texts;

@@ -69,19 +69,18 @@ class WindowTest : public ::testing::Test {
     TFormExpozice& open(const std::string& disc = EXPO_DISC_DIR, int language = 0);
     TFormExpozice& form() { return *form_; }
 
-    // The tree item reached through these captions (UTF-8) from the top level down.
-    QTreeWidgetItem* node(std::initializer_list<const char*> captions);
+    // The tree item reached through these captions (UTF-8) from the top level down (each
+    // caption in these tests names one node only).
+    QTreeWidgetItem* node(std::initializer_list<const char*> captions) {
+        const QString last = QString::fromUtf8(*std::prev(captions.end()));
+        return form_->TreeViewNavigace->findItems(last, Qt::MatchExactly | Qt::MatchRecursive)
+            .value(0);
+    }
     QTreeWidgetItem* section(const char* caption) {
         return node({"Katalog vystavovatelů", caption});
     }
     void select(QTreeWidgetItem* item) {
         form_->TreeViewNavigace->setCurrentItem(item);
-        settle();
-    }
-    // A left click on the item.
-    void click(QTreeWidgetItem* item) {
-        QTreeWidget& tree = *form_->TreeViewNavigace;
-        QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(item).center());
         settle();
     }
     static Lines rows(const QListWidget& list);
