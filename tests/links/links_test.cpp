@@ -10,59 +10,22 @@
 namespace expo::testing {
 namespace {
 
-class LinksTest : public WindowTest {
-  protected:
-    TFormExpozice& openDisc() {
-        TFormExpozice& w = open(writeDisc(
-            "[aplikace]\nSkrytData=\n[tlačítko Vše]\njaz1=All\n"
-            "[logo]\ntyp=html\nhtmlFile=zahlavi.html\n[polozka_uvod]\ntext0=Úvod\ntext1=Welcome\n"
-            "url0=stranky\\uvod.html\nurl1=stranky\\uvod.html\n"
-            "fulltext0=stranky\\jedna.html\nfulltextName0=Jedna\n"
-            "[polozka_vnorena]\nrodic=polozka_uvod\ntext0=Vnořená\nurl0=stranky\\vnorena.html\n",
-            {{"stranky/uvod.html",
-              "<a href='jedna.html'>1</a><a href='go_polozka_polozka_vnorena'>2</a>"},
-             {"zahlavi.html", "<a href='nastav_jaz1'>EN</a>"},
-             {"soubory/ceny.zip", "PK ceny"}}));
-        waitShown(*w.WebBrowser, discFile("stranky/uvod.html"));
-        return w;
-    }
-};
-
-// The page links select and name what they show; the header's language link loads the language
-// again without the data (none could be found from the current directory).
-TEST_F(LinksTest, ItemSubPageAndLanguageLinksSteerTheWindow) {
-    TFormExpozice& w = openDisc();
-    clickInPage(*w.WebBrowser, "a[href='jedna.html']");
-    waitShown(*w.WebBrowser, discFile("stranky/jedna.html"));
-    EXPECT_EQ(pathBar(), "- Úvod - Jedna");
-    EXPECT_TRUE(follow(discFile("stranky/go_polozka_polozka_uvod")));
+// A program starts directly, never through a shell. A copied file replaces the one chosen, a
+// missing file is named; the current directory is the same afterwards. The page links select and
+// name what they show; the header's language link loads the language again without the data (none
+// could be found from the current directory).
+TEST_F(WindowTest, LinksSteerTheWindowStartProgramsAndCopyFiles) {
+    TFormExpozice& w = open(writeDisc(
+        "[aplikace]\nSkrytData=\n[tlačítko Vše]\njaz1=All\n"
+        "[logo]\ntyp=html\nhtmlFile=zahlavi.html\n[polozka_uvod]\ntext0=Úvod\ntext1=Welcome\n"
+        "url0=stranky\\uvod.html\nurl1=stranky\\uvod.html\n"
+        "fulltext0=stranky\\jedna.html\nfulltextName0=Jedna\n"
+        "[polozka_vnorena]\nrodic=polozka_uvod\ntext0=Vnořená\nurl0=stranky\\vnorena.html\n",
+        {{"stranky/uvod.html",
+          "<a href='jedna.html'>1</a><a href='go_polozka_polozka_vnorena'>2</a>"},
+         {"zahlavi.html", "<a href='nastav_jaz1'>EN</a>"},
+         {"soubory/ceny.zip", "PK ceny"}}));
     waitShown(*w.WebBrowser, discFile("stranky/uvod.html"));
-    EXPECT_EQ(pathBar(), "- Úvod");
-    clickInPage(*w.WebBrowser, "a[href='go_polozka_polozka_vnorena']");
-    waitShown(*w.WebBrowser, discFile("stranky/vnorena.html"));
-    EXPECT_EQ(selectedCaption(), "Vnořená");
-
-    ASSERT_TRUE(os::setCurrentDirectory(temp.path().string()));
-    clickInPage(*w.WebBrowserLogo, "a[href='nastav_jaz1']");
-    ASSERT_TRUE(waitFor([&] { return w.language() == 1; }));
-    EXPECT_EQ(w.ToolButtonVse->text(), "All");
-    EXPECT_EQ(w.TreeViewNavigace->topLevelItem(0)->text(0), "Welcome");
-    EXPECT_TRUE(w.catalogue().CDSJazyky.active());
-
-    int dialogs = 0;  // the print button opens the page's print dialog under the hourglass
-    w.WebBrowser->setPrintDialog([&](QPrinter&) {
-        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-        return bool(++dialogs) && false;
-    });
-    w.SpeedButtonTisk->click();
-    EXPECT_EQ(dialogs, 1);
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-}
-
-// A program starts directly, never through a shell. The copy
-// replaces a file, a missing file is named; the current directory is the same afterwards.
-TEST_F(LinksTest, AProgramStartsDirectlyAndAZipIsCopiedWhereTheUserChooses) {
-    openDisc();
     const std::string program =
         temp.write("disc/prog/spust.exe",
                    "#!/bin/sh\nprintf '%s|' \"$@\" > \"$0.tmp\" && mv \"$0.tmp\" \"$0.txt\"\n");
@@ -88,6 +51,32 @@ TEST_F(LinksTest, AProgramStartsDirectlyAndAZipIsCopiedWhereTheUserChooses) {
         EXPECT_EQ(text::cp1250ToUtf8(e.what()),
                   "Zdrojový soubor \"" + discFile("soubory/chybi.zip") + "\" neexistuje.");
     }
+
+    clickInPage(*w.WebBrowser, "a[href='jedna.html']");
+    waitShown(*w.WebBrowser, discFile("stranky/jedna.html"));
+    EXPECT_EQ(pathBar(), "- Úvod - Jedna");
+    EXPECT_TRUE(follow(discFile("stranky/go_polozka_polozka_uvod")));
+    waitShown(*w.WebBrowser, discFile("stranky/uvod.html"));
+    EXPECT_EQ(pathBar(), "- Úvod");
+    clickInPage(*w.WebBrowser, "a[href='go_polozka_polozka_vnorena']");
+    waitShown(*w.WebBrowser, discFile("stranky/vnorena.html"));
+    EXPECT_EQ(selectedCaption(), "Vnořená");
+
+    ASSERT_TRUE(os::setCurrentDirectory(temp.path().string()));
+    clickInPage(*w.WebBrowserLogo, "a[href='nastav_jaz1']");
+    ASSERT_TRUE(waitFor([&] { return w.language() == 1; }));
+    EXPECT_EQ(w.ToolButtonVse->text(), "All");
+    EXPECT_EQ(w.TreeViewNavigace->topLevelItem(0)->text(0), "Welcome");
+    EXPECT_TRUE(w.catalogue().CDSJazyky.active());
+
+    int dialogs = 0;  // the print button opens the page's print dialog under the hourglass
+    w.WebBrowser->setPrintDialog([&](QPrinter&) {
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        return bool(++dialogs) && false;
+    });
+    w.SpeedButtonTisk->click();
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace

@@ -28,13 +28,12 @@ class PagesTest : public WindowTest {
     const std::string page_ = privateFile("temp.html");
 };
 
-// A section lists its exhibitors with the first shown; the views narrow it. Any mouse button on an
-// entry shows it, and six keys the current entry, other keys nothing; "zpet:" shows the current
+// A section lists its exhibitors with the first shown; the views narrow it. Six keys show
+// the current entry, other keys nothing; "zpet:" shows the current
 // entry again, keeping the other selections. An empty section and an empty view show nothing.
 TEST_F(PagesTest, ASectionListsItsExhibitorsTheViewsNarrowItAndTheListShowsAnEntry) {
     TFormExpozice& w = open();
     select(section("Strojírenství"));
-    EXPECT_EQ(listNames()[0], "Agroline a.s.");
     waitShown(*w.WebBrowser, page_);
     EXPECT_NE(read(page_).find("Agroline a.s."), std::string::npos);
     for (const auto& [view, count] :
@@ -45,15 +44,10 @@ TEST_F(PagesTest, ASectionListsItsExhibitorsTheViewsNarrowItAndTheListShowsAnEnt
     }
     QListWidget& list = *w.ListBoxSeznamFirem;
     list.setFocus();
-    for (const auto& [key, shows] : {std::pair{Qt::Key_Home, true},
-                                     {Qt::Key_Down, true},
-                                     {Qt::Key_PageDown, true},
-                                     {Qt::Key_Up, true},
-                                     {Qt::Key_End, true},
-                                     {Qt::Key_PageUp, true},
-                                     {Qt::Key_Right, false}}) {
+    for (const Qt::Key key : {Qt::Key_Home, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Up, Qt::Key_End,
+                              Qt::Key_PageUp, Qt::Key_Right}) {
         QTest::keyClick(&list, key);
-        EXPECT_EQ(shownLater(), shows ? keyOfRow(list.currentRow()) : "") << key;
+        EXPECT_EQ(shownLater(), key != Qt::Key_Right ? keyOfRow(list.currentRow()) : "") << key;
     }
     list.setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
     list.setCurrentRow(2, QItemSelectionModel::NoUpdate);

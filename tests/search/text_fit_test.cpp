@@ -29,20 +29,18 @@ Lines clippedTexts(const QWidget& window) {
         const auto check = [&](const QString& text, int needed, int room, std::string more = "") {
             if (needed > room && !text.isEmpty()) {
                 clipped.push_back(w->objectName().toStdString() + " \"" + text.toStdString() +
-                                  "\" needs " + std::to_string(needed) + ", has " +
-                                  std::to_string(room) + more);
+                                  "\" " + std::to_string(needed) + " > " + std::to_string(room) +
+                                  more);
             }
         };
         const QFontMetrics metrics = w->fontMetrics();
         QString text;
         if (const auto* label = qobject_cast<const QLabel*>(w)) {
             text = Qt::mightBeRichText(label->text()) ? QString() : label->text();
-            if (label->wordWrap()) {
-                check(text, label->heightForWidth(label->width()), label->height());
-            } else {
-                check(text, metrics.horizontalAdvance(text),
-                      label->contentsRect().width() - 2 * label->margin());
-            }
+            const bool wraps = label->wordWrap();
+            check(text,
+                  wraps ? label->heightForWidth(label->width()) : metrics.horizontalAdvance(text),
+                  wraps ? label->height() : label->contentsRect().width() - 2 * label->margin());
         } else if (const auto* tool = qobject_cast<const QToolButton*>(w)) {
             text = tool->toolButtonStyle() == Qt::ToolButtonIconOnly ? QString() : tool->text();
             check(text, tool->sizeHint().width(), tool->width());
