@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "presentation/mainwindow/start.h"
-#include "presentation/windows/dlg_hlaseni.h"
 #include "presentation/windows/uvod.h"
 #include "tests/support/window_fixture.h"
 
@@ -62,7 +61,7 @@ TEST_F(WindowTest, TheIntroTakesItsSizeAndItsExitLinkEndsTheProgramOrTheStartFai
 // A language link opens the main window in its language after one loading, the intro disabled.
 // Every activation sizes and centres the window; without a language it closes.
 TEST_F(WindowTest, EveryActivationSizesAndCentresTheWindowOrClosesItWithoutALanguage) {
-    followOnIntro({"sub_jazyk3.html/JAZYK1.HTML"});
+    followOnIntro("sub_jazyk3.html/JAZYK1.HTML");
     TFormExpozice& w =
         open(writeDisc("[aplikace]\nSkrytData=\nsirka=501\nvyska=301\n[tlačítko Vše]\njaz1=Alle\n"
                        "[menu - graficka podoba]\nnavigaceSirka=400\n",

@@ -51,11 +51,10 @@ Lines clippedTexts(const QWidget& window) {
             option.text = text;
             check(text, metrics.horizontalAdvance(QString(text).remove('&')),
                   w->style()
-                      ->subElementRect(
-                          qobject_cast<const QCheckBox*>(w)      ? QStyle::SE_CheckBoxContents
-                          : qobject_cast<const QRadioButton*>(w) ? QStyle::SE_RadioButtonContents
-                                                                 : QStyle::SE_PushButtonContents,
-                          &option, w)
+                      ->subElementRect(qobject_cast<const QCheckBox*>(w)
+                                           ? QStyle::SE_CheckBoxContents
+                                           : QStyle::SE_PushButtonContents,
+                                       &option, w)
                       .width());
         } else if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
             QStyleOptionComboBox option;

@@ -61,14 +61,9 @@ std::string WindowTest::writeDisc(const std::string& config,
     return (temp.path() / "disc").string();
 }
 
-void WindowTest::followOnIntro(Lines hrefs) {
+void WindowTest::followOnIntro(const std::string& href) {
     presentation::TFormUvod::setPageLoadedHook(
-        [hrefs = std::deque<std::string>(hrefs.begin(), hrefs.end())](auto& intro) mutable {
-            if (!hrefs.empty()) {
-                clickInPage(*intro.WebBrowserUvod, "a[href='" + hrefs.front() + "']");
-                hrefs.pop_front();
-            }
-        });
+        [href](auto& intro) { clickInPage(*intro.WebBrowserUvod, "a[href='" + href + "']"); });
 }
 
 TFormExpozice& WindowTest::open(const std::string& disc, int language) {
@@ -76,7 +71,7 @@ TFormExpozice& WindowTest::open(const std::string& disc, int language) {
     os::setProgramFolder(disc);
     EXPECT_TRUE(os::setCurrentDirectory(disc));  // the data files lie below it
     if (language >= 0) {
-        followOnIntro({"jazyk" + std::to_string(language) + ".html"});
+        followOnIntro("jazyk" + std::to_string(language) + ".html");
     }
     form_.reset();
     form_ = std::make_unique<TFormExpozice>();

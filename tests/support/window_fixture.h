@@ -62,8 +62,8 @@ class WindowTest : public ::testing::Test {
     // first data file, and `files` (UTF-8 text stored in code page 1250). Returns its folder.
     std::string writeDisc(const std::string& config,
                           const std::vector<std::pair<std::string, std::string>>& files = {});
-    // The intro page follows these links one per page it loads (clicked in the page).
-    static void followOnIntro(Lines hrefs);
+    // The intro page follows this link (clicked in the page).
+    static void followOnIntro(const std::string& href);
     // Starts the main window on `disc`, the program's folder and current directory, with
     // `language` chosen on its intro page (none: the links set by followOnIntro), and shows it.
     TFormExpozice& open(const std::string& disc = EXPO_DISC_DIR, int language = 0);
@@ -84,9 +84,6 @@ class WindowTest : public ::testing::Test {
         settle();
     }
     static Lines rows(const QListWidget& list);
-    std::string selectedCaption() {
-        return form_->TreeViewNavigace->currentItem()->text(0).toStdString();
-    }
     // The path bar's text, in UTF-8.
     std::string pathBar() { return text::cp1250ToUtf8(ui::fromQ(form_->LabelInfo->text())); }
     Lines listNames() { return rows(*form_->ListBoxSeznamFirem); }
