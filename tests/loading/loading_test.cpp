@@ -17,7 +17,6 @@ TEST_F(WindowTest, TheDemoDiscLoadsUnderOneNoticeWithItsLookTreeAndSections) {
     EXPECT_EQ(Lines(notices.notices[0].lines.begin(), notices.notices[0].lines.begin() + 4),
               (Lines{"loading the layout.", "loading the logo.", "loading the navigation.",
                      "loading data files: 1 of 12."}));
-    EXPECT_TRUE(notices.notices[0].freed);
     EXPECT_EQ(w.TreeViewNavigace->topLevelItem(0)->text(0), "Welcome");
     EXPECT_EQ(node({"Exhibitor catalogue"})->childCount(), 6);
     EXPECT_EQ(w.ListBoxSeznamFirem->font().family(), "Verdana");

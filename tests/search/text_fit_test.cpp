@@ -15,41 +15,31 @@ using search::TDlgHledani;
 
 // What does not fit in `window` (its shown controls only), one line each: each button, check
 // box, label and combo (every item of a combo) must hold its whole text in the font it is drawn
-// in, stand wholly inside its parent and run into no control beside it.
+// in.
 Lines clippedTexts(const QWidget& window) {
     Lines clipped;
-    const auto isControl = [](const QObject* o) {
-        return qobject_cast<const QLabel*>(o) || qobject_cast<const QAbstractButton*>(o) ||
-               qobject_cast<const QComboBox*>(o);
-    };
     for (const QWidget* w : window.findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(&window) || w->isWindow() || !isControl(w)) {
-            continue;
-        }
-        const auto check = [&](const QString& text, int needed, int room, std::string more = "") {
-            if (needed > room && !text.isEmpty()) {
+        const auto check = [&](const QString& text, int needed, int room) {
+            if (needed > room && !text.isEmpty() && w->isVisibleTo(&window) && !w->isWindow()) {
                 clipped.push_back(w->objectName().toStdString() + " \"" + text.toStdString() +
-                                  "\" " + std::to_string(needed) + " > " + std::to_string(room) +
-                                  more);
+                                  "\" " + std::to_string(needed) + " > " + std::to_string(room));
             }
         };
         const QFontMetrics metrics = w->fontMetrics();
-        QString text;
         if (const auto* label = qobject_cast<const QLabel*>(w)) {
-            text = Qt::mightBeRichText(label->text()) ? QString() : label->text();
+            const QString text = Qt::mightBeRichText(label->text()) ? QString() : label->text();
             const bool wraps = label->wordWrap();
             check(text,
                   wraps ? label->heightForWidth(label->width()) : metrics.horizontalAdvance(text),
                   wraps ? label->height() : label->contentsRect().width() - 2 * label->margin());
         } else if (const auto* tool = qobject_cast<const QToolButton*>(w)) {
-            text = tool->toolButtonStyle() == Qt::ToolButtonIconOnly ? QString() : tool->text();
-            check(text, tool->sizeHint().width(), tool->width());
+            check(tool->toolButtonStyle() == Qt::ToolButtonIconOnly ? QString() : tool->text(),
+                  tool->sizeHint().width(), tool->width());
         } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
-            text = button->text();
             QStyleOptionButton option;
             option.initFrom(button);
-            option.text = text;
-            check(text, metrics.horizontalAdvance(QString(text).remove('&')),
+            option.text = button->text();
+            check(option.text, metrics.horizontalAdvance(QString(option.text).remove('&')),
                   w->style()
                       ->subElementRect(qobject_cast<const QCheckBox*>(w)
                                            ? QStyle::SE_CheckBoxContents
@@ -60,24 +50,11 @@ Lines clippedTexts(const QWidget& window) {
             QStyleOptionComboBox option;
             option.initFrom(combo);
             option.editable = combo->isEditable();
+            const QRect field = w->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                           QStyle::SC_ComboBoxEditField, w);
             for (int i = 0; i < combo->count(); ++i) {
                 check(combo->itemText(i), metrics.horizontalAdvance(combo->itemText(i)),
-                      w->style()
-                          ->subControlRect(QStyle::CC_ComboBox, &option,
-                                           QStyle::SC_ComboBoxEditField, w)
-                          .width());
-            }
-            text = combo->currentText();
-        }
-        const QWidget& parent = *w->parentWidget();
-        const QRect place = w->geometry();
-        check(text + " ", place.left() < 0 ? 1 : place.right() + 1,
-              place.left() < 0 ? 0 : parent.width(), " in its parent");
-        for (const QObject* child : parent.children()) {
-            const auto* beside = qobject_cast<const QWidget*>(child);
-            if (beside && beside != w && isControl(beside) && beside->isVisibleTo(&window) &&
-                beside->geometry().intersects(place)) {
-                check(text + " ", 1, 0, " runs into " + beside->objectName().toStdString());
+                      field.width());
             }
         }
     }

@@ -28,7 +28,6 @@ bool NoticeRecorder::eventFilter(QObject* watched, QEvent* event) {
                     eachLine(*notice);
                 }
             });
-    connect(notice, &QObject::destroyed, [&record] { record.freed = true; });
     return false;
 }
 
@@ -105,8 +104,8 @@ std::string WindowTest::shownUrl(browser::WebBrowser& browser) {
 void WindowTest::waitShown(browser::WebBrowser& browser, const std::string& page) {
     EXPECT_TRUE(waitFor([&] {
         return shownUrl(browser) == page && browser.readyState() == browser::ReadyState::Complete;
-    })) << "shown: "
-        << shownUrl(browser) << ", expected: " << page;
+    })) << shownUrl(browser)
+        << " is not " << page;
 }
 
 // A page that has just loaded may not run scripts yet: the click is tried until it is made.

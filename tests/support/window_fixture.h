@@ -27,15 +27,15 @@ namespace expo::testing {
 using presentation::TFormExpozice;
 using Lines = std::vector<std::string>;
 
-// Every progress notice shown while it lives: title and lines (UTF-8), whether it was freed, and
-// whether every other window of the program shown was disabled when its first line came;
-// `eachLine` sees the notice once each line is set.
+// Every progress notice shown while it lives: title and lines (UTF-8), and whether every other
+// window of the program shown was disabled when its first line came; `eachLine` sees the notice
+// once each line is set.
 class NoticeRecorder : public QObject {
   public:
     struct Notice {
         std::string title;
         Lines lines;
-        bool freed = false, blocking = false;
+        bool blocking = false;
     };
     NoticeRecorder() { qApp->installEventFilter(this); }
     ~NoticeRecorder() override { qApp->removeEventFilter(this); }
