@@ -1,5 +1,5 @@
 // The full-text search in the main window: the hits listed in order under the progress notice,
-// the messages for a blank query and for no hit, a hit shown, the close box, hits outliving
+// the messages for a blank query and for no hit, a hit shown, hits outliving
 // their tree, an Enter queued during a search, and the hits of the first node.
 
 #include "tests/support/window_fixture.h"
@@ -9,50 +9,37 @@ namespace {
 
 const Lines kHits = {"Alfa", "Hora", "Chata=sub\\z1.html", "Zeta", "Zeta=sub/z2.html"};
 
-class FulltextWindow : public WindowTest {
-  protected:
-    // "Zeta" stands first in the tree with two sub-pages and "Hora" below it; "Čeřen" has no page.
-    TFormExpozice& openSmallDisc() {
-        TFormExpozice& w = open(writeDisc(
-            "[aplikace]\nSkrytData=\n[polozka_z]\ntext0=Zeta\nurl0=z.html\n"
-            "fulltext0=sub\\z1.html ;sub/z2.html\nfulltextName0=Chata\n"
-            "[polozka_h]\nrodic=polozka_z\ntext0=Hora\nurl0=h.html\n"
-            "[polozka_c]\ntext0=Čeřen\nurl0=chybi.html\n[polozka_a]\ntext0=Alfa\nurl0=a.html\n",
-            {{"z.html", "Veletrh Lipová"},
-             {"sub/z1.html", "<p>LIPOVÁ hora</p>"},
-             {"sub/z2.html", "lipová"},
-             {"h.html", "<a title='lipová'>Hora</a>"},
-             {"a.html", "Lipová"}}));
-        notices.notices.clear();  // the loading's
-        w.EditHledani->setText(ui::toQ(text::cp("lipová")));
-        return w;
-    }
-    void enter() {
-        QTest::keyClick(form().EditHledani, Qt::Key_Return);
-        settle();
-    }
-    Lines hits() { return rows(*form().ListBoxNalezene); }
+// "Zeta" stands first in the tree with two sub-pages and "Hora" below it; "Čeřen" has no page.
+// Two Enter presses wait in the queue; the first search's notice pumps the second before it
+// disables the window: that second search must not run inside the first one. A hit shows its
+// node or sub-page (the first node's selects it); hits outliving a rebuilt tree open nothing.
+TEST_F(WindowTest, HitsAreListedUnderTheNoticeShowTheirPageAndHitsOfARebuiltTreeOpenNothing) {
+    TFormExpozice& w = open(writeDisc(
+        "[aplikace]\nSkrytData=\n[polozka_z]\ntext0=Zeta\nurl0=z.html\n"
+        "fulltext0=sub\\z1.html ;sub/z2.html\nfulltextName0=Chata\n"
+        "[polozka_h]\nrodic=polozka_z\ntext0=Hora\nurl0=h.html\n"
+        "[polozka_c]\ntext0=Čeřen\nurl0=chybi.html\n[polozka_a]\ntext0=Alfa\nurl0=a.html\n",
+        {{"z.html", "Veletrh Lipová"},
+         {"sub/z1.html", "<p>LIPOVÁ hora</p>"},
+         {"sub/z2.html", "lipová"},
+         {"h.html", "<a title='lipová'>Hora</a>"},
+         {"a.html", "Lipová"}}));
+    notices.notices.clear();  // the loading's
+    w.EditHledani->setText(ui::toQ(text::cp("lipová")));
     // A press of `button` on the hit with this text.
-    void choose(const std::string& utf8, Qt::MouseButton button = Qt::LeftButton) {
-        QListWidget& list = *form().ListBoxNalezene;
+    const auto choose = [&](const char* utf8, Qt::MouseButton button = Qt::LeftButton) {
+        QListWidget& list = *w.ListBoxNalezene;
         const QListWidgetItem* hit = list.findItems(ui::toQ(text::cp(utf8)), Qt::MatchExactly)[0];
         QTest::mouseClick(list.viewport(), button, {}, list.visualItemRect(hit).center());
         settle();
-    }
-    void expectPage(const std::string& page) { waitShown(*form().WebBrowser, discFile(page)); }
-};
-
-// Two Enter presses wait in the queue; the first search's notice pumps the second before it
-// disables the window: that second search must not run inside the first one. A hit shows its
-// node or sub-page; hits outliving a rebuilt tree open nothing.
-TEST_F(FulltextWindow, HitsAreListedUnderTheNoticeShowTheirPageAndHitsOfARebuiltTreeOpenNothing) {
-    TFormExpozice& w = openSmallDisc();
+    };
+    const auto expectPage = [&](const char* page) { waitShown(*w.WebBrowser, discFile(page)); };
     for (int i = 0; i < 2; ++i) {
         QCoreApplication::postEvent(
             w.EditHledani, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
     }
     settle();
-    EXPECT_EQ(hits(), kHits);
+    EXPECT_EQ(rows(*w.ListBoxNalezene), kHits);
     EXPECT_EQ(w.EditHledani->text(), "");
     ASSERT_EQ(notices.notices.size(), 1u);
     EXPECT_EQ(notices.notices[0].lines,
@@ -73,14 +60,15 @@ TEST_F(FulltextWindow, HitsAreListedUnderTheNoticeShowTheirPageAndHitsOfARebuilt
     EXPECT_TRUE(follow("nastav_jaz0"));  // the tree is built anew
     expectPage("z.html");                // its first node
     QTreeWidgetItem* current = w.TreeViewNavigace->currentItem();
-    EXPECT_EQ(hits(), kHits);
+    EXPECT_EQ(rows(*w.ListBoxNalezene), kHits);
     choose("Alfa");
     choose("Chata=sub\\z1.html");
     EXPECT_EQ(w.TreeViewNavigace->currentItem(), current);
     EXPECT_EQ(shownUrl(*w.WebBrowser), discFile("z.html"));
 
     w.EditHledani->setText("  \t ");
-    enter();
+    QTest::keyClick(w.EditHledani, Qt::Key_Return);
+    settle();
     EXPECT_EQ(takeMessages(), Lines{"Error: Musí být zadán hledaný text."});
     EXPECT_TRUE(w.PanelBackHledani->isVisible());
     w.EditHledani->setText("xyz");

@@ -13,9 +13,6 @@ namespace expo::testing {
 namespace {
 
 using presentation::Start;
-using presentation::TFormUvod;
-using ::testing::EndsWith;
-using ::testing::HasSubstr;
 
 // A window of this size centred on the screen, halves going to the even neighbour.
 QRect centred(int width, int height) {
@@ -32,7 +29,7 @@ TEST_F(WindowTest, TheIntroTakesItsSizeAndItsExitLinkEndsTheProgramOrTheStartFai
         "sirka=472\nvyska=321\n[text rozlišení]\njaz0=  Nízké rozlišení  \njaz2=Low res\n");
     os::setProgramFolder(disc);
     QRect shown;
-    TFormUvod::setPageLoadedHook([&](TFormUvod& intro) {
+    presentation::TFormUvod::setPageLoadedHook([&](presentation::TFormUvod& intro) {
         shown = intro.frameGeometry();
         clickInPage(*intro.WebBrowserUvod, "a[href='appexit.html']");
     });
@@ -48,13 +45,15 @@ TEST_F(WindowTest, TheIntroTakesItsSizeAndItsExitLinkEndsTheProgramOrTheStartFai
     EXPECT_THAT(
         takeMessages(),
         ::testing::ElementsAre(
-            EndsWith("Neexistuje html soubor \"" + disc +
-                     "/\" pro úvodní obrazovku.\nV souboru config.ini chybí klíč \"url\" v sekci "
-                     "[uvod]."),
-            HasSubstr("Chyba při načítání konfiguračního souboru Inzeraty\\index.ini.\n"),
-            HasSubstr("Chyba při načítání konfiguračního souboru config.ini.\n"
-                      "Soubor nelze přečíst: " +
-                      disc + "/config.ini (" + std::strerror(ENOENT) + ")")));
+            ::testing::EndsWith(
+                "Neexistuje html soubor \"" + disc +
+                "/\" pro úvodní obrazovku.\nV souboru config.ini chybí klíč \"url\" v sekci "
+                "[uvod]."),
+            ::testing::HasSubstr(
+                "Chyba při načítání konfiguračního souboru Inzeraty\\index.ini.\n"),
+            ::testing::HasSubstr("Chyba při načítání konfiguračního souboru config.ini.\n"
+                                 "Soubor nelze přečíst: " +
+                                 disc + "/config.ini (" + std::strerror(ENOENT) + ")")));
 }
 
 // A language link opens the main window in its language after one loading, the intro disabled.

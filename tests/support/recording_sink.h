@@ -1,6 +1,5 @@
 #pragma once
 // Captures the program's message boxes while it lives, instead of showing modal dialogs.
-#include <vector>
 
 #include "platform/ui/messages.h"
 

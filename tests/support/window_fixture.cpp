@@ -81,24 +81,11 @@ TFormExpozice& WindowTest::open(const std::string& disc, int language) {
     return *form_;
 }
 
-Lines WindowTest::rows(const QListWidget& list) {
-    Lines names;
-    for (int i = 0; i < list.count(); ++i) {
-        names.push_back(list.item(i)->text().toStdString());
-    }
-    return names;
-}
-
 void WindowTest::keepExhibitors(const std::set<int64_t>& katIds) {
     ds::Packet packet = ds::readPacketFile(EXPO_DISC_DIR "/data/data2.dat");
     std::erase_if(packet.rows,  // by KAT_ID, the first field
                   [&](const auto& row) { return !katIds.contains(std::get<int64_t>(row[0])); });
     form_->catalogue().CDSZaznamy.loadFromPacket(std::move(packet));
-}
-
-std::string WindowTest::shownUrl(browser::WebBrowser& browser) {
-    const QUrl url = browser.view()->url();
-    return (url.isLocalFile() ? url.toLocalFile() : url.toString()).toStdString();
 }
 
 void WindowTest::waitShown(browser::WebBrowser& browser, const std::string& page) {
@@ -128,13 +115,6 @@ std::string WindowTest::pageText(browser::WebBrowser& browser) {
                                           [&](QVariant v) { shown = v; });
     EXPECT_TRUE(waitFor([&] { return shown.isValid(); }));
     return shown.toString().trimmed().toStdString();
-}
-
-void WindowTest::settle() {
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        QCoreApplication::sendPostedEvents();
-    }
 }
 
 Lines WindowTest::takeMessages() {

@@ -14,7 +14,6 @@
 #include "platform/browser/webbrowser.h"
 #include "platform/os/files.h"
 #include "platform/os/paths.h"
-#include "platform/text/error.h"
 #include "platform/ui/qtext.h"
 #include "presentation/mainwindow/expozice.h"
 #include "presentation/widgets/panel_button.h"
@@ -83,7 +82,13 @@ class WindowTest : public ::testing::Test {
         form_->TreeViewNavigace->setCurrentItem(item);
         settle();
     }
-    static Lines rows(const QListWidget& list);
+    static Lines rows(const QListWidget& list) {
+        Lines names;
+        for (int i = 0; i < list.count(); ++i) {
+            names.push_back(list.item(i)->text().toStdString());
+        }
+        return names;
+    }
     // The path bar's text, in UTF-8.
     std::string pathBar() { return text::cp1250ToUtf8(ui::fromQ(form_->LabelInfo->text())); }
     Lines listNames() { return rows(*form_->ListBoxSeznamFirem); }
@@ -108,14 +113,22 @@ class WindowTest : public ::testing::Test {
     static std::string read(const std::string& path) {
         return os::readFileIfExists(path).value_or("");
     }
-    static std::string shownUrl(browser::WebBrowser& browser);
+    static std::string shownUrl(browser::WebBrowser& browser) {
+        const QUrl url = browser.view()->url();
+        return (url.isLocalFile() ? url.toLocalFile() : url.toString()).toStdString();
+    }
     // Waits until the browser has loaded `page` (a path, or "about:blank").
     static void waitShown(browser::WebBrowser& browser, const std::string& page);
     // Clicks the first element the CSS selector names in the page the browser shows.
     static void clickInPage(browser::WebBrowser& browser, const std::string& selector);
     // The text the browser's page shows.
     static std::string pageText(browser::WebBrowser& browser);
-    static void settle();
+    static void settle() {
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            QCoreApplication::sendPostedEvents();
+        }
+    }
 
     // The message boxes shown since the last call, as "Kind: text" in UTF-8; the notice of a
     // small screen at the start aside.
