@@ -1,5 +1,5 @@
 // The program's start: the failures that stop it with exit code 1, the intro window and its links,
-// the first loading's notice, the main window's size at every activation, the progress notice.
+// the first loading's notice, the main window's size at every activation.
 #include <gmock/gmock.h>
 
 #include <cerrno>

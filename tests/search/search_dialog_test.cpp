@@ -1,7 +1,6 @@
 // The criteria search in the main window on the demo disc: the simple search and the "Výběr"
-// view, no match and Cancel, the advanced page with its picker, alternatives and OK checks, the
-// switch between the pages, and the nomenclature picker's keys and its language before any
-// exhibitor page.
+// view, no match, the advanced page's alternative rows and OK check, and the nomenclature
+// picker's keys, double click and language before any exhibitor page.
 
 #include "search/dlg_hledani.h"
 #include "search/dlg_vyber_nom.h"
