@@ -1,162 +1,82 @@
 // The full-text search in the main window: the hits listed in order under the progress notice,
-// the messages for a blank query and for no hit, a hit shown, the close box, hits outliving
+// the messages for a blank query and for no hit, a hit shown, hits outliving
 // their tree, an Enter queued during a search, and the hits of the first node.
-#include <QKeyEvent>
-#include <QLineEdit>
 
-#include "presentation/widgets/splitter_bar.h"
 #include "tests/support/window_fixture.h"
 
 namespace expo::testing {
 namespace {
 
-// "Zeta" stands first in the tree with two sub-pages and "Hora" below it; "Čeřen" has no page.
-constexpr const char* kConfig =
-    "[aplikace]\nSkrytData=\n[polozka_z]\ntext0=Zeta\nurl0=z.html\n"
-    "fulltext0=sub\\z1.html ;sub/z2.html\nfulltextName0=Chata\n"
-    "[polozka_h]\nrodic=polozka_z\ntext0=Hora\nurl0=h.html\n"
-    "[polozka_c]\ntext0=Čeřen\nurl0=chybi.html\n[polozka_a]\ntext0=Alfa\nurl0=a.html\n"
-    "[polozka_n]\ntext0=Nic\nurl0=n.html\n";
-
 const Lines kHits = {"Alfa", "Hora", "Chata=sub\\z1.html", "Zeta", "Zeta=sub/z2.html"};
 
-class FulltextWindow : public WindowTest {
-  protected:
-    TFormExpozice& openSmallDisc() {
-        disc_ = writeDisc(kConfig, {{"z.html", "Veletrh Lipová"},
-                                    {"sub/z1.html", "<p>LIPOVÁ hora</p>"},
-                                    {"sub/z2.html", "lipová"},
-                                    {"h.html", "<a title='lipová'>Hora</a>"},
-                                    {"a.html", "Lipová"},
-                                    {"n.html", "nic"}});
-        TFormExpozice& w = open(disc_);
-        notices.notices.clear();  // the loading's
-        return w;
-    }
-    void searchByEnter(const char* utf8) {
-        form().EditHledani->setText(ui::toQ(text::cp(utf8)));
-        QTest::keyClick(form().EditHledani, Qt::Key_Return);
-        settle();
-    }
-    Lines hits() { return rows(*form().ListBoxNalezene); }
+// "Zeta" stands first in the tree with two sub-pages and "Hora" below it; "Čeřen" has no page.
+// Two Enter presses wait in the queue; the first search's notice pumps the second before it
+// disables the window: that second search must not run inside the first one. A hit shows its
+// node or sub-page (the first node's selects it); hits outliving a rebuilt tree open nothing.
+TEST_F(WindowTest, HitsAreListedUnderTheNoticeShowTheirPageAndHitsOfARebuiltTreeOpenNothing) {
+    TFormExpozice& w = open(writeDisc(
+        "[aplikace]\nSkrytData=\n[polozka_z]\ntext0=Zeta\nurl0=z.html\n"
+        "fulltext0=sub\\z1.html ;sub/z2.html\nfulltextName0=Chata\n"
+        "[polozka_h]\nrodic=polozka_z\ntext0=Hora\nurl0=h.html\n"
+        "[polozka_c]\ntext0=Čeřen\nurl0=chybi.html\n[polozka_a]\ntext0=Alfa\nurl0=a.html\n",
+        {{"z.html", "Veletrh Lipová"},
+         {"sub/z1.html", "<p>LIPOVÁ hora</p>"},
+         {"sub/z2.html", "lipová"},
+         {"h.html", "<a title='lipová'>Hora</a>"},
+         {"a.html", "Lipová"}}));
+    notices.notices.clear();  // the loading's
+    w.EditHledani->setText(ui::toQ(text::cp("lipová")));
     // A press of `button` on the hit with this text.
-    void choose(const std::string& utf8, Qt::MouseButton button = Qt::LeftButton) {
-        QListWidget& list = *form().ListBoxNalezene;
-        const QListWidgetItem* hit =
-            list.findItems(ui::toQ(text::cp(utf8)), Qt::MatchExactly).value(0);
-        ASSERT_NE(hit, nullptr) << utf8;
+    const auto choose = [&](const char* utf8, Qt::MouseButton button = Qt::LeftButton) {
+        QListWidget& list = *w.ListBoxNalezene;
+        const QListWidgetItem* hit = list.findItems(ui::toQ(text::cp(utf8)), Qt::MatchExactly)[0];
         QTest::mouseClick(list.viewport(), button, {}, list.visualItemRect(hit).center());
         settle();
-    }
-    void expectPage(const std::string& page) { waitShown(*form().WebBrowser, discFile(page)); }
-    std::string disc_;
-    bool hitPanelShown() { return form().PanelBackHledani->isVisible(); }
-};
-
-TEST_F(FulltextWindow, TheHitsAreListedInOrderUnderTheNotice) {
-    TFormExpozice& w = openSmallDisc();
-    EXPECT_FALSE(hitPanelShown());
-    searchByEnter("lipová");
-    EXPECT_EQ(hits(), kHits);
-    EXPECT_TRUE(hitPanelShown());
-    EXPECT_TRUE(w.SplitterHledani->isVisible());
-    EXPECT_EQ(w.EditHledani->text(), "");
-    ASSERT_EQ(notices.notices.size(), 1u);
-    EXPECT_EQ(notices.notices[0].title, "Hledání:");
-    EXPECT_EQ(notices.notices[0].lines,
-              (Lines{"Zpracovávám položku: Zeta", "Zpracovávám položku: Hora",
-                     "Zpracovávám položku: Alfa", "Zpracovávám položku: Nic"}));
-    EXPECT_TRUE(notices.notices[0].blocking);
-    EXPECT_TRUE(w.isEnabled());
-
-    QTest::mouseClick(w.PanelZavritHledani, Qt::LeftButton);  // the close box keeps the hits
-    settle();
-    EXPECT_FALSE(hitPanelShown());
-    EXPECT_EQ(hits(), kHits);
-}
-
-TEST_F(FulltextWindow, ABlankQueryOrNoHitIsToldAndHidesThePanel) {
-    TFormExpozice& w = openSmallDisc();
-    searchByEnter("lipová");
-    searchByEnter("  \t ");
-    EXPECT_EQ(takeMessages(), Lines{"Error: Musí být zadán hledaný text."});
-    EXPECT_TRUE(hitPanelShown());
-    EXPECT_EQ(w.focusWidget(), w.EditHledani);
-
-    w.EditHledani->setText("xyz");
-    QTest::mouseClick(w.PanelFull, Qt::LeftButton);  // "Hledej"
-    settle();
-    EXPECT_EQ(takeMessages(), Lines{"Information: Zadaný řetězec nebyl nalezen."});
-    EXPECT_FALSE(hitPanelShown());
-    EXPECT_EQ(w.EditHledani->text(), "xyz");
-}
-
-TEST_F(FulltextWindow, AHitShowsItsNodeOrSubPage) {
-    TFormExpozice& w = openSmallDisc();
-    searchByEnter("lipová");
-    choose("Hora", Qt::RightButton);  // any button
-    EXPECT_EQ(selectedCaption(), "Hora");
-    expectPage("h.html");
-    EXPECT_EQ(pathBar(), "- Zeta - Hora");
-    EXPECT_EQ(w.focusWidget(), w.TreeViewNavigace);
-
-    choose("Chata=sub\\z1.html");
-    EXPECT_EQ(selectedCaption(), "Zeta");
-    expectPage("sub/z1.html");
-    EXPECT_TRUE(waitFor([&] { return w.LabelInfo->text() == "- Zeta - Chata"; }));
-    choose("Zeta");  // the node selected: its page again
-    expectPage("z.html");
-}
-
-TEST_F(FulltextWindow, HitsOfARebuiltTreeOpenNothing) {
-    TFormExpozice& w = openSmallDisc();
-    searchByEnter("lipová");
-    choose("Zeta");
-    expectPage("z.html");
-
-    bool cancel = false;
-    w.WebBrowserBeforeNavigate2("nastav_jaz0", cancel);  // the tree is built anew
-    settle();
-    expectPage("z.html");  // its first node
-    QTreeWidgetItem* current = w.TreeViewNavigace->currentItem();
-    EXPECT_EQ(hits(), kHits);
-    EXPECT_TRUE(hitPanelShown());
-
-    for (const char* hit : {"Alfa", "Chata=sub\\z1.html"}) {
-        choose(hit);
-        EXPECT_EQ(w.TreeViewNavigace->currentItem(), current) << hit;
-    }
-    EXPECT_EQ(shownUrl(*w.WebBrowser), disc_ + "/z.html");
-}
-
-// Two Enter presses wait in the queue; the first search's notice pumps the second before it
-// disables the window. That second search must not run inside the first one.
-TEST_F(FulltextWindow, AnEnterQueuedDuringASearchListsNoHitTwice) {
-    TFormExpozice& w = openSmallDisc();
-    w.EditHledani->setText(ui::toQ(text::cp("lipová")));
+    };
+    const auto expectPage = [&](const char* page) { waitShown(*w.WebBrowser, discFile(page)); };
     for (int i = 0; i < 2; ++i) {
         QCoreApplication::postEvent(
             w.EditHledani, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
     }
     settle();
-    EXPECT_EQ(hits(), kHits);
-    EXPECT_EQ(notices.notices.size(), 1u);
-}
-
-// The first node is current after the loading but not selected; its page hit and its sub-page
-// hit select it as any other node's do, each from a fresh start.
-class FirstNodeHit : public FulltextWindow, public ::testing::WithParamInterface<const char*> {};
-
-TEST_P(FirstNodeHit, SelectsTheNode) {
-    TFormExpozice& w = openSmallDisc();
-    searchByEnter("lipová");
-    ASSERT_FALSE(w.TreeViewNavigace->currentItem()->isSelected());
-    choose(GetParam());
+    EXPECT_EQ(rows(*w.ListBoxNalezene), kHits);
+    EXPECT_EQ(w.EditHledani->text(), "");
+    ASSERT_EQ(notices.notices.size(), 1u);
+    EXPECT_EQ(notices.notices[0].lines,
+              (Lines{"Zpracovávám položku: Zeta", "Zpracovávám položku: Hora",
+                     "Zpracovávám položku: Alfa"}));
+    EXPECT_TRUE(notices.notices[0].blocking);
+    choose("Chata=sub\\z1.html");  // the first node, current after the loading but not selected
     EXPECT_EQ(w.TreeViewNavigace->selectedItems(),
               QList<QTreeWidgetItem*>{w.TreeViewNavigace->topLevelItem(0)});
-}
+    expectPage("sub/z1.html");
+    EXPECT_TRUE(waitFor([&] { return w.LabelInfo->text() == "- Zeta - Chata"; }));
+    choose("Zeta");  // the node selected: its page again
+    expectPage("z.html");
+    choose("Hora", Qt::RightButton);  // any button
+    expectPage("h.html");
+    EXPECT_EQ(pathBar(), "- Zeta - Hora");
+    choose("Zeta");
+    EXPECT_TRUE(follow("nastav_jaz0"));  // the tree is built anew
+    expectPage("z.html");                // its first node
+    QTreeWidgetItem* current = w.TreeViewNavigace->currentItem();
+    EXPECT_EQ(rows(*w.ListBoxNalezene), kHits);
+    choose("Alfa");
+    choose("Chata=sub\\z1.html");
+    EXPECT_EQ(w.TreeViewNavigace->currentItem(), current);
+    EXPECT_EQ(shownUrl(*w.WebBrowser), discFile("z.html"));
 
-INSTANTIATE_TEST_SUITE_P(Hits, FirstNodeHit, ::testing::Values("Zeta", "Chata=sub\\z1.html"));
+    w.EditHledani->setText("  \t ");
+    QTest::keyClick(w.EditHledani, Qt::Key_Return);
+    settle();
+    EXPECT_EQ(takeMessages(), Lines{"Error: Musí být zadán hledaný text."});
+    EXPECT_TRUE(w.PanelBackHledani->isVisible());
+    w.EditHledani->setText("xyz");
+    QTest::mouseClick(w.PanelFull, Qt::LeftButton);  // "Hledej"
+    settle();
+    EXPECT_EQ(takeMessages(), Lines{"Information: Zadaný řetězec nebyl nalezen."});
+    EXPECT_FALSE(w.PanelBackHledani->isVisible());
+}
 
 }  // namespace
 }  // namespace expo::testing

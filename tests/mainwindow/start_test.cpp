@@ -1,15 +1,11 @@
 // The program's start: the failures that stop it with exit code 1, the intro window and its links,
-// the first loading's notice, the main window's size at every activation, the progress notice.
+// the first loading's notice, the main window's size at every activation.
 #include <gmock/gmock.h>
 
-#include <QGuiApplication>
-#include <QPushButton>
-#include <QScreen>
 #include <cerrno>
 #include <cstring>
 
 #include "presentation/mainwindow/start.h"
-#include "presentation/windows/dlg_hlaseni.h"
 #include "presentation/windows/uvod.h"
 #include "tests/support/window_fixture.h"
 
@@ -17,40 +13,29 @@ namespace expo::testing {
 namespace {
 
 using presentation::Start;
-using presentation::TFormUvod;
-using ::testing::EndsWith;
-using ::testing::HasSubstr;
-
-QRect screen() {
-    return QGuiApplication::primaryScreen()->geometry();
-}
 
 // A window of this size centred on the screen, halves going to the even neighbour.
 QRect centred(int width, int height) {
-    return QRect(int(text::roundHalfEven((screen().width() - width) / 2.0)),
-                 int(text::roundHalfEven((screen().height() - height) / 2.0)), width, height);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    return QRect(int(text::roundHalfEven((screen.width() - width) / 2.0)),
+                 int(text::roundHalfEven((screen.height() - height) / 2.0)), width, height);
 }
 
-class StartTest : public WindowTest {
-  protected:
-    // Another window becomes active, then the main window again: its activation handler runs.
-    void reactivate() {
-        QWidget other;
-        other.show();
-        other.activateWindow();
-        EXPECT_TRUE(waitFor([&] { return other.isActiveWindow() || !form().isVisible(); }));
-        other.close();
-        form().activateWindow();
-        settle();
-    }
-};
-
-TEST_F(StartTest, WithoutItsIntroPageOrASettingsFileTheStartFails) {
-    const std::string disc = writeDisc("");
+// The intro window takes its size from the settings; "appexit.html" ends the program before
+// any loading, after the notice of a small screen with every language's text. Without its intro
+// page or a settings file the start fails, saying why.
+TEST_F(WindowTest, TheIntroTakesItsSizeAndItsExitLinkEndsTheProgramOrTheStartFails) {
+    const std::string disc = writeDisc(
+        "sirka=472\nvyska=321\n[text rozlišení]\njaz0=  Nízké rozlišení  \njaz2=Low res\n");
     os::setProgramFolder(disc);
-    std::filesystem::remove(disc + "/uvod.html");
-    std::filesystem::create_directories(disc + "/uvod.html");  // no file
-    EXPECT_EQ(Start(), 1);
+    QRect shown;
+    presentation::TFormUvod::setPageLoadedHook([&](presentation::TFormUvod& intro) {
+        shown = intro.frameGeometry();
+        clickInPage(*intro.WebBrowserUvod, "a[href='appexit.html']");
+    });
+    EXPECT_EQ(Start(), 0);
+    EXPECT_EQ(shown, centred(472, 321));
+    EXPECT_EQ(sink.messages.at(0).text, text::cp("Nízké rozlišení\rLow res"));  // a small screen
     temp.write("disc/config.ini", "[uvod]\njaz0=x\n");  // names no intro page
     EXPECT_EQ(Start(), 1);
     std::filesystem::create_directories(disc + "/Inzeraty/index.ini");
@@ -60,56 +45,37 @@ TEST_F(StartTest, WithoutItsIntroPageOrASettingsFileTheStartFails) {
     EXPECT_THAT(
         takeMessages(),
         ::testing::ElementsAre(
-            EndsWith("Neexistuje html soubor \"" + disc + "/uvod.html\" pro úvodní obrazovku."),
-            EndsWith("Neexistuje html soubor \"" + disc +
-                     "/\" pro úvodní obrazovku.\nV souboru config.ini chybí klíč \"url\" v sekci "
-                     "[uvod]."),
-            HasSubstr("Chyba při načítání konfiguračního souboru Inzeraty\\index.ini.\n"),
-            HasSubstr("Chyba při načítání konfiguračního souboru config.ini.\n"
-                      "Soubor nelze přečíst: " +
-                      disc + "/config.ini (" + std::strerror(ENOENT) + ")")));
+            ::testing::EndsWith(
+                "Neexistuje html soubor \"" + disc +
+                "/\" pro úvodní obrazovku.\nV souboru config.ini chybí klíč \"url\" v sekci "
+                "[uvod]."),
+            ::testing::HasSubstr(
+                "Chyba při načítání konfiguračního souboru Inzeraty\\index.ini.\n"),
+            ::testing::HasSubstr("Chyba při načítání konfiguračního souboru config.ini.\n"
+                                 "Soubor nelze přečíst: " +
+                                 disc + "/config.ini (" + std::strerror(ENOENT) + ")")));
 }
 
-// The intro window takes its size from the settings; "appexit.html" ends the program before
-// any loading, after the notice of a small screen with every language's text.
-TEST_F(StartTest, TheIntroTakesItsSizeAndItsExitLinkEndsTheProgramWithoutALoading) {
-    os::setProgramFolder(writeDisc(
-        "sirka=472\nvyska=321\n[text rozlišení]\njaz0=  Nízké rozlišení  \njaz2=Low res\n"));
-    QRect shown;
-    TFormUvod::setPageLoadedHook([&](TFormUvod& intro) {
-        shown = intro.frameGeometry();
-        clickInPage(*intro.WebBrowserUvod, "a[href='appexit.html']");
-    });
-    EXPECT_EQ(Start(), 0);
-    EXPECT_EQ(shown, centred(472, 321));
-    EXPECT_TRUE(notices.notices.empty());
-    if (screen().width() < 1024) {
-        ASSERT_EQ(sink.messages.size(), 1u);
-        EXPECT_EQ(sink.messages[0].text, text::cp("Nízké rozlišení\rLow res"));
-    }
-}
-
-TEST_F(StartTest, ALanguageLinkOpensTheMainWindowInItsLanguageAfterOneLoading) {
-    for (const auto& [href, language] :
-         {std::pair{"JAZYK2.HTML", 2}, std::pair{"sub_jazyk3.html/jazyk1.html", 1}}) {
-        followOnIntro({href});
-        TFormExpozice& w =
-            open(writeDisc("[aplikace]\nSkrytData=\n[tlačítko Vše]\njaz1=Alle\njaz2=All\n",
-                           {{"uvod.html", std::string("<a href='") + href + "'>x</a>"}}),
-                 -1);
-        EXPECT_EQ(w.language(), language);
-        EXPECT_EQ(w.ToolButtonVse->text(), language == 1 ? "Alle" : "All");
-        ASSERT_EQ(notices.notices.size(), 1u);
-        EXPECT_TRUE(notices.notices[0].blocking) << "the intro is disabled";
-        EXPECT_TRUE(notices.notices[0].freed);
-        notices.notices.clear();
-    }
-}
-
-TEST_F(StartTest, EveryActivationSizesAndCentresTheWindowOrClosesItWithoutALanguage) {
+// A language link opens the main window in its language after one loading, the intro disabled.
+// Every activation sizes and centres the window; without a language it closes.
+TEST_F(WindowTest, EveryActivationSizesAndCentresTheWindowOrClosesItWithoutALanguage) {
+    followOnIntro("sub_jazyk3.html/JAZYK1.HTML");
     TFormExpozice& w =
-        open(writeDisc("[aplikace]\nSkrytData=\nsirka=501\nvyska=301\n"
-                       "[menu - graficka podoba]\nnavigaceSirka=400\n"));
+        open(writeDisc("[aplikace]\nSkrytData=\nsirka=501\nvyska=301\n[tlačítko Vše]\njaz1=Alle\n"
+                       "[menu - graficka podoba]\nnavigaceSirka=400\n",
+                       {{"uvod.html", "<a href='sub_jazyk3.html/JAZYK1.HTML'>x</a>"}}),
+             -1);
+    EXPECT_EQ(w.ToolButtonVse->text(), "Alle");
+    EXPECT_TRUE(notices.notices.at(0).blocking) << "the intro is disabled";
+    const auto reactivate = [&] {
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        EXPECT_TRUE(waitFor([&] { return other.isActiveWindow() || !w.isVisible(); }));
+        other.close();
+        w.activateWindow();
+        settle();
+    };
     for (int again = 0; again < 2; ++again) {
         EXPECT_EQ(w.frameGeometry(), centred(501, 301));
         EXPECT_EQ(w.PanelNavigace->width(), 400);
@@ -120,14 +86,6 @@ TEST_F(StartTest, EveryActivationSizesAndCentresTheWindowOrClosesItWithoutALangu
     EXPECT_TRUE(follow("nastav_jaz7"));
     reactivate();
     EXPECT_FALSE(w.isVisible());
-}
-
-TEST_F(StartTest, TheNoticeIsCentredAndHidesItsInterruptButton) {
-    presentation::TFormDlgHlaseni notice(nullptr, "Export:");
-    EXPECT_EQ(notice.pos(), QPoint((screen().width() - notice.width()) / 2,
-                                   (screen().height() - notice.height()) / 2));
-    EXPECT_EQ(notice.height(), 65);
-    EXPECT_GE(notice.BtnPrerusit->mapTo(&notice, QPoint(0, 0)).y(), notice.height());
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #pragma once
 // A click in the page a browser control shows, as the user's would be.
-#include <QString>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <cstdlib>
 #include <optional>
 
 #include "platform/text/text.h"
@@ -24,19 +23,15 @@ class UnexpectedMessageSink : public expo::ui::MessageSink {
     }
 };
 
-void setDefault(const char* name, const char* value) {
-    ::setenv(name, value, /*overwrite=*/0);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
 
-    setDefault("QT_QPA_PLATFORM", "offscreen");
-    setDefault("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu");
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    ::setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu", 0);
     if (::geteuid() == 0) {
-        setDefault("QTWEBENGINE_DISABLE_SANDBOX", "1");
+        ::setenv("QTWEBENGINE_DISABLE_SANDBOX", "1", 0);
     }
     // XDG_RUNTIME_DIR must be private to the user (mkdtemp makes a folder of mode 0700); one the
     // caller set is kept. The program writes its generated pages into a folder of its own below
@@ -52,12 +47,8 @@ int main(int argc, char** argv) {
     // WebEngine needs contexts shared before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QCoreApplication::setAttribute(Qt::AA_DisableShaderDiskCache);
-    int result = 0;
-    {
-        QApplication app(argc, argv);
-        UnexpectedMessageSink unexpected;
-        expo::ui::ScopedMessageSink noModalBoxes(unexpected);
-        result = RUN_ALL_TESTS();
-    }
-    return result;
+    QApplication app(argc, argv);
+    UnexpectedMessageSink unexpected;
+    expo::ui::ScopedMessageSink noModalBoxes(unexpected);
+    return RUN_ALL_TESTS();
 }

@@ -1,12 +1,8 @@
 #include "tests/support/window_fixture.h"
 
-#include <QWebEnginePage>
-#include <QWebEngineView>
-
 #include "platform/dataset/packet.h"
 #include "platform/os/tempdir.h"
 #include "presentation/mainwindow/main_form.h"
-#include "presentation/navigation/navigation_items.h"
 #include "presentation/windows/dlg_hlaseni.h"
 #include "presentation/windows/uvod.h"
 
@@ -14,10 +10,11 @@ namespace expo::testing {
 
 bool NoticeRecorder::eventFilter(QObject* watched, QEvent* event) {
     auto* notice = qobject_cast<presentation::TFormDlgHlaseni*>(watched);
-    if (event->type() != QEvent::Show || !notice || !seen_.insert(notice).second) {
+    if (event->type() != QEvent::Show || !notice || notice->property("recorded").isValid()) {
         return false;
     }
-    Notice& record = notices.emplace_back(notice->lblNadpis->text().toStdString());
+    notice->setProperty("recorded", true);
+    Notice& record = notices.emplace_back(Notice{notice->lblNadpis->text().toStdString(), {}});
     connect(notice, &presentation::TFormDlgHlaseni::messageTextSet,
             [this, &record, notice](QString line) {
                 if (record.lines.empty()) {
@@ -31,10 +28,6 @@ bool NoticeRecorder::eventFilter(QObject* watched, QEvent* event) {
                     eachLine(*notice);
                 }
             });
-    connect(notice, &QObject::destroyed, [this, &record, notice] {
-        record.freed = true;
-        seen_.erase(notice);
-    });
     return false;
 }
 
@@ -54,7 +47,8 @@ WindowTest::~WindowTest() {
     }
 }
 
-std::string WindowTest::writeDisc(const std::string& config, const Files& files) {
+std::string WindowTest::writeDisc(const std::string& config,
+                                  const std::vector<std::pair<std::string, std::string>>& files) {
     temp.write("disc/config.ini", text::cp("[uvod]\nurl=uvod.html\n" + config));
     temp.write("disc/uvod.html",
                "<a href='appexit.html'>x</a><a href='jazyk0.html'>0</a><a href='jazyk1.html'>1</a>"
@@ -66,14 +60,9 @@ std::string WindowTest::writeDisc(const std::string& config, const Files& files)
     return (temp.path() / "disc").string();
 }
 
-void WindowTest::followOnIntro(Lines hrefs) {
+void WindowTest::followOnIntro(const std::string& href) {
     presentation::TFormUvod::setPageLoadedHook(
-        [hrefs = std::deque<std::string>(hrefs.begin(), hrefs.end())](auto& intro) mutable {
-            if (!hrefs.empty()) {
-                clickInPage(*intro.WebBrowserUvod, "a[href='" + hrefs.front() + "']");
-                hrefs.pop_front();
-            }
-        });
+        [href](auto& intro) { clickInPage(*intro.WebBrowserUvod, "a[href='" + href + "']"); });
 }
 
 TFormExpozice& WindowTest::open(const std::string& disc, int language) {
@@ -81,7 +70,7 @@ TFormExpozice& WindowTest::open(const std::string& disc, int language) {
     os::setProgramFolder(disc);
     EXPECT_TRUE(os::setCurrentDirectory(disc));  // the data files lie below it
     if (language >= 0) {
-        followOnIntro({"jazyk" + std::to_string(language) + ".html"});
+        followOnIntro("jazyk" + std::to_string(language) + ".html");
     }
     form_.reset();
     form_ = std::make_unique<TFormExpozice>();
@@ -92,68 +81,18 @@ TFormExpozice& WindowTest::open(const std::string& disc, int language) {
     return *form_;
 }
 
-QTreeWidgetItem* WindowTest::node(std::initializer_list<const char*> captions) {
-    QTreeWidgetItem* found = form_->TreeViewNavigace->invisibleRootItem();
-    for (const char* caption : captions) {
-        QTreeWidgetItem* parent = std::exchange(found, nullptr);
-        for (int i = 0; i < parent->childCount() && !found; ++i) {
-            found = parent->child(i)->text(0) == ui::toQ(text::cp(caption)) ? parent->child(i)
-                                                                            : nullptr;
-        }
-        if (!found) {
-            ADD_FAILURE() << "no tree node " << caption;
-            return nullptr;
-        }
-    }
-    return found;
-}
-
-void WindowTest::click(QTreeWidgetItem* item) {
-    QTreeWidget& tree = *form_->TreeViewNavigace;
-    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualItemRect(item).center());
-    settle();
-}
-
-Lines WindowTest::rows(const QListWidget& list) {
-    Lines names;
-    for (int i = 0; i < list.count(); ++i) {
-        names.push_back(list.item(i)->text().toStdString());
-    }
-    return names;
-}
-
-std::string WindowTest::selectedCaption() {
-    const presentation::NavNode* node =
-        presentation::navNodeOf(form_->TreeViewNavigace->currentItem());
-    return node ? text::cp1250ToUtf8(node->caption) : "";
-}
-
 void WindowTest::keepExhibitors(const std::set<int64_t>& katIds) {
     ds::Packet packet = ds::readPacketFile(EXPO_DISC_DIR "/data/data2.dat");
-    const size_t key = 0;  // KAT_ID
-    EXPECT_EQ(packet.fields[key].name, "KAT_ID");
-    std::erase_if(packet.rows,
-                  [&](const auto& row) { return !katIds.contains(std::get<int64_t>(row[key])); });
+    std::erase_if(packet.rows,  // by KAT_ID, the first field
+                  [&](const auto& row) { return !katIds.contains(std::get<int64_t>(row[0])); });
     form_->catalogue().CDSZaznamy.loadFromPacket(std::move(packet));
-}
-
-bool WindowTest::follow(const std::string& url) {
-    bool cancel = false;
-    form_->WebBrowserBeforeNavigate2(text::utf8ToCp1250(url), cancel);
-    settle();
-    return cancel;
-}
-
-std::string WindowTest::shownUrl(browser::WebBrowser& browser) {
-    const QUrl url = browser.view()->url();
-    return (url.isLocalFile() ? url.toLocalFile() : url.toString()).toStdString();
 }
 
 void WindowTest::waitShown(browser::WebBrowser& browser, const std::string& page) {
     EXPECT_TRUE(waitFor([&] {
         return shownUrl(browser) == page && browser.readyState() == browser::ReadyState::Complete;
-    })) << "shown: "
-        << shownUrl(browser) << ", expected: " << page;
+    })) << shownUrl(browser)
+        << " is not " << page;
 }
 
 // A page that has just loaded may not run scripts yet: the click is tried until it is made.
@@ -178,20 +117,13 @@ std::string WindowTest::pageText(browser::WebBrowser& browser) {
     return shown.toString().trimmed().toStdString();
 }
 
-void WindowTest::settle() {
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        QCoreApplication::sendPostedEvents();
-    }
-}
-
 Lines WindowTest::takeMessages() {
     static const char* const kinds[] = {"Error", "Information", "Standard", "Fatal"};
     Lines texts;
-    for (const ui::Message& m : sink.besidesScreenNotice()) {
-        texts.push_back(kinds[int(m.kind)] + (": " + text::cp1250ToUtf8(m.text)));
-    }
-    std::erase_if(sink.messages, [](const ui::Message& m) {
+    std::erase_if(sink.messages, [&](const ui::Message& m) {
+        if (m.kind != ui::MessageKind::StandardInformation) {
+            texts.push_back(kinds[int(m.kind)] + (": " + text::cp1250ToUtf8(m.text)));
+        }
         return m.kind != ui::MessageKind::StandardInformation;
     });
     return texts;

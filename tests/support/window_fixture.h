@@ -4,29 +4,16 @@
 // program's private temporary folder in the test's own folder, and a record of the message boxes
 // and progress notices shown.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <QAction>
-#include <QApplication>
-#include <QLabel>
-#include <QListWidget>
-#include <QPointer>
-#include <QTest>
-#include <QTimer>
-#include <QToolButton>
-#include <QTreeWidget>
+#include <QtTest>
+#include <QtWebEngineWidgets>
+#include <QtWidgets>
 #include <deque>
-#include <filesystem>
-#include <functional>
-#include <memory>
 #include <set>
-#include <string>
-#include <vector>
 
 #include "platform/browser/webbrowser.h"
 #include "platform/os/files.h"
 #include "platform/os/paths.h"
-#include "platform/text/error.h"
 #include "platform/ui/qtext.h"
 #include "presentation/mainwindow/expozice.h"
 #include "presentation/widgets/panel_button.h"
@@ -38,18 +25,15 @@ namespace expo::testing {
 
 using presentation::TFormExpozice;
 using Lines = std::vector<std::string>;
-using Files = std::vector<std::pair<std::string, std::string>>;
 
-// Every progress notice shown while it lives: title and lines (UTF-8), whether it was freed, and
-// whether every other window of the program shown was disabled when its first line came;
-// `eachLine` sees the notice once each line is set.
+// Every progress notice shown while it lives: title and lines (UTF-8), and whether every other
+// window of the program shown was disabled when its first line came; `eachLine` sees the notice
+// once each line is set.
 class NoticeRecorder : public QObject {
   public:
     struct Notice {
-        explicit Notice(std::string t) : title(std::move(t)) {}
         std::string title;
         Lines lines;
-        bool freed = false;
         bool blocking = false;
     };
     NoticeRecorder() { qApp->installEventFilter(this); }
@@ -59,9 +43,6 @@ class NoticeRecorder : public QObject {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
-    std::set<QObject*> seen_;
 };
 
 // The status bar's line of the exhibitor views.
@@ -77,17 +58,23 @@ class WindowTest : public ::testing::Test {
 
     // A small disc in the test's folder: config.ini with "[uvod]" naming the intro page and then
     // `config`, an intro page linking the five languages and "appexit.html", the demo disc's
-    // languages file, and `files` (UTF-8 text stored in code page 1250). Returns its folder.
-    std::string writeDisc(const std::string& config, const Files& files = {});
-    // The intro page follows these links one per page it loads (clicked in the page).
-    static void followOnIntro(Lines hrefs);
+    // first data file, and `files` (UTF-8 text stored in code page 1250). Returns its folder.
+    std::string writeDisc(const std::string& config,
+                          const std::vector<std::pair<std::string, std::string>>& files = {});
+    // The intro page follows this link (clicked in the page).
+    static void followOnIntro(const std::string& href);
     // Starts the main window on `disc`, the program's folder and current directory, with
     // `language` chosen on its intro page (none: the links set by followOnIntro), and shows it.
     TFormExpozice& open(const std::string& disc = EXPO_DISC_DIR, int language = 0);
     TFormExpozice& form() { return *form_; }
 
-    // The tree item reached through these captions (UTF-8) from the top level down.
-    QTreeWidgetItem* node(std::initializer_list<const char*> captions);
+    // The tree item reached through these captions (UTF-8) from the top level down (each
+    // caption in these tests names one node only).
+    QTreeWidgetItem* node(std::initializer_list<const char*> captions) {
+        const QString last = QString::fromUtf8(*std::prev(captions.end()));
+        return form_->TreeViewNavigace->findItems(last, Qt::MatchExactly | Qt::MatchRecursive)
+            .value(0);
+    }
     QTreeWidgetItem* section(const char* caption) {
         return node({"Katalog vystavovatelů", caption});
     }
@@ -95,11 +82,14 @@ class WindowTest : public ::testing::Test {
         form_->TreeViewNavigace->setCurrentItem(item);
         settle();
     }
-    // A left click on the item.
-    void click(QTreeWidgetItem* item);
-    static Lines rows(const QListWidget& list);
-    // The caption of the tree's current node and the path bar's text, in UTF-8.
-    std::string selectedCaption();
+    static Lines rows(const QListWidget& list) {
+        Lines names;
+        for (int i = 0; i < list.count(); ++i) {
+            names.push_back(list.item(i)->text().toStdString());
+        }
+        return names;
+    }
+    // The path bar's text, in UTF-8.
     std::string pathBar() { return text::cp1250ToUtf8(ui::fromQ(form_->LabelInfo->text())); }
     Lines listNames() { return rows(*form_->ListBoxSeznamFirem); }
     std::string statusBar() { return form_->PnlStatusBar->text().toStdString(); }
@@ -109,7 +99,12 @@ class WindowTest : public ::testing::Test {
     void keepExhibitors(const std::set<int64_t>& katIds);
 
     // Runs the page browser's link handler; returns its cancel flag.
-    bool follow(const std::string& url);
+    bool follow(const std::string& url) {
+        bool cancel = false;
+        form_->WebBrowserBeforeNavigate2(text::utf8ToCp1250(url), cancel);
+        settle();
+        return cancel;
+    }
     // A file of the disc opened last, as the browser names it to the handlers.
     std::string discFile(const std::string& relative) const { return disc_ + "/" + relative; }
     std::string privateFile(const std::string& name) const {
@@ -118,14 +113,22 @@ class WindowTest : public ::testing::Test {
     static std::string read(const std::string& path) {
         return os::readFileIfExists(path).value_or("");
     }
-    static std::string shownUrl(browser::WebBrowser& browser);
+    static std::string shownUrl(browser::WebBrowser& browser) {
+        const QUrl url = browser.view()->url();
+        return (url.isLocalFile() ? url.toLocalFile() : url.toString()).toStdString();
+    }
     // Waits until the browser has loaded `page` (a path, or "about:blank").
     static void waitShown(browser::WebBrowser& browser, const std::string& page);
     // Clicks the first element the CSS selector names in the page the browser shows.
     static void clickInPage(browser::WebBrowser& browser, const std::string& selector);
     // The text the browser's page shows.
     static std::string pageText(browser::WebBrowser& browser);
-    static void settle();
+    static void settle() {
+        for (int i = 0; i < 3; ++i) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            QCoreApplication::sendPostedEvents();
+        }
+    }
 
     // The message boxes shown since the last call, as "Kind: text" in UTF-8; the notice of a
     // small screen at the start aside.
@@ -138,19 +141,17 @@ class WindowTest : public ::testing::Test {
         int opened = 0;
         QPointer<D> last;
         QTimer poll;
-        poll.setInterval(5);
         QObject::connect(&poll, &QTimer::timeout, [&] {
             if (auto* window = qobject_cast<D*>(QApplication::activeModalWidget());
                 window && window != last) {
                 ++opened;
-                last = window;
-                act(*window);
+                act(*(last = window));
                 if (window->isVisible()) {
                     window->reject();
                 }
             }
         });
-        poll.start();
+        poll.start(5);
         start();
         settle();
         return opened;
