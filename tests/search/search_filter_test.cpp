@@ -15,7 +15,7 @@
 #include "search/advanced_search.h"
 #include "search/code_lists.h"
 #include "search/search_filter.h"
-#include "tests/template/page_data.h"
+#include "tests/presentation/page/page_data.h"
 
 namespace expo::search {
 namespace {

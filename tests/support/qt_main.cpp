@@ -9,7 +9,7 @@
 
 #include "platform/text/text.h"
 #include "platform/ui/messages.h"
-#include "tests/core/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include "platform/ui/qtext.h"
 #include "presentation/mainwindow/expozice.h"
 #include "presentation/widgets/panel_button.h"
-#include "tests/core/temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/recording_sink.h"
 #include "tests/support/wait.h"
 
