@@ -4,7 +4,7 @@
 //  - the first exhibitor page after loading against the same page made a second time (and,
 //    for information, against the same page after the caches were flushed, and against later
 //    pages made one after another);
-//  - loading the twelve files against reading the same bytes as cat does;
+//  - loading the twelve files against `cat` of the same files sent to /dev/null;
 //  - the peak memory of cdsdump loading the exhibitor file against the file's size;
 //  - the full-text match over 2,000 generated pages of 20 KB against `grep -l -i -F`.
 // The catalogue is made in a temporary folder (about 15 s) unless EXPO_LARGE_CATALOGUE names
@@ -26,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "large_catalogue.h"
 #include "platform/ini/inifile.h"
 #include "platform/os/files.h"
 #include "platform/text/text.h"
@@ -40,7 +41,6 @@ namespace {
 namespace fs = std::filesystem;
 using expo::presentation::Catalogue;
 
-constexpr int kExhibitors = 100'000;
 constexpr int kFulltextPages = 2000;
 constexpr size_t kFulltextPageBytes = 20 * 1024;
 // In one page of 50; the rest are read to their end.
@@ -59,36 +59,14 @@ struct World {
 
 World* world = nullptr;
 
-expo::presentation::ExhibitorPageSettings pageSettings() {
-    return {.programFolder = std::string(EXPO_DISC_DIR) + "/",
-            .exhibitorTemplate = "sablony/vystavovatel0.html",
-            .languageName = "CZ",
-            .defaultLanguageSuffix = "0",
-            .defaultExpLanguageSuffix = "0",
-            .language = 0,
-            .logoAreas = {},
-            .umisteniIni = *world->emptyIni,
-            .inzeratyIni = *world->emptyIni,
-            .expoziceIni = *world->emptyIni};
-}
-
-// The twelve files as the program's loading opens them (data2.dat on read ahead while the
-// first two are opened), with the indexes it builds after them.
 void loadInto(Catalogue& catalogue) {
-    const std::string folder = world->dataFolder.string();
-    catalogue.load(0, folder);
-    expo::presentation::DataFileReadAhead ahead(folder, 2, Catalogue::kDataSetCount - 1);
-    catalogue.load(1, folder);
-    for (int i = 2; i < Catalogue::kDataSetCount; ++i) {
-        catalogue.load(i, folder, &ahead);
-    }
-    expo::presentation::prepareExhibitorPages(catalogue);
+    expo::bench::loadCatalogue(catalogue, world->dataFolder.string());
 }
 
 size_t makePage(Catalogue& catalogue, const std::string& key) {
     expo::presentation::LanguageSuffixes suffixes{"0", "0"};
-    const auto page =
-        expo::presentation::makeExhibitorPage(catalogue, key, pageSettings(), suffixes);
+    const auto page = expo::presentation::makeExhibitorPage(
+        catalogue, key, expo::bench::demoPageSettings(*world->emptyIni), suffixes);
     if (!page) {
         throw std::runtime_error("no exhibitor " + key);
     }
@@ -157,29 +135,29 @@ void laterPage(benchmark::State& state) {
 
 // --- loading --------------------------------------------------------------------------------
 
+// The loading alone: the catalogue loaded before is freed outside the timing.
 void loadEngine(benchmark::State& state) {
     for (auto _ : state) {
-        Catalogue catalogue;
-        loadInto(catalogue);
-        benchmark::DoNotOptimize(catalogue.CDSZaznamy.recordCount());
+        auto catalogue = std::make_unique<Catalogue>();
+        loadInto(*catalogue);
+        benchmark::DoNotOptimize(catalogue->CDSZaznamy.recordCount());
+        state.PauseTiming();
+        catalogue.reset();
+        state.ResumeTiming();
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * world->dataBytes));
 }
 
-// What `cat` does with the files: read them through one buffer of 128 KB.
+// `cat` itself, run on the twelve files with its output sent to /dev/null, as in a shell:
+// `cat data0.dat ... data11.dat > /dev/null`.
 void loadCat(benchmark::State& state) {
-    std::vector<char> buffer(128 * 1024);
+    std::vector<std::string> argv = {"cat"};
+    argv.insert(argv.end(), world->dataFiles.begin(), world->dataFiles.end());
     for (auto _ : state) {
-        size_t total = 0;
-        for (const std::string& path : world->dataFiles) {
-            const int fd = ::open(path.c_str(), O_RDONLY);
-            ssize_t n = 0;
-            while ((n = ::read(fd, buffer.data(), buffer.size())) > 0) {
-                total += static_cast<size_t>(n);
-            }
-            ::close(fd);
+        if (expo::bench::runQuietly(argv) != 0) {
+            state.SkipWithError("cat failed");
+            break;
         }
-        benchmark::DoNotOptimize(total);
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * world->dataBytes));
 }
@@ -200,33 +178,6 @@ void fulltextEngine(benchmark::State& state) {
     state.counters["hits"] = static_cast<double>(hits);
 }
 
-// Runs a program with LC_ALL=C, its output thrown away; its exit status, or -1.
-int run(const std::vector<std::string>& argv) {
-    std::vector<char*> args;
-    for (const std::string& a : argv) {
-        args.push_back(const_cast<char*>(a.c_str()));
-    }
-    args.push_back(nullptr);
-    std::vector<std::string> envText = {"LC_ALL=C", "PATH=/usr/bin:/bin"};
-    std::vector<char*> env;
-    for (std::string& e : envText) {
-        env.push_back(e.data());
-    }
-    env.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int error = ::posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), env.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (error != 0) {
-        return -1;
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 std::vector<std::string> grepCommand() {
     std::vector<std::string> argv = {"grep", "-l", "-i", "-F", kFulltextQuery};
     argv.insert(argv.end(), world->pages.begin(), world->pages.end());
@@ -236,7 +187,7 @@ std::vector<std::string> grepCommand() {
 void fulltextGrep(benchmark::State& state) {
     const std::vector<std::string> argv = grepCommand();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(run(argv));
+        benchmark::DoNotOptimize(expo::bench::runQuietly(argv));
     }
 }
 
@@ -336,14 +287,6 @@ class RatioReporter : public benchmark::ConsoleReporter {
     std::map<std::string, double> seconds_;
 };
 
-std::string makeScratch() {
-    std::string pattern = (fs::temp_directory_path() / "expo-speed-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot create a temporary folder");
-    }
-    return pattern;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -351,20 +294,10 @@ int main(int argc, char** argv) {
     World w;
     world = &w;
     w.emptyIni = std::make_unique<expo::IniFile>(expo::IniFile::fromText(""));
-    w.scratch = makeScratch();
-    if (const char* given = std::getenv("EXPO_LARGE_CATALOGUE")) {
-        w.dataFolder = fs::path(given) / "data";
-    } else {
-        // In a process of its own, so that this one stays small for the memory measurement.
-        std::cerr << "Making the large catalogue (EXPO_LARGE_CATALOGUE names a ready one)...\n";
-        const fs::path made = w.scratch / "catalogue";
-        if (run({DEMOGEN_PATH, "--large", made.string(), "--exhibitors",
-                 std::to_string(kExhibitors)}) != 0) {
-            std::cerr << "demogen failed\n";
-            return 1;
-        }
-        w.dataFolder = made / "data";
-    }
+    w.scratch = expo::bench::makeScratch("expo-speed-bench");
+    // demogen runs in a process of its own, so that this one stays small for the memory
+    // measurement.
+    w.dataFolder = expo::bench::largeCatalogueData(w.scratch);
     // Measured first, while this process is small: a child started from it counts its size.
     const uint64_t peak = cdsdumpPeak((w.dataFolder / Catalogue::fileName(2)).string());
     for (int i = 0; i < Catalogue::kDataSetCount; ++i) {
@@ -374,15 +307,10 @@ int main(int argc, char** argv) {
     }
     w.catalogue = std::make_unique<Catalogue>();
     loadInto(*w.catalogue);
-    for (w.catalogue->CDSZaznamy.first(); !w.catalogue->CDSZaznamy.eof();
-         w.catalogue->CDSZaznamy.next()) {
-        w.keys.push_back(w.catalogue->CDSZaznamy.text("KAT_ID"));
-    }
-    std::shuffle(w.keys.begin(), w.keys.end(), std::mt19937(7));
-    w.keys.resize(std::min<size_t>(w.keys.size(), 4096));
+    w.keys = expo::bench::exhibitorKeys(*w.catalogue, 4096);
     makePage(*w.catalogue, w.keys.front());  // the first use, before the later pages
     writeFulltextPages(w.scratch / "pages");
-    const bool haveGrep = run({"grep", "-q", "x", "/dev/null"}) >= 0;
+    const bool haveGrep = expo::bench::runQuietly({"grep", "-q", "x", "/dev/null"}) >= 0;
 
     benchmark::RegisterBenchmark("ExhibitorPage/firstAfterLoading", firstPage)
         ->Iterations(8)
@@ -394,8 +322,12 @@ int main(int argc, char** argv) {
         ->Iterations(8)
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("ExhibitorPage/later", laterPage)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("Loading/engine", loadEngine)->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("Loading/cat", loadCat)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("Loading/engine", loadEngine)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    benchmark::RegisterBenchmark("Loading/cat", loadCat)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
     benchmark::RegisterBenchmark("Fulltext/engine", fulltextEngine)->Unit(benchmark::kMillisecond);
     if (haveGrep) {
         benchmark::RegisterBenchmark("Fulltext/grep", fulltextGrep)->Unit(benchmark::kMillisecond);

@@ -227,9 +227,25 @@ class Reader {
         const std::string_view s = take(width);
         uint64_t v = 0;
         if constexpr (std::endian::native == std::endian::little) {
-            if (width <= sizeof v) {
-                std::memcpy(&v, s.data(), width);
-                return v;
+            // The widths the packets use, each a plain load rather than a call to memcpy.
+            switch (width) {
+                case 1:
+                    return static_cast<unsigned char>(s[0]);
+                case 2: {
+                    uint16_t w = 0;
+                    std::memcpy(&w, s.data(), 2);
+                    return w;
+                }
+                case 4: {
+                    uint32_t w = 0;
+                    std::memcpy(&w, s.data(), 4);
+                    return w;
+                }
+                case 8:
+                    std::memcpy(&v, s.data(), 8);
+                    return v;
+                default:
+                    break;
             }
         }
         for (size_t i = width; i-- > 0;) {
