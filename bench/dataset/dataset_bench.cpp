@@ -16,6 +16,7 @@
 
 #include "bench/dataset/generate.h"
 #include "bench/dataset/sqlite_catalogue.h"
+#include "bench/support/ratio_reporter.h"
 #include "presentation/catalogue/catalogue.h"
 
 namespace {
@@ -303,39 +304,6 @@ void advancedSearchSqlite(benchmark::State& state) {
 
 // --- reporting --------------------------------------------------------------------------------
 
-// The console report, keeping each benchmark's real time to print the ratios afterwards.
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            // Repeated runs: their median.
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (run.run_type == Run::RT_Iteration || median) {
-                seconds_[run.run_name.function_name] =
-                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void printRatios() const {
-        std::cout << "\nengine / SQLite (real time):\n";
-        for (const char* query : {"ExhibitorPage", "SectionList", "NameSearch", "AdvancedSearch"}) {
-            const auto engineRun = seconds_.find(std::string(query) + "/engine");
-            const auto sqlRun = seconds_.find(std::string(query) + "/sqlite");
-            if (engineRun == seconds_.end() || sqlRun == seconds_.end()) {
-                continue;  // left out by --benchmark_filter
-            }
-            const double engine = engineRun->second;
-            const double sql = sqlRun->second;
-            std::printf("  %-15s engine %10.3f ms   sqlite %10.3f ms   ratio %.3f\n", query,
-                        engine * 1e3, sql * 1e3, engine / sql);
-        }
-    }
-
-  private:
-    std::map<std::string, double> seconds_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -390,9 +358,13 @@ int main(int argc, char** argv) {
         ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("AdvancedSearch/sqlite", advancedSearchSqlite)
         ->Unit(benchmark::kMillisecond);
-    RatioReporter reporter;
+    expo::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatios();
+    std::printf("\nengine / SQLite (real time, medians when repeated):\n");
+    for (const char* query : {"ExhibitorPage", "SectionList", "NameSearch", "AdvancedSearch"}) {
+        reporter.ratio(query, std::string(query) + "/engine", std::string(query) + "/sqlite",
+                       "<= 0.5");
+    }
 
     const size_t withIndexes = loaded + (heapInUse() - baseline);
     std::printf(

@@ -16,6 +16,7 @@
 #include <map>
 #include <string>
 
+#include "bench/support/ratio_reporter.h"
 #include "platform/browser/webbrowser.h"
 #include "platform/ui/pump.h"
 
@@ -90,35 +91,6 @@ std::string examplePage() {
     return page;
 }
 
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (run.run_type == Run::RT_Iteration || median) {
-                seconds_[run.run_name.function_name] =
-                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void printRatio() const {
-        const auto program = seconds_.find("ShowPage/browserControl");
-        const auto plain = seconds_.find("ShowPage/plainView");
-        if (program == seconds_.end() || plain == seconds_.end()) {
-            return;
-        }
-        std::printf(
-            "\nmeasured / yardstick (real time, medians when repeated):\n"
-            "  %-28s %10.3f ms / %10.3f ms = %6.2f   (target <= 1.3)\n",
-            "browser control / plain view", program->second * 1e3, plain->second * 1e3,
-            program->second / plain->second);
-    }
-
-  private:
-    std::map<std::string, double> seconds_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -164,9 +136,11 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("ShowPage/plainView", showWithPlainView)
         ->Unit(benchmark::kMillisecond)
         ->MinTime(2.0);
-    RatioReporter reporter;
+    expo::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.printRatio();
+    std::printf("\nmeasured / yardstick (real time, medians when repeated):\n");
+    reporter.ratio("browser control / plain view", "ShowPage/browserControl", "ShowPage/plainView",
+                   "<= 1.3");
     fs::remove_all(folder);
     return 0;
 }

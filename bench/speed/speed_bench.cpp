@@ -26,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/support/ratio_reporter.h"
 #include "large_catalogue.h"
 #include "platform/ini/inifile.h"
 #include "platform/os/files.h"
@@ -252,41 +253,6 @@ uint64_t cdsdumpPeak(const std::string& file) {
 
 // --- reporting ------------------------------------------------------------------------------
 
-// The console report, keeping each benchmark's real time (the median when repeated).
-class RatioReporter : public benchmark::ConsoleReporter {
-  public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (run.run_type == Run::RT_Iteration || median) {
-                seconds_[run.run_name.function_name] =
-                    run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    // Prints measured / yardstick for a pair that ran.
-    void ratio(const char* what, const std::string& measured, const std::string& yardstick,
-               const char* target) const {
-        const auto m = seconds_.find(measured);
-        const auto y = seconds_.find(yardstick);
-        if (m == seconds_.end() || y == seconds_.end()) {
-            return;  // left out by --benchmark_filter
-        }
-        std::printf("  %-28s %10.3f ms / %10.3f ms = %6.2f   (target %s)\n", what, m->second * 1e3,
-                    y->second * 1e3, m->second / y->second, target);
-    }
-
-    double seconds(const std::string& name) const {
-        const auto it = seconds_.find(name);
-        return it == seconds_.end() ? 0 : it->second;
-    }
-
-  private:
-    std::map<std::string, double> seconds_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -332,7 +298,7 @@ int main(int argc, char** argv) {
     if (haveGrep) {
         benchmark::RegisterBenchmark("Fulltext/grep", fulltextGrep)->Unit(benchmark::kMillisecond);
     }
-    RatioReporter reporter;
+    expo::bench::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
 
     std::printf("\nmeasured / yardstick (real time, medians when repeated):\n");
