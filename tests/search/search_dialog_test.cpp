@@ -63,6 +63,9 @@ TEST_F(SearchTest, TheAdvancedPagesAlternativeRows) {
     TDlgHledani d(openSection());
     d.show();
     d.BtnPokocile->click();
+    d.BtnSelVyber->click();
+    EXPECT_EQ(takeMessages(), Lines{"Error: Alespoň jedna podmínka musí být zadána."});
+    EXPECT_TRUE(d.isVisible());
     const TDlgHledani::CriterionBand& city = d.criterionBand(search::Criterion::City);
     city.check->setChecked(true);
     edit(city.own)->setText("Brno");

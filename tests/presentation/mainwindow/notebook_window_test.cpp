@@ -61,8 +61,11 @@ TEST_F(NotebookTest, AddingAndRemovingShowTheEntryBeforeTheLastRemoved) {
     add({4, 0, 1, 2, 3, 5});
     EXPECT_EQ(statusBar(), statusLine(6, 89));
     EXPECT_TRUE(follow("nastav_jaz1"));
+    w.catalogue().CDSZaznamy.setFilter("");  // the page shown before is forgotten
     w.ActZapisnik->trigger();
     EXPECT_EQ(listNames(), Lines(section.begin(), section.begin() + 6));
+    EXPECT_EQ(w.ListBoxSeznamFirem->selectedItems(), QList{w.ListBoxSeznamFirem->item(0)});
+    EXPECT_EQ(lastFilter(), "KAT_ID=1200");  // the first entry shown
     run(w.ActZrusitZeZapisniku, {1, 3});
     EXPECT_EQ(listNames(), (Lines{section[0], section[2], section[4], section[5]}));
     EXPECT_EQ(w.ListBoxSeznamFirem->currentRow(), 1);

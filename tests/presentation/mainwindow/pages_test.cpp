@@ -5,7 +5,9 @@
 #include <gmock/gmock.h>
 
 #include "platform/os/tempdir.h"
+#include "presentation/navigation/navigation_items.h"
 #include "presentation/widgets/exhibitor_list_view.h"
+#include "presentation/widgets/splitter_bar.h"
 #include "tests/support/window_fixture.h"
 
 namespace expo::testing {
@@ -55,6 +57,9 @@ TEST_F(PagesTest, ASectionListsItsExhibitorsTheViewsNarrowItAndTheListShowsAnEnt
     EXPECT_EQ(list.selectedItems().size(), 2);
     EXPECT_EQ(lastFilter(), keyOfRow(2));
 
+    w.ActNovinky->trigger();
+    select(section("Elektrotechnika a automatizace"));  // listed in the "Vše" view again
+    EXPECT_TRUE(w.ToolButtonVse->isChecked());
     select(node({"Úvod"}));
     EXPECT_FALSE(w.PanelSeznamFirem->isVisible());
     keepExhibitors({1112, 1158, 1080});  // of "Strojírenství", with neither news nor exhibits
@@ -73,9 +78,16 @@ TEST_F(PagesTest, ASectionListsItsExhibitorsTheViewsNarrowItAndTheListShowsAnEnt
 // runtime folder; said once, naming both.
 TEST_F(PagesTest, TheExhibitorsPageIsWrittenPrivatelyOrInAFreshFolder) {
     TFormExpozice& w = open();
-    w.ShowExhibitorPage(1353);
+    QTimer::singleShot(0, &w, [&] {  // asked for while the page waits for the blank browser
+        w.ShowExhibitorPage(1363);
+        w.ShowExhibitorPage(1353);
+    });
+    w.ShowExhibitorPage(1200);
     waitShown(*w.WebBrowser, page_);
-    EXPECT_NE(read(page_).find("Agrotech a.s."), std::string::npos);
+    EXPECT_NE(read(page_).find("Agrotech a.s."), std::string::npos);  // the last asked for
+    w.ShowExhibitorPage(999999);  // no such exhibitor: the page stays
+    QTest::qWait(50);
+    EXPECT_EQ(shownUrl(*w.WebBrowser), page_);
 
     const std::string shared = std::filesystem::path(page_).parent_path();
     std::filesystem::permissions(shared, std::filesystem::perms::others_read,
@@ -96,15 +108,29 @@ TEST_F(PagesTest, TheExhibitorsPageIsWrittenPrivatelyOrInAFreshFolder) {
 // The path bar names the node and its ancestors, its links show them, and it and a page that
 // declares no encoding show their Czech letters (read in code page 1250).
 TEST_F(WindowTest, ThePathBarNamesTheNodeAndItsLinksShowItsAncestors) {
-    TFormExpozice& w =
-        open(writeDisc("[aplikace]\nSkrytData=\n"
-                       "[polozka_a]\ntext0=Alfa\nurl0=a.html\n"
-                       "[polozka_b]\nrodic=polozka_a\ntext0=Běta\nurl0=b.html\n"
-                       "[polozka_q]\ntext0=Průvodce: ěůřšž ĚŮŘŠŽ\nurl0=plan.html\n",
-                       {{"a.html", "A"}, {"b.html", "B"}, {"plan.html", "Plán výstaviště"}}));
+    const std::string disc = writeDisc(
+        "[aplikace]\nSkrytData=\n[logo]\nlogoVyska=50\nlogoObrazek=vysoke.png\n"
+        "[polozka_a]\ntext0=Alfa\nurl0=a.html\n"
+        "[polozka_b]\nrodic=polozka_a\ntext0=Běta\nurl0=b.html\n"
+        "[polozka_q]\ntext0=Průvodce: ěůřšž ĚŮŘŠŽ\nurl0=plan.html\n",
+        {{"a.html", "A"}, {"b.html", "B"}, {"plan.html", "Plán výstaviště"}});
+    ASSERT_TRUE(
+        QImage(30, 80, QImage::Format_RGB32).save(QString::fromStdString(disc + "/vysoke.png")));
+    TFormExpozice& w = open(disc);
+    EXPECT_EQ(w.PanelLogo->height(), 80);  // the picture's height, not the header's
     select(node({"Alfa", "Běta"}));
     waitShown(*w.WebBrowserInfo, privateFile("temp_path.html"));
     EXPECT_EQ(pageText(*w.WebBrowserInfo), "- Alfa - Běta");
+    // The sub-page the node shows is named again when the bar is rebuilt for a new width.
+    std::string& subPage = presentation::navNodeOf(node({"Běta"}))->data.CurrentSubPageTitle;
+    subPage = text::cp("Příloha");
+    w.resize(w.width() + 20, w.height());
+    settle();
+    EXPECT_EQ(pathBar(), "- Alfa - Běta - Příloha");
+    subPage = "Dodatek";
+    emit w.SplitterWeb->moved();
+    settle();
+    EXPECT_EQ(pathBar(), "- Alfa - Běta - Dodatek");
     w.WebBrowserInfo->navigate(privateFile("link_0_1"));
     settle();
     EXPECT_EQ(pathBar(), "- Alfa");

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "presentation/mainwindow/start.h"
+#include "presentation/widgets/splitter_bar.h"
 #include "presentation/windows/uvod.h"
 #include "tests/support/window_fixture.h"
 
@@ -83,6 +84,10 @@ TEST_F(WindowTest, EveryActivationSizesAndCentresTheWindowOrClosesItWithoutALang
         w.PanelNavigace->setFixedWidth(100);
         reactivate();
     }
+    QTest::mousePress(w.SplitterWeb, Qt::LeftButton, {}, QPoint(1, 5));  // far to the left
+    QTest::mouseMove(w.SplitterWeb, QPoint(-2000, 5));
+    QTest::mouseRelease(w.SplitterWeb, Qt::LeftButton, {}, QPoint(-2000, 5));
+    EXPECT_GE(w.PanelNavigace->width(), w.ToolBarSwitch->sizeHint().width());
     EXPECT_TRUE(follow("nastav_jaz7"));
     reactivate();
     EXPECT_FALSE(w.isVisible());

@@ -1,9 +1,10 @@
 #include "presentation/settings/look.h"
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <tuple>
 
+#include "platform/text/error.h"
 #include "tests/support/settings.h"
 
 namespace expo::presentation {
@@ -39,6 +40,22 @@ TEST(LogicLook, DefaultsAndColoursReadAsBlueGreenRed) {
         (std::vector{c.treeFont.colour, c.infoLinkActiveColor, c.infoLinkColor, c.infoFontColour,
                      c.infoBackColor, c.infoBackground, c.statusBackground}),
         (std::vector{Colour{0x12, 0x34, 0x56}, r, g, g, b, b, r}));
+}
+
+// A bad colour ends the step: what was read before it stays.
+TEST(LogicLook, ABadColourEndsTheStepAndKeepsWhatWasReadBeforeIt) {
+    Look look;
+    EXPECT_THAT(
+        [&] {
+            readCatalogueLook(settings("[aplikace]\nvelikostLoga=500\n[SysPolozkaVystavovatele]\n"
+                                       "sablona1= s.htm \n[menu - graficka podoba]\npismo=Arial\n"
+                                       "pismoVelikost=12\npismoBarva=cerna\n"),
+                              1, look);
+        },
+        ::testing::ThrowsMessage<Error>(::testing::StrEq("'cerna' is not a valid integer value")));
+    EXPECT_EQ(std::to_string(look.logoArea) + look.exhibitorTemplate + look.treeFont.name +
+                  std::to_string(look.treeFont.pointSize),
+              "500s.htmArial12");
 }
 
 TEST(LogicLook, SwitchesAreasAndStyles) {
