@@ -109,12 +109,21 @@ void WindowTest::clickInPage(browser::WebBrowser& browser, const std::string& se
         });
 }
 
-std::string WindowTest::pageText(browser::WebBrowser& browser) {
-    QVariant shown;
-    browser.view()->page()->runJavaScript("document.body.innerText",
-                                          [&](QVariant v) { shown = v; });
-    EXPECT_TRUE(waitFor([&] { return shown.isValid(); }));
-    return shown.toString().trimmed().toStdString();
+// The page's text once it reads `expected`: a page loaded again under the same name (the path
+// bar's) may still show its previous text when its load is reported complete.
+std::string WindowTest::pageText(browser::WebBrowser& browser, const std::string& expected) {
+    std::string text;
+    for (int tries = 0; tries < 100 && text != expected; ++tries) {
+        if (tries > 0) {
+            ui::pauseFor(std::chrono::milliseconds(50));
+        }
+        QVariant shown;
+        browser.view()->page()->runJavaScript("document.body.innerText",
+                                              [&](QVariant v) { shown = v; });
+        EXPECT_TRUE(waitFor([&] { return shown.isValid(); }));
+        text = shown.toString().trimmed().toStdString();
+    }
+    return text;
 }
 
 Lines WindowTest::takeMessages() {

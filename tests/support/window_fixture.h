@@ -17,8 +17,8 @@
 #include "platform/ui/qtext.h"
 #include "presentation/mainwindow/expozice.h"
 #include "presentation/widgets/panel_button.h"
-#include "tests/support/temp_folder.h"
 #include "tests/support/recording_sink.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/wait.h"
 
 namespace expo::testing {
@@ -122,7 +122,7 @@ class WindowTest : public ::testing::Test {
     // Clicks the first element the CSS selector names in the page the browser shows.
     static void clickInPage(browser::WebBrowser& browser, const std::string& selector);
     // The text the browser's page shows.
-    static std::string pageText(browser::WebBrowser& browser);
+    static std::string pageText(browser::WebBrowser& browser, const std::string& expected);
     static void settle() {
         for (int i = 0; i < 3; ++i) {
             QCoreApplication::processEvents(QEventLoop::AllEvents);

@@ -120,7 +120,7 @@ TEST_F(WindowTest, ThePathBarNamesTheNodeAndItsLinksShowItsAncestors) {
     EXPECT_EQ(w.PanelLogo->height(), 80);  // the picture's height, not the header's
     select(node({"Alfa", "Běta"}));
     waitShown(*w.WebBrowserInfo, privateFile("temp_path.html"));
-    EXPECT_EQ(pageText(*w.WebBrowserInfo), "- Alfa - Běta");
+    EXPECT_EQ(pageText(*w.WebBrowserInfo, "- Alfa - Běta"), "- Alfa - Běta");
     // The sub-page the node shows is named again when the bar is rebuilt for a new width.
     std::string& subPage = presentation::navNodeOf(node({"Běta"}))->data.CurrentSubPageTitle;
     subPage = text::cp("Příloha");
@@ -137,9 +137,9 @@ TEST_F(WindowTest, ThePathBarNamesTheNodeAndItsLinksShowItsAncestors) {
     waitShown(*w.WebBrowser, discFile("a.html"));
     select(node({"Průvodce: ěůřšž ĚŮŘŠŽ"}));
     waitShown(*w.WebBrowserInfo, privateFile("temp_path.html"));
-    EXPECT_EQ(pageText(*w.WebBrowserInfo), "- Průvodce: ěůřšž ĚŮŘŠŽ");
+    EXPECT_EQ(pageText(*w.WebBrowserInfo, "- Průvodce: ěůřšž ĚŮŘŠŽ"), "- Průvodce: ěůřšž ĚŮŘŠŽ");
     waitShown(*w.WebBrowser, discFile("plan.html"));
-    EXPECT_EQ(pageText(*w.WebBrowser), "Plán výstaviště");
+    EXPECT_EQ(pageText(*w.WebBrowser, "Plán výstaviště"), "Plán výstaviště");
 }
 
 }  // namespace
