@@ -48,10 +48,11 @@ TEST(NotebookAdd, AppendsWhatIsNotThereByKeyAndTellsOnlyOfASingleNotedOne) {
 TEST(NotebookRemove, KeepsTheOthersInListOrderAndShowsTheOneBeforeTheLastSelected) {
     const std::vector<ExhibitorEntry> list{{"A", 1}, {"B", 2}, {"C", 3}, {"D", 4}, {"E", 5}};
     const std::tuple<std::vector<bool>, Lines, int> cases[] = {
+        // clang-format off
         {{true, false, false, false, false}, {"B", "C", "D", "E"}, 0},  // the new first
         {{false, true, false, true, false}, {"A", "C", "E"}, 1},        // C stood before D
-        {{false, false, false, false, true}, {"A", "B", "C", "D"}, 3},
-        {{true, true, true, true, true}, {}, -1},
+        {{false, false, false, false, true}, {"A", "B", "C", "D"}, 3}, {{true, true, true, true, true}, {}, -1},
+        // clang-format on
     };
     for (const auto& [selected, remaining, rowToShow] : cases) {
         const NotebookRemoval removal = removeSelected(list, selected);

@@ -19,11 +19,12 @@ using Events = std::vector<std::string>;
 TEST(PageMatch, ComparesTheRawLinesInUpperCase) {
     // Page and typed text in UTF-8, stored in code page 1250.
     const std::tuple<const char*, const char*, bool> cases[] = {
+        // clang-format off
         {"ŽLUŤOUČKÝ KŮŇ ÚPĚL ĎÁBELSKÉ ÓDY", "žluťoučký kůň úpěl ďábelské ódy", true},
-        {"<p>Lipova</p>", "Lipová", false},
-        {"<p>Brno</p>", "  brno\t ", true},
+        {"<p>Lipova</p>", "Lipová", false}, {"<p>Brno</p>", "  brno\t ", true},
         {"<p>Lipová Hora</p>", "lipová  hora", false},
         {"<!-- stara verze -->\r\n<p>Nová</p>", "STARA VERZE", true},  // markup is text too
+        // clang-format on
     };
     for (const auto& [page, typed, found] : cases) {
         EXPECT_EQ(pageHoldsText(cp(page), fulltextQuery(cp(typed))), found) << page;

@@ -97,11 +97,12 @@ TEST(LogicNavigation, NodeRecordsAndTheExhibitorNode) {
 TEST(LogicNavigation, SubPages) {
     using Texts = std::optional<std::vector<std::string>>;
     const std::tuple<const char*, const char*, Texts, Texts> cases[] = {
+        // clang-format off
         {"a.htm; b.htm", "Prvni", {{"a.htm", "b.htm"}}, {{"Prvni", ""}}},
-        {"a.htm;;b.htm", "A;B;C", {{"a.htm"}}, {{"A"}}},
-        {";a.htm", "A", {{}}, {{}}},
+        {"a.htm;;b.htm", "A;B;C", {{"a.htm"}}, {{"A"}}}, {";a.htm", "A", {{}}, {{}}},
         {" a.htm ; b.htm ;", " A ; B ; C ", {{"a.htm", "b.htm"}}, {{"A", "B"}}},
         {"", "Titulek", std::nullopt, std::nullopt},
+        // clang-format on
     };
     for (const auto& [files, titles, expectedFiles, expectedTitles] : cases) {
         TNodeData data;

@@ -135,9 +135,10 @@ TEST(Keywords, LanguageColumnsAndDatasetsWithoutRecord) {
 
 TEST(Keywords, NoveltyMarkShowsTheTextAfterTheWordForNews) {
     const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"EXPONATNOVINKA<b>Nové</b>", "X", ""},
-        {"EXPONATNOVINKA<b>Nové</b>", " x ", "<b>Nové</b>"},
+        // clang-format off
+        {"EXPONATNOVINKA<b>Nové</b>", "X", ""}, {"EXPONATNOVINKA<b>Nové</b>", " x ", "<b>Nové</b>"},
         {"[EXPONATNOVINKA]", "x", "A]"},  // the text is taken from the 15th character on
+        // clang-format on
     };
     for (const auto& [keyword, novinka, expected] : cases) {
         PageWorld world;
@@ -149,14 +150,15 @@ TEST(Keywords, NoveltyMarkShowsTheTextAfterTheWordForNews) {
 // The floor plan of the area and the exhibitor's pages, from their INI files.
 TEST(Keywords, FloorPlanAndPageLinks) {
     const std::tuple<const char*, ds::Value, const char*, const char*, const char*> cases[] = {
+        // clang-format off
         {"UMISTENIPAVODKAZ", 5, " P1 ", "[5]\r\nP1= hala1\\plan.html \r\n",
          "<a href=\"/disc/umisteni/hala1/plan.html\">P1</a>"},
         {"UMISTENIPAVODKAZ", ds::Null{}, "P1", "[5]\r\nP1=plan.html\r\n", "P1"},
         {"ODKAZINZERAT", 5, "", "[7]\r\nurl0=  \r\nurl= c.html\r\n", "\"/disc/inzeraty/c.html\""},
         {"ODKAZEXPOZICE", 5, "", "[7]\r\nurl0=a.html\r\nextern= 1  \r\n",
          "\"/disc/expozice/a.html\"  target=\"_blank\""},
-        {"ODKAZEXPOZICE", 5, "", "[7]\r\nurl0=a.html\r\nextern=11\r\n",
-         "\"/disc/expozice/a.html\""},
+        {"ODKAZEXPOZICE", 5, "", "[7]\r\nurl0=a.html\r\nextern=11\r\n", "\"/disc/expozice/a.html\""},
+        // clang-format on
     };
     for (const auto& [keyword, sekceId, area, ini, expected] : cases) {
         PageWorld world;
