@@ -47,6 +47,7 @@ TEST(PageMatchScan, BoundaryRows) {
         {"veletrh", "veletrh", false},  // the query is compared as given
         {"veletrh", "VELETRH", true},    {far, cp("VÝSTAVIŠTĚ"), true},
         {far, cp("VÝSTAVIŠTĚ!"), false}, {"ab\ncd", "B\nC", false},
+        {"ab\rcd", "B\rC", false},
     };
     for (const auto& [page, query, found] : rows) {
         EXPECT_EQ(pageHoldsText(page, query), found) << query;
