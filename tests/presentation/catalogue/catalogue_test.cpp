@@ -82,14 +82,12 @@ struct LoadRun {
     NavigationTree tree;
     RepresentedLists lists;
     std::vector<std::string> lines;
-    std::string error;
-    std::string open;  // '1' for each open dataset, data0 first
+    std::string error, open;  // open: '1' for each open dataset, data0 first
 };
 
 const std::string kConfigSections =
     "[SysPolozkaVystavovatele]\ntext0=Vystavovatele\nsablona0=sablona.htm\n"
-    "[sekce katalogu]\nano=1\n"
-    "[sekce 1 na CD]\njaz0=Stroje\nsekce katalogu=1,2\n"
+    "[sekce katalogu]\nano=1\n[sekce 1 na CD]\njaz0=Stroje\nsekce katalogu=1,2\n"
     "[sekce 2 na CD]\njaz0=Nabytek\nsekce katalogu=3\n";
 const std::string kNoConfigSections = "[SysPolozkaVystavovatele]\ntext0=V\nsablona0=s.htm\n";
 const char* const kBothSections =

@@ -23,9 +23,11 @@ std::string outcome(const std::function<ds::Table()>& read) {
     }
 }
 
-struct ReadAhead : ::testing::Test {
-    // A file of `rows` rows of KAT_ID as data<i>.dat.
-    void writeTable(int i, size_t rows) {
+TEST(ReadAhead, EachFileGivesItsTableOrItsOwnErrorOnce) {
+    const expo::testing::TempFolder disc;
+    const std::string folder = disc.path().string() + "/";
+    const auto path = [&](int i) { return folder + Catalogue::fileName(i); };
+    const auto writeTable = [&](int i, size_t rows) {  // `rows` rows of KAT_ID as data<i>.dat
         ds::Table t;
         t.columns.emplace_back(ds::FieldDef{"KAT_ID", ds::FieldType::Integer, 4, false});
         for (size_t r = 0; r < rows; ++r) {
@@ -33,17 +35,11 @@ struct ReadAhead : ::testing::Test {
         }
         t.rowCount = rows;
         os::writeFile(path(i), ds::writeBinaryTable(t));
-    }
-    std::string path(int i) const { return (disc.path() / Catalogue::fileName(i)).string(); }
-    std::string folder() const { return disc.path().string() + "/"; }
-    expo::testing::TempFolder disc;
-};
-
-TEST_F(ReadAhead, EachFileGivesItsTableOrItsOwnErrorOnce) {
+    };
     writeTable(2, 3);
     os::writeFile(path(3), "not a data packet");
     writeTable(5, 7);  // data4.dat is missing
-    DataFileReadAhead ahead(folder(), 2, 5);
+    DataFileReadAhead ahead(folder, 2, 5);
     EXPECT_EQ(std::to_string(ahead.holds(1)) + std::to_string(ahead.holds(6)), "00");
     ASSERT_TRUE(ahead.holds(5));
     EXPECT_EQ(outcome([&] { return ahead.take(5); }), "7 rows");  // out of order
@@ -58,15 +54,15 @@ TEST_F(ReadAhead, EachFileGivesItsTableOrItsOwnErrorOnce) {
     for (int i = 6; i <= 11; ++i) {
         writeTable(i, 100);
     }
-    { DataFileReadAhead untaken(folder(), 2, 11); }
-    DataFileReadAhead more(folder(), 6, 11);
+    { DataFileReadAhead untaken(folder, 2, 11); }
+    DataFileReadAhead more(folder, 6, 11);
     Catalogue c;
     for (const ds::FieldDef& f : std::vector<ds::FieldDef>(c.CDSZastFir.declaredFields())) {
         if (f.name != "KAT_ID") {  // the file holds only KAT_ID
             c.CDSZastFir.removeField(f.name);
         }
     }
-    c.load(6, folder(), &more);
+    c.load(6, folder, &more);
     EXPECT_EQ(c.CDSZastFir.recordCount(), 100);
     EXPECT_EQ(outcome([&] { return more.take(11); }), "100 rows");
 }

@@ -19,14 +19,9 @@ using testing::settings;
 // The tree as "A[B C[D]] E": captions in order, children in brackets.
 std::string outline(const std::vector<std::unique_ptr<NavNode>>& nodes) {
     std::string text;
-    for (const auto& node : nodes) {
-        if (!text.empty()) {
-            text += ' ';
-        }
-        text += node->caption;
-        if (!node->children.empty()) {
-            text += '[' + outline(node->children) + ']';
-        }
+    for (const auto& n : nodes) {
+        text += (text.empty() ? "" : " ") + n->caption +
+                (n->children.empty() ? "" : "[" + outline(n->children) + "]");
     }
     return text;
 }
