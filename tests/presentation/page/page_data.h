@@ -36,16 +36,10 @@ inline void load(ds::ClientDataSet& dataSet, std::initializer_list<std::string_v
 
 // The datasets and settings an exhibitor page reads, empty until a test loads them.
 struct PageWorld {
-    ds::ClientDataSet CDSZaznamy{"CDSZaznamy"};
-    ds::ClientDataSet CDSNomenklatury{"CDSNomenklatury"};
-    ds::ClientDataSet CDSUmisteni{"CDSUmisteni"};
-    ds::ClientDataSet CDSExponaty{"CDSExponaty"};
-    ds::ClientDataSet CDSZastFir{"CDSZastFir"};
-    ds::ClientDataSet CDSZastZnac{"CDSZastZnac"};
-    ds::ClientDataSet CDSDoplnInf{"CDSDoplnInf"};
-    IniFile umisteniIni;
-    IniFile inzeratyIni;
-    IniFile expoziceIni;
+    ds::ClientDataSet CDSZaznamy{"CDSZaznamy"}, CDSNomenklatury{"CDSNomenklatury"},
+        CDSUmisteni{"CDSUmisteni"}, CDSExponaty{"CDSExponaty"}, CDSZastFir{"CDSZastFir"},
+        CDSZastZnac{"CDSZastZnac"}, CDSDoplnInf{"CDSDoplnInf"};
+    IniFile umisteniIni, inzeratyIni, expoziceIni;
     presentation::LanguageSuffixes suffixes{"0", "0"};
     presentation::LogoAreas logoAreas;
     int language = 0;

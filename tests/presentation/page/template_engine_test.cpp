@@ -1,7 +1,6 @@
 // The template engine on a small catalogue: markup, blocks, loops and error marks.
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -49,34 +48,26 @@ std::string loopEndOutside(std::string_view keyword) {
 struct PageCase {
     const char* name;
     int katId;
-    std::string pageTemplate;  // UTF-8 here, code page 1250 when filled
-    std::string expected;
+    std::string pageTemplate, expected;  // UTF-8 here, code page 1250 when filled
 };
-
-void PrintTo(const PageCase& c, std::ostream* os) {
-    *os << c.name;
-}
 
 class TemplateEngine : public ::testing::TestWithParam<PageCase> {};
 
 TEST_P(TemplateEngine, FillsThePage) {
     PageWorld world;
     loadSampleCatalogue(world);
-    const PageCase& c = GetParam();
-    EXPECT_EQ(world.fill(cp(c.pageTemplate), c.katId), cp(c.expected));
+    EXPECT_EQ(world.fill(cp(GetParam().pageTemplate), GetParam().katId), cp(GetParam().expected));
 }
 
 const PageCase kPageCases[] = {
+    // clang-format off
     // Text and keywords
-    {"TemplateWithoutMarkup", 7, "<p>Ahoj</p>\r\n<i>x</i>", "<p>Ahoj</p>\r\n<i>x</i>"},
-    {"EmptyTemplate", 7, "", ""},
+    {"TemplateWithoutMarkup", 7, "<p>Ahoj</p>\r\n<i>x</i>", "<p>Ahoj</p>\r\n<i>x</i>"}, {"EmptyTemplate", 7, "", ""},
     {"EmptyValueLeavesTheText", 7, "Tel: #TELEFON1_1#", "Tel: "},
-    {"KeywordInLowerCase", 7, "#nazevfirmy#", "Alfa<br>Beta"},
-    {"ValueTrimmed", 7, "[#ULICE#]", "[Dlouhá 5]"},
+    {"KeywordInLowerCase", 7, "#nazevfirmy#", "Alfa<br>Beta"}, {"ValueTrimmed", 7, "[#ULICE#]", "[Dlouhá 5]"},
     {"LineBreaksOfTheTextKept", 7, "a\r\n#EMAIL#\r\nb", "a\r\ninfo@alfa.cz\r\nb"},
     {"BlankBeforeTheName", 7, "# NAZEVFIRMY#", unknown(" NAZEVFIRMY")},
-    {"EmptyKeyword", 7, "a##b", "a" + unknown("") + "b"},
-    {"UnknownKeywordInUpperCase", 7, "#čau#", unknown("ČAU")},
+    {"EmptyKeyword", 7, "a##b", "a" + unknown("") + "b"}, {"UnknownKeywordInUpperCase", 7, "#čau#", unknown("ČAU")},
     {"BracesInsideAKeyword", 7, "#NAZEV{FIRMY}#", unknown("NAZEV{FIRMY}")},
     {"UnterminatedKeyword", 7, "Text #NAZEVFIRMY", "Text "},
     {"UnknownLoopWords", 7, "#BEGINXYZ#|#ENDXYZ#", unknown("BEGINXYZ") + "|" + unknown("ENDXYZ")},
@@ -85,8 +76,7 @@ const PageCase kPageCases[] = {
     {"BlockWithValueEmitted", 9, "{Tel: #TELEFON1_1#}", "Tel: 123"},
     {"BlockOfLiteralTextDropped", 7, "a{<b>html</b>}b", "ab"},
     {"OuterBlockWithoutItsEmptyInner", 7, "{A{F#FAX#}B#EMAIL#}", "ABinfo@alfa.cz"},
-    {"InnerBlockRaisesTheOuter", 9, "{A{F#FAX#}B#EMAIL#}", "AF456B"},
-    {"ErrorMarkDoesNotFillABlock", 7, "{x##}", ""},
+    {"InnerBlockRaisesTheOuter", 9, "{A{F#FAX#}B#EMAIL#}", "AF456B"}, {"ErrorMarkDoesNotFillABlock", 7, "{x##}", ""},
     {"FourthLevelInsideAnEmptyThird", 7, "{1{2{3{4#NAZEVFIRMY#}5}6}7}8", "124Alfa<br>Beta56"},
     {"FourthLevelAfterAFilledThird", 7, "{1{2{3#EMAIL#{4#NAZEVFIRMY#}5}6}7}8",
      "123info@alfa.cz" + kTooDeep + "4Alfa<br>Beta56"},
@@ -103,13 +93,10 @@ const PageCase kPageCases[] = {
      "<ul><li>A1</li><li>B2</li><li>C3</li></ul>"},
     {"SeparatorAsWritten", 7, "#beginexp Or #x#endexp#", "x Or x Or x"},
     {"SeparatorFromTheCharacterAfterTheWord", 7, "#xBEGINEXP-#e#ENDEXP#", "eP-eP-e"},
-    {"PlacementsByArea", 7, "#BEGINUMISTENI, #P#UMISTENIPAVILON#/#UMISTENISTANEK##ENDUMISTENI#",
-     "PP1/10, PP2/20"},
-    {"CoExhibitorsByName", 7, "#BEGINSPOLUVYST; ##SPOLUVYSTAVOVATELE##ENDSPOLUVYST#",
-     "Gama; Prázdná firma"},
+    {"PlacementsByArea", 7, "#BEGINUMISTENI, #P#UMISTENIPAVILON#/#UMISTENISTANEK##ENDUMISTENI#", "PP1/10, PP2/20"},
+    {"CoExhibitorsByName", 7, "#BEGINSPOLUVYST; ##SPOLUVYSTAVOVATELE##ENDSPOLUVYST#", "Gama; Prázdná firma"},
     {"FirmsInFileOrder", 7, "#BEGINZASTFIR / ##ZASTOUPENAFIRMA##ENDZASTFIR#", "F1 / F2"},
-    {"TwoLoopsOverOneDatasetInTurn", 7,
-     "#BEGINUMISTENI,#A#ENDUMISTENI#|#BEGINSPOLUVYST,#B#ENDSPOLUVYST#", "A,A|B,B"},
+    {"TwoLoopsOverOneDatasetInTurn", 7, "#BEGINUMISTENI,#A#ENDUMISTENI#|#BEGINSPOLUVYST,#B#ENDSPOLUVYST#", "A,A|B,B"},
     {"NestedLoopsShareTheSeparator", 7,
      "#BEGINNOM; #N#NOMENKLATURAKOD#(#BEGINEXP, #E#EXPONATTEXT##ENDEXP#)#ENDNOM#",
      "NA1(Ee1, Ee2, Ee3), NB2(Ee1, Ee2, Ee3), NC3(Ee1, Ee2, Ee3)"},
@@ -120,8 +107,7 @@ const PageCase kPageCases[] = {
     {"LoopEndAtTheTopWithoutFurtherRecord", 7, "A#ENDDOPLINF#B", "A"},
     // Loops that cannot be carried out end the page with a mark.
     {"LoopEndAtTheTopWithFurtherRecords", 7, "A#ENDNOM#B", "A" + loopEndOutside("ENDNOM")},
-    {"LoopEndInABlockOfItsBody", 7, "#BEGINNOM#{#NOMENKLATURAKOD##ENDNOM#}x",
-     "A1" + loopEndOutside("ENDNOM")},
+    {"LoopEndInABlockOfItsBody", 7, "#BEGINNOM#{#NOMENKLATURAKOD##ENDNOM#}x", "A1" + loopEndOutside("ENDNOM")},
     {"CrossedLoops", 7, "#BEGINNOM##BEGINEXP##ENDNOM##ENDEXP#", loopEndOutside("ENDNOM")},
     {"NestedLoopsOverOneDataset", 7,
      "#BEGINUMISTENI#x#BEGINSPOLUVYST#y#ENDSPOLUVYST#z#ENDUMISTENI#",
@@ -131,6 +117,7 @@ const PageCase kPageCases[] = {
     {"TooDeepBlockInALoopBody", 7, "{{{#BEGINNOM##NOMENKLATURAKOD#{x}#ENDNOM#}}}", "A1" + kTooDeep},
 };
 
+// clang-format on
 INSTANTIATE_TEST_SUITE_P(Pages, TemplateEngine, ::testing::ValuesIn(kPageCases),
                          [](const auto& info) { return std::string(info.param.name); });
 

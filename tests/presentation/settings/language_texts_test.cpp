@@ -19,9 +19,9 @@ using Reader = std::function<std::optional<std::string>(const IniFile&, int)>;
 IniFile ini(std::string_view utf8) {
     return IniFile::fromText(cp(utf8));
 }
+// clang-format off
 Reader stored(std::string L::*field) {
-    return
-        [field](const IniFile& c, int l) { return std::optional(readLanguageTexts(c, l).*field); };
+    return [field](const IniFile& c, int l) { return std::optional(readLanguageTexts(c, l).*field); };
 }
 Reader caption(std::optional<std::string> L::*field) {
     return [field](const IniFile& c, int l) { return readLanguageTexts(c, l).*field; };
@@ -29,25 +29,22 @@ Reader caption(std::optional<std::string> L::*field) {
 Reader notice(NoticeText which) {
     return [which](const IniFile& c, int l) { return std::optional(readNoticeText(c, l, which)); };
 }
+// clang-format on
 
 TEST(LanguageTexts, ValueMissingKeyAndEmptyValueOfARow) {
     // The texts (UTF-8) for "jaz3=Hodnota", for a key of another language and for "jaz3=";
     // nullptr: no text, the caption stays as it is.
     const std::tuple<const char*, Reader, const char*, const char*, const char*> rows[] = {
-        {"text Inicializace programu", notice(NoticeText::Title),
-         "Hodnota:", "Inicializace programu:", "Inicializace programu:"},
-        {"text nacítání vzhledu", notice(NoticeText::Appearance), "Hodnota.", "načítání vzhledu.",
-         "načítání vzhledu."},
+        // clang-format off
+        {"text Inicializace programu", notice(NoticeText::Title), "Hodnota:", "Inicializace programu:", "Inicializace programu:"},
+        {"text nacítání vzhledu", notice(NoticeText::Appearance), "Hodnota.", "načítání vzhledu.", "načítání vzhledu."},
         {"tlačítko Vše", caption(&L::ToolButtonVseCaption), "Hodnota", nullptr, nullptr},
-        {"tlačítko Nový výběr", stored(&L::FTextNewSelection), "Hodnota", "Nový výběr",
-         "Nový výběr"},
-        {"text Zadejte vyhledávací podmínku", stored(&L::FTextEnterCondition), "Hodnota.",
-         "Zadejte vyhledávací podmínku a potvrďte výběr.", "."},
-        {"text Nalezené stránky", stored(&L::PanelHledaniTextCaption),
-         " Hodnota:", " Nalezené stránky:", " :"},
-        {"text Zadaný řetězec nabyl nelezen", stored(&L::FTextStringNotFound), "Hodnota",
-         "Zadaný řetězec nebyl nalezen", ""},
+        {"tlačítko Nový výběr", stored(&L::FTextNewSelection), "Hodnota", "Nový výběr", "Nový výběr"},
+        {"text Zadejte vyhledávací podmínku", stored(&L::FTextEnterCondition), "Hodnota.", "Zadejte vyhledávací podmínku a potvrďte výběr.", "."},
+        {"text Nalezené stránky", stored(&L::PanelHledaniTextCaption), " Hodnota:", " Nalezené stránky:", " :"},
+        {"text Zadaný řetězec nabyl nelezen", stored(&L::FTextStringNotFound), "Hodnota", "Zadaný řetězec nebyl nalezen", ""},
         {"text Výběr", stored(&L::FTextSelection), "Hodnota", "Vyběr", ""},
+        // clang-format on
     };
     const auto text = [](const char* utf8) {
         return utf8 ? std::optional(cp(utf8)) : std::nullopt;
@@ -72,15 +69,15 @@ TEST(LanguageTexts, OrLabelAndOrShareOneSectionAndOutsideTheRange) {
 }
 
 TEST(LanguageFields, NameAndFallbackColumns) {
-    const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] = {
-        {"[uvod]\njaz0=\ndefaultJazKat=\ndefaultJazKatExp=\n", "0", "Čes", "0", "0"},
-        {"[uvod]\njaz1= Eng \ndefaultJazKat=2\ndefaultJazKatExp=1\n", " 1 ", "Eng", "2", "1"},
-        {"[uvod]\njaz0=Čes\njaz1=Eng\n", "7", "Čes", "0", "0"},
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"[uvod]\njaz0=\ndefaultJazKat=\ndefaultJazKatExp=\n", "0", "Čes|00"},
+        {"[uvod]\njaz1= Eng \ndefaultJazKat=2\ndefaultJazKatExp=1\n", " 1 ", "Eng|21"},
+        {"[uvod]\njaz0=Čes\njaz1=Eng\n", "7", "Čes|00"},
     };
-    for (const auto& [config, languageText, name, suffix, expSuffix] : cases) {
+    for (const auto& [config, languageText, expected] : cases) {
         const LanguageFields f = readLanguageFields(ini(config), languageText);
         EXPECT_EQ(f.FLanguageName + "|" + f.FDefaultLanguageSuffix + f.FDefaultExpLanguageSuffix,
-                  cp(name) + "|" + suffix + expSuffix)
+                  cp(expected))
             << config;
     }
 }
