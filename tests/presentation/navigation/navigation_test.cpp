@@ -137,6 +137,22 @@ TEST(LogicPathBar, NamesTheNodeAndItsAncestorsFromTheRoot) {
     EXPECT_EQ(buildPathBar(&leaf, 0, true, {}).caption, "- Root - Child - Leaf");
 }
 
+// The bar's colours and font size come from the path-bar settings of the look.
+TEST(LogicPathBar, StyleFollowsTheLook) {
+    Look look;
+    readPanelLook(settings("[menu - graficka podoba]\ninfPruhPismoBarva=$00563412\n"
+                           "infPruhPismoBarvaAktivni=$000000FF\ninfPruhPozadiBarva=$00FF0000\n"
+                           "infPruhPismoVelikost=11\n"),
+                  look);
+    NavigationTree tree;
+    const std::string page =
+        buildPathBar(&tree.add(nullptr, "R", {}), 0, false, pathBarStyleOf(look)).page;
+    for (const char* part : {"link=\"#123456\" vlink=\"#123456\" alink=\"#FF0000\"",
+                             "bgcolor=\"#0000FF\"", "font-size: 11pt"}) {
+        EXPECT_TRUE(holds(page, part)) << part << " in " << page;
+    }
+}
+
 TEST(LogicPathBar, LinkTargets) {
     // Whether the URL is a bar's link, and the node (of three) it leads to: "-" for none.
     const std::pair<const char*, const char*> cases[] = {
