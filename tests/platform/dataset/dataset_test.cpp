@@ -6,8 +6,8 @@
 
 #include "platform/text/error.h"
 #include "platform/text/text.h"
-#include "tests/support/temp_folder.h"
 #include "tests/platform/dataset/support.h"
+#include "tests/support/temp_folder.h"
 
 namespace expo::ds {
 namespace {
