@@ -249,9 +249,6 @@ TEST(LogicLinkWords, ActionsAndCancel) {
     }
 }
 
-std::string local(std::string_view url) {
-    return localPathFromUrl(url);
-}
 std::string split(std::string_view line) {  // the program and each argument after a "|"
     const CommandLine command = splitCommandLine(line);
     std::string text = command.program;
@@ -267,11 +264,11 @@ std::string holds(std::string_view url) {  // kept as the program's own word, no
 TEST(LogicLinkWords, LocalPathCommandLineAndTheLinksKeptAsWords) {
     const std::tuple<std::string (*)(std::string_view), const char*, const char*> cases[] = {
         // clang-format off
-        {local, "FILE:///disc/a%20b.zip#page", "/disc/a%20b.zip"},
-        {local, "file://server/share/a.zip", "//server/share/a.zip"}, {local, "data\\a.zip", "data\\a.zip"},
+        {localPathFromUrl, "FILE:///disc/a%20b.zip#page", "/disc/a%20b.zip"},
+        {localPathFromUrl, "file://server/share/a.zip", "//server/share/a.zip"},
         {split, "  /disc/My Tools/run.exe -a  b ", "/disc/My Tools/run.exe|-a|b"},
         {split, "\"/disc/My Tools/run.exe\" \"one two\" three", "/disc/My Tools/run.exe|one two|three"},
-        {split, "\"/disc/unclosed.exe", "/disc/unclosed.exe"},
+        {localPathFromUrl, "data\\a.zip", "data\\a.zip"}, {split, "\"/disc/unclosed.exe", "/disc/unclosed.exe"},
         {holds, "ZPET:", "word"}, {holds, "go_polozka_polozka_x", "word"}, {holds, "video:film.MPEG", "word"},
         {holds, "nastav_jaz2", "word"}, {holds, "archiv:ceniky.zip", "word"},
         {holds, "program:pruvodce.EXE", "word"}, {holds, "mailto:zpet@veletrh.cz", "desktop"},

@@ -10,14 +10,12 @@ namespace expo::presentation {
 namespace {
 
 // `section` with `prefix`sirka and `prefix`vyska where given (nullptr: key missing).
-IniFile sizes(std::string section, const char* width, const char* height,
+IniFile sizes(const std::string& section, const char* width, const char* height,
               const std::string& prefix = "") {
-    section = "[" + section + "]\n";
-    const std::string w = prefix.empty() ? "sirka=" : "Sirka=",
-                      h = prefix.empty() ? "vyska=" : "Vyska=";
-    section += width ? prefix + w + width + "\n" : "";
-    section += height ? prefix + h + height + "\n" : "";
-    return IniFile::fromText(section);
+    const std::string w = prefix + (prefix.empty() ? "sirka=" : "Sirka="),
+                      h = prefix + (prefix.empty() ? "vyska=" : "Vyska=");
+    return IniFile::fromText("[" + section + "]\n" + (width ? w + width + "\n" : "") +
+                             (height ? h + height + "\n" : ""));
 }
 std::string given(const char* value) {
     return value ? value : "-";
