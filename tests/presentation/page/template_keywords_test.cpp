@@ -1,10 +1,8 @@
 // The keyword values (fields, language columns, logos, links, the novelty mark), the language
 // columns of an exhibitor's catalogue and the making of its page.
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <optional>
-#include <ostream>
 #include <sstream>
 #include <string>
 #include <tuple>
