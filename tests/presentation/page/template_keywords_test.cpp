@@ -31,12 +31,10 @@ void named(ds::ClientDataSet& dataSet, std::string_view prefix,
     Row row;
     auto number = numbers.begin();
     for (const std::string_view column : columns) {
-        if (column.ends_with(":int")) {
-            row.emplace_back(int64_t{*number++});
-        } else {
-            row.emplace_back(std::string(prefix) +
-                             text::asciiLower(column.substr(0, column.find(':'))));
-        }
+        row.push_back(column.ends_with(":int")
+                          ? ds::Value(int64_t{*number++})
+                          : ds::Value(std::string(prefix) +
+                                      text::asciiLower(column.substr(0, column.find(':')))));
     }
     load(dataSet, columns, {row});
 }
