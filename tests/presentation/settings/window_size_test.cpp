@@ -60,10 +60,9 @@ TEST(WindowSize, IntroAndMainWindow) {
         const IniFile config = sizes(c.intro ? "uvod" : "aplikace", c.width, c.height);
         const PixelSize got =
             toPixels(c.intro ? introWindowSize(config) : mainWindowSize(config), c.screen);
-        const PixelSize e = c.expected;
         EXPECT_EQ(std::tuple(got.maximised, got.maximised ? 0 : got.width,
                              got.maximised ? 0 : got.height),
-                  std::tuple(e.maximised, e.width, e.height))
+                  std::tuple(c.expected.maximised, c.expected.width, c.expected.height))
             << c.intro << " " << given(c.width) << " x " << given(c.height);
     }
     const WindowSize w = mainWindowSize(sizes("aplikace", "150%", "20"));
