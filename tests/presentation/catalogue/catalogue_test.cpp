@@ -19,7 +19,6 @@
 namespace expo::presentation {
 namespace {
 
-using testing::keyed;
 using testing::load;
 using testing::settings;
 using text::cp;
