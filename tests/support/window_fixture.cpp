@@ -1,6 +1,5 @@
 #include "tests/support/window_fixture.h"
 
-#include "platform/dataset/packet.h"
 #include "platform/os/tempdir.h"
 #include "presentation/mainwindow/main_form.h"
 #include "presentation/windows/dlg_hlaseni.h"
@@ -79,13 +78,6 @@ TFormExpozice& WindowTest::open(const std::string& disc, int language) {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(form_.get(), kPatienceMs));
     settle();
     return *form_;
-}
-
-void WindowTest::keepExhibitors(const std::set<int64_t>& katIds) {
-    ds::Packet packet = ds::readPacketFile(EXPO_DISC_DIR "/data/data2.dat");
-    std::erase_if(packet.rows,  // by KAT_ID, the first field
-                  [&](const auto& row) { return !katIds.contains(std::get<int64_t>(row[0])); });
-    form_->catalogue().CDSZaznamy.loadFromPacket(std::move(packet));
 }
 
 void WindowTest::waitShown(browser::WebBrowser& browser, const std::string& page) {

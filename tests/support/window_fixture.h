@@ -9,7 +9,6 @@
 #include <QtWebEngineWidgets>
 #include <QtWidgets>
 #include <deque>
-#include <set>
 
 #include "platform/browser/webbrowser.h"
 #include "platform/os/files.h"
@@ -95,8 +94,6 @@ class WindowTest : public ::testing::Test {
     std::string statusBar() { return form_->PnlStatusBar->text().toStdString(); }
     // The exhibitor the page generation narrowed the records to last ("KAT_ID=..").
     std::string lastFilter() { return form_->catalogue().CDSZaznamy.filter(); }
-    // Only the demo disc's exhibitors with these KAT_IDs stay in the catalogue.
-    void keepExhibitors(const std::set<int64_t>& katIds);
 
     // Runs the page browser's link handler; returns its cancel flag.
     bool follow(const std::string& url) {

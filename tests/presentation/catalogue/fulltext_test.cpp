@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <random>
 #include <tuple>
 
 #include "platform/text/error.h"
@@ -17,17 +18,22 @@ using text::cp;
 using Events = std::vector<std::string>;
 
 TEST(PageMatch, ComparesTheRawLinesInUpperCase) {
-    // Page and typed text in UTF-8, stored in code page 1250.
-    const std::tuple<const char*, const char*, bool> cases[] = {
+    // Pages and queries in code page 1250; `typed`: the query made of what was typed.
+    const auto typed = [](const char* utf8) { return fulltextQuery(cp(utf8)); };
+    const std::string far = std::string(100000, 'x') + cp("\r\n<p>Výstaviště</p>");
+    const std::tuple<std::string, std::string, bool> cases[] = {
         // clang-format off
-        {"ŽLUŤOUČKÝ KŮŇ ÚPĚL ĎÁBELSKÉ ÓDY", "žluťoučký kůň úpěl ďábelské ódy", true},
-        {"<p>Lipova</p>", "Lipová", false}, {"<p>Brno</p>", "  brno\t ", true},
-        {"<p>Lipová Hora</p>", "lipová  hora", false},
-        {"<!-- stara verze -->\r\n<p>Nová</p>", "STARA VERZE", true},  // markup is text too
+        {cp("ŽLUŤOUČKÝ KŮŇ ÚPĚL ĎÁBELSKÉ ÓDY"), typed("žluťoučký kůň úpěl ďábelské ódy"), true},
+        {"<p>Lipova</p>", typed("Lipová"), false}, {"<p>Brno</p>", typed("  brno\t "), true},
+        {cp("<p>Lipová Hora</p>"), typed("lipová  hora"), false},
+        {cp("<!-- stara verze -->\r\n<p>Nová</p>"), typed("STARA VERZE"), true},  // markup is text too
+        {"veletrh", "veletrh", false},  // the query is compared as given
+        {"veletrh", "VELETRH", true}, {far, cp("VÝSTAVIŠTĚ"), true}, {far, cp("VÝSTAVIŠTĚ!"), false},
+        {"ab\ncd", "B\nC", false}, {"ab\rcd", "B\rC", false},
         // clang-format on
     };
-    for (const auto& [page, typed, found] : cases) {
-        EXPECT_EQ(pageHoldsText(cp(page), fulltextQuery(cp(typed))), found) << page;
+    for (const auto& [page, query, found] : cases) {
+        EXPECT_EQ(pageHoldsText(page, query), found) << text::cp1250ToUtf8(query);
     }
 }
 
@@ -96,6 +102,32 @@ TEST_F(SearchPages, AReadErrorEndsTheSearchAfterTheHitsFoundBeforeIt) {
     host.unreadable = "c.html";
     EXPECT_THROW(search("x"), Error);
     EXPECT_EQ(host.events, (Events{"node A", "hit A", "hit B=b.html"}));
+}
+
+// The page match against the plain rule it stands for: the page in upper case, searched for
+// the query, no find across a line end.
+bool heldByRule(std::string_view page, std::string_view query) {
+    return query.find_first_of("\r\n") == std::string_view::npos &&
+           text::upper(page).find(query) != std::string::npos;
+}
+
+// Pages short and long enough to be scanned in blocks, the query's letters strewn about so that
+// finds fall at the start, the end, across blocks and just after a near miss.
+TEST(PageMatchScan, AgreesWithThePageInUpperCase) {
+    const std::string alphabet = cp("aAbBšŠ< \r\n");
+    const std::vector<std::string> queries = {
+        "A", "AB", cp("ŠAB"), "BA<B", "AAAAAAAAAAAAAAAAB", cp("B ŠA"), "", "A\nB"};
+    std::mt19937 random(5);
+    for (int n = 0; n < 40000; ++n) {
+        std::string page(random() % (n % 2 ? 90 : 6), ' ');
+        for (char& c : page) {
+            c = alphabet[random() % alphabet.size()];
+        }
+        for (const std::string& query : queries) {
+            ASSERT_EQ(pageHoldsText(page, query), heldByRule(page, query))
+                << text::cp1250ToUtf8(page) << " / " << text::cp1250ToUtf8(query);
+        }
+    }
 }
 
 }  // namespace

@@ -14,12 +14,6 @@ using presentation::TDlgJednoduchyExport;
 
 class NotebookTest : public WindowTest {
   protected:
-    // The demo disc's section "Strojírenství": "Agroline a.s." (1200), "Agrotech a.s." (1353)...
-    TFormExpozice& openSection() {
-        TFormExpozice& w = open();
-        select(section("Strojírenství"));
-        return w;
-    }
     // Selects exactly these rows and runs `action`.
     void run(QAction* action, const std::vector<int>& rows) {
         form().ListBoxSeznamFirem->clearSelection();
@@ -52,7 +46,8 @@ class NotebookTest : public WindowTest {
 // Adding tells only of a single exhibitor noted already; the view lists the notebook sorted, a
 // removal shows the entry before the last one removed, or nothing; a language switch keeps it.
 TEST_F(NotebookTest, AddingAndRemovingShowTheEntryBeforeTheLastRemoved) {
-    TFormExpozice& w = openSection();
+    TFormExpozice& w = open();
+    select(section("Strojírenství"));  // "Agroline a.s." (1200), "Agrotech a.s." (1353)...
     const Lines section = listNames();
     doubleClick(*w.PnlDoZapisniku);  // a second add would tell the exhibitor is noted already
     add({1});
@@ -85,7 +80,8 @@ TEST_F(NotebookTest, AddingAndRemovingShowTheEntryBeforeTheLastRemoved) {
 // the file holds the lines as typed (a long line the box wraps, a Shift+Enter break), the same at
 // the window's first width, wider and narrower.
 TEST_F(NotebookTest, TheExportWindowShowsTheNotebooksTextAndSavesItAsTyped) {
-    TFormExpozice& w = openSection();
+    TFormExpozice& w = open();
+    select(section("Strojírenství"));
     add({1});
     add({0});
     std::optional<std::string> answer;

@@ -14,9 +14,9 @@ namespace expo::testing {
 
 using Row = std::vector<ds::Value>;
 
-// A data packet from column names written "NAME" (text), "NAME:int" or "NAME:memo".
-inline ds::Packet makePacket(std::initializer_list<std::string_view> columns,
-                             std::vector<Row> rows) {
+// Loads `rows` under column names written "NAME" (text), "NAME:int" or "NAME:memo".
+inline void load(ds::ClientDataSet& dataSet, std::initializer_list<std::string_view> columns,
+                 std::vector<Row> rows) {
     ds::Packet packet{{}, std::move(rows)};
     for (const std::string_view column : columns) {
         const size_t colon = std::min(column.find(':'), column.size());
@@ -26,12 +26,7 @@ inline ds::Packet makePacket(std::initializer_list<std::string_view> columns,
                                 : kind == ":memo" ? ds::FieldDef{name, ds::FieldType::Memo, 0}
                                                   : ds::FieldDef{name, ds::FieldType::String, 255});
     }
-    return packet;
-}
-
-inline void load(ds::ClientDataSet& dataSet, std::initializer_list<std::string_view> columns,
-                 std::vector<Row> rows) {
-    dataSet.loadFromPacket(makePacket(columns, std::move(rows)));
+    dataSet.loadFromPacket(std::move(packet));
 }
 
 // The datasets and settings an exhibitor page reads, empty until a test loads them.

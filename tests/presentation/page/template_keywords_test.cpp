@@ -1,10 +1,8 @@
 // The keyword values (fields, language columns, logos, links, the novelty mark), the language
 // columns of an exhibitor's catalogue and the making of its page.
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include <optional>
-#include <ostream>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -33,12 +31,10 @@ void named(ds::ClientDataSet& dataSet, std::string_view prefix,
     Row row;
     auto number = numbers.begin();
     for (const std::string_view column : columns) {
-        if (column.ends_with(":int")) {
-            row.emplace_back(int64_t{*number++});
-        } else {
-            row.emplace_back(std::string(prefix) +
-                             text::asciiLower(column.substr(0, column.find(':'))));
-        }
+        row.push_back(column.ends_with(":int")
+                          ? ds::Value(int64_t{*number++})
+                          : ds::Value(std::string(prefix) +
+                                      text::asciiLower(column.substr(0, column.find(':')))));
     }
     load(dataSet, columns, {row});
 }
@@ -71,8 +67,8 @@ void loadEveryField(PageWorld& w) {
 }
 
 // Every keyword on one record of each dataset; language columns with the digit 1, so that a
-// missing suffix shows.
-TEST(Keywords, EveryKeywordReadsItsFieldByItsRule) {
+// missing suffix shows; then the first language's columns, and a dataset without record.
+TEST(Keywords, EveryKeywordReadsItsFieldByItsRuleLanguageColumnsAndDatasetsWithoutRecord) {
     // "KEYWORD=value" separated by blanks; "-": no keyword. L: the logos' folder.
     // clang-format off
     const std::string plain =
@@ -110,11 +106,7 @@ TEST(Keywords, EveryKeywordReadsItsFieldByItsRule) {
     for (const auto& [keyword, expected] : cases) {
         EXPECT_EQ(valueOf(world, keyword).value_or("-"), expected) << keyword;
     }
-}
-
-TEST(Keywords, LanguageColumnsAndDatasetsWithoutRecord) {
-    PageWorld world;
-    loadEveryField(world);
+    world.suffixes = {"0", "0"};
     world.CDSZastFir.setFilter("KAT_ID=99");
     world.CDSZastFir.setFiltered(true);
     // The first language has no digit.
@@ -250,7 +242,7 @@ class ExhibitorPage : public ::testing::Test {
     LanguageSuffixes suffixes;
 };
 
-TEST_F(ExhibitorPage, FilledInTheLanguageOfItsCatalogueOrNoneForAnUnknownOrRepeatedKey) {
+TEST_F(ExhibitorPage, FilledInTheLanguageOfItsCatalogueFromATemplateReadAnewOrNoneOrAnError) {
     EXPECT_EQ(make("7"), "<h1>Alfa</h1>text en|<i>exp en</i>");
     EXPECT_EQ(suffixes.languageSuffix + suffixes.expLanguageSuffix + jazyky.filter(),
               "11CKAT_ID=1");
@@ -261,9 +253,7 @@ TEST_F(ExhibitorPage, FilledInTheLanguageOfItsCatalogueOrNoneForAnUnknownOrRepea
     EXPECT_EQ(make("42"), std::nullopt);
     EXPECT_EQ(make("9"), std::nullopt);
     EXPECT_EQ(suffixes.languageSuffix + world.CDSZaznamy.filter(), "untouchedKAT_ID=9");
-}
-
-TEST_F(ExhibitorPage, TemplateReadAnewForEveryPageAndAMissingOneIsAnErrorAfterTheLanguage) {
+    // The template is read anew for every page; a missing one is an error after the language.
     make("7");
     disc.write("Sablony/Vystavovatel.html", "#NAZEVFIRMY#!");
     EXPECT_EQ(make("7"), "Alfa!");

@@ -8,17 +8,16 @@
 #include <tuple>
 
 #include "platform/text/text.h"
+#include "tests/support/settings.h"
 
 namespace expo::presentation {
 namespace {
 
+using testing::settings;
 using text::cp;
 using L = LanguageTexts;
 using Reader = std::function<std::optional<std::string>(const IniFile&, int)>;
 
-IniFile ini(std::string_view utf8) {
-    return IniFile::fromText(cp(utf8));
-}
 // clang-format off
 Reader stored(std::string L::*field) {
     return [field](const IniFile& c, int l) { return std::optional(readLanguageTexts(c, l).*field); };
@@ -51,17 +50,17 @@ TEST(LanguageTexts, ValueMissingKeyAndEmptyValueOfARow) {
     };
     for (const auto& [name, read, value, missing, empty] : rows) {
         const std::string section = "[" + std::string(name) + "]\r\n";
-        EXPECT_EQ(read(ini(section + "jaz3= Hodnota \r\n"), 3), text(value)) << section;
-        EXPECT_EQ(read(ini(section + "jaz2=Jiný\r\n"), 3), text(missing)) << section;
-        EXPECT_EQ(read(ini(section + "jaz3=\r\n"), 3), text(empty)) << section;
+        EXPECT_EQ(read(settings(section + "jaz3= Hodnota \r\n"), 3), text(value)) << section;
+        EXPECT_EQ(read(settings(section + "jaz2=Jiný\r\n"), 3), text(missing)) << section;
+        EXPECT_EQ(read(settings(section + "jaz3=\r\n"), 3), text(empty)) << section;
     }
 }
 
 // "text Nebo" and "text nebo" are one section; a language outside the range takes the defaults.
 TEST(LanguageTexts, OrLabelAndOrShareOneSectionAndOutsideTheRange) {
-    const IniFile config =
-        ini("[text Nebo]\njaz0=Or (label)\n[text nebo]\njaz0=or\n"
-            "[text Vše]\njaz0=All\njaz4=All\n");
+    const IniFile config = settings(
+        "[text Nebo]\njaz0=Or (label)\n[text nebo]\njaz0=or\n"
+        "[text Vše]\njaz0=All\njaz4=All\n");
     const LanguageTexts t = readLanguageTexts(config, 0);
     EXPECT_EQ(t.FTextOrLabel + t.FTextOr + readLanguageTexts(config, 5).FTextAll +
                   readLanguageTexts(config, -1).FTextAll,
@@ -75,7 +74,7 @@ TEST(LanguageFields, NameAndFallbackColumns) {
         {"[uvod]\njaz0=Čes\njaz1=Eng\n", "7", "Čes|00"},
     };
     for (const auto& [config, languageText, expected] : cases) {
-        const LanguageFields f = readLanguageFields(ini(config), languageText);
+        const LanguageFields f = readLanguageFields(settings(config), languageText);
         EXPECT_EQ(f.FLanguageName + "|" + f.FDefaultLanguageSuffix + f.FDefaultExpLanguageSuffix,
                   cp(expected))
             << config;
@@ -84,8 +83,8 @@ TEST(LanguageFields, NameAndFallbackColumns) {
 
 TEST(ResolutionNotice, JoinsTheNonEmptyTextsOfTheFiveLanguages) {
     EXPECT_EQ(resolutionNotice(IniFile{}), "");
-    EXPECT_EQ(resolutionNotice(
-                  ini("[text rozlišení]\njaz0=Nízké\njaz2=\njaz3=Low\njaz4=Niedrig\njaz5=x\n")),
+    EXPECT_EQ(resolutionNotice(settings(
+                  "[text rozlišení]\njaz0=Nízké\njaz2=\njaz3=Low\njaz4=Niedrig\njaz5=x\n")),
               cp("Nízké\rLow\rNiedrig"));
 }
 

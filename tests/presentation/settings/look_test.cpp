@@ -2,8 +2,6 @@
 
 #include <gmock/gmock.h>
 
-#include <tuple>
-
 #include "platform/text/error.h"
 #include "tests/support/settings.h"
 

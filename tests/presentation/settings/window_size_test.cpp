@@ -10,14 +10,12 @@ namespace expo::presentation {
 namespace {
 
 // `section` with `prefix`sirka and `prefix`vyska where given (nullptr: key missing).
-IniFile sizes(std::string section, const char* width, const char* height,
+IniFile sizes(const std::string& section, const char* width, const char* height,
               const std::string& prefix = "") {
-    section = "[" + section + "]\n";
-    const std::string w = prefix.empty() ? "sirka=" : "Sirka=",
-                      h = prefix.empty() ? "vyska=" : "Vyska=";
-    section += width ? prefix + w + width + "\n" : "";
-    section += height ? prefix + h + height + "\n" : "";
-    return IniFile::fromText(section);
+    const std::string w = prefix + (prefix.empty() ? "sirka=" : "Sirka="),
+                      h = prefix + (prefix.empty() ? "vyska=" : "Vyska=");
+    return IniFile::fromText("[" + section + "]\n" + (width ? w + width + "\n" : "") +
+                             (height ? h + height + "\n" : ""));
 }
 std::string given(const char* value) {
     return value ? value : "-";
@@ -62,10 +60,9 @@ TEST(WindowSize, IntroAndMainWindow) {
         const IniFile config = sizes(c.intro ? "uvod" : "aplikace", c.width, c.height);
         const PixelSize got =
             toPixels(c.intro ? introWindowSize(config) : mainWindowSize(config), c.screen);
-        const PixelSize e = c.expected;
         EXPECT_EQ(std::tuple(got.maximised, got.maximised ? 0 : got.width,
                              got.maximised ? 0 : got.height),
-                  std::tuple(e.maximised, e.width, e.height))
+                  std::tuple(c.expected.maximised, c.expected.width, c.expected.height))
             << c.intro << " " << given(c.width) << " x " << given(c.height);
     }
     const WindowSize w = mainWindowSize(sizes("aplikace", "150%", "20"));
