@@ -241,9 +241,7 @@ void TFormExpozice::ListBoxNalezeneMouseDown(QPoint position) {
 }
 
 // Selecting the node shows it through the tree's change handling. A page hit of the node already
-// selected shows its page again, as the page may have been left through its links since. The
-// node that the loading showed first is current without being selected: selecting it is a
-// change all the same.
+// selected shows its page again, as the page may have been left through its links since.
 void TFormExpozice::openHit(const QListWidgetItem& entry) {
     QTreeWidgetItem* node = entryItem(entry, *TreeViewNavigace, FNavigationGeneration);
     if (!node) {
@@ -254,14 +252,7 @@ void TFormExpozice::openHit(const QListWidgetItem& entry) {
         TreeViewNavigace->focusPolicy() != Qt::NoFocus) {
         TreeViewNavigace->setFocus();
     }
-    if (TreeViewNavigace->currentItem() != node) {
-        TreeViewNavigace->scrollToItem(node);
-        TreeViewNavigace->setCurrentItem(node);
-    } else if (!node->isSelected()) {
-        TreeViewNavigace->scrollToItem(node);
-        TreeViewNavigace->setCurrentItem(node);
-        TreeViewNavigaceChange(node);
-    } else if (subPage.empty()) {
+    if (!selectTreeNode(node) && subPage.empty()) {
         TreeViewNavigaceChange(node);
     }
     if (subPage.empty()) {

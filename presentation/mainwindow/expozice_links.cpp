@@ -50,18 +50,9 @@ class TFormExpozice::PageLinks final : public PageLinkHost {
 
     const NavigationTree& navigationTree() const override { return form_.FNavigation; }
 
-    // The node is made visible, its ancestors expanded, as selecting it in the tree does. The
-    // node that the loading showed first is current without being selected: selecting it is a
-    // change all the same, which shows it again.
+    // The node is made visible, its ancestors expanded, as selecting it in the tree does.
     void selectNavigationNode(NavNode& node) override {
-        QTreeWidget& tree = *form_.TreeViewNavigace;
-        QTreeWidgetItem* item = itemOfNavNode(tree, &node);
-        tree.scrollToItem(item);
-        const bool unselectedCurrent = tree.currentItem() == item && !item->isSelected();
-        tree.setCurrentItem(item);
-        if (unselectedCurrent) {
-            form_.TreeViewNavigaceChange(item);
-        }
+        form_.selectTreeNode(itemOfNavNode(*form_.TreeViewNavigace, &node));
     }
 
     NavNode* selectedNavigationNode() override {

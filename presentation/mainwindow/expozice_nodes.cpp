@@ -94,6 +94,19 @@ void TFormExpozice::TreeViewNavigaceChange(QTreeWidgetItem* node) {
     FTreeClickArmed = false;
 }
 
+bool TFormExpozice::selectTreeNode(QTreeWidgetItem* node) {
+    const bool wasCurrent = TreeViewNavigace->currentItem() == node;
+    if (wasCurrent && node->isSelected()) {
+        return false;
+    }
+    TreeViewNavigace->scrollToItem(node);
+    TreeViewNavigace->setCurrentItem(node);  // a new current node runs the change handling
+    if (wasCurrent) {
+        TreeViewNavigaceChange(node);
+    }
+    return true;
+}
+
 void TFormExpozice::TreeViewNavigaceClick() {
     QTreeWidgetItem* node = TreeViewNavigace->currentItem();
     const NavNode* shown = navNodeOf(node);
