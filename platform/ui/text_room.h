@@ -1,7 +1,8 @@
 #pragma once
-// Widths at which controls show their texts whole in the font and style they are drawn with.
-// The window layouts give sizes measured with a narrower font; a control is widened only where
-// its text needs it, never narrowed.
+// Widths at which controls show their texts whole in the font and style they are drawn with:
+// the style is asked for the size the control needs around its text (frame, margins, box or
+// arrow), so the room is right in any style. The window layouts give sizes measured with a
+// narrower font; a control is widened only where its text needs it, never narrowed.
 #include <QStringList>
 
 class QCheckBox;
