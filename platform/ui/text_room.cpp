@@ -2,7 +2,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QGuiApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
@@ -91,6 +94,17 @@ int widthForItems(const QComboBox& combo, const QStringList& items, int width) {
     return std::max(
         width,
         combo.style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, &combo).width());
+}
+
+int widthForCaption(const QString& caption) {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const int bar = 2 * metrics.height();
+    constexpr int kSquares = 4;  // icon, minimise, maximise, close
+    const int width = metrics.horizontalAdvance(caption) + kSquares * bar + bar;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? std::min(width, screen->availableGeometry().width()) : width;
 }
 
 }  // namespace expo::ui

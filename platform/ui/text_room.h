@@ -18,4 +18,10 @@ int widthForText(const QCheckBox& check, const QString& text, int width);
 // The width at which `combo`, a drop-down list, shows each of `items` whole; at least `width`.
 int widthForItems(const QComboBox& combo, const QStringList& items, int width);
 
+// The least width of a window whose title bar shows `caption` whole: the caption in the title
+// bar's font, drawn bold as most window managers draw it, beside the window's icon and its
+// minimise, maximise and close buttons (squares as high as the bar), with a margin at either
+// end; never more than the screen's width.
+int widthForCaption(const QString& caption);
+
 }  // namespace expo::ui
