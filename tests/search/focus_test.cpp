@@ -45,6 +45,10 @@ struct Case {
     void (*act)(FocusTest&, TFormExpozice&);
 };
 
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class FocusReturns : public FocusTest, public ::testing::WithParamInterface<Case> {};
 
 TEST_P(FocusReturns, ToTheControlThatHadIt) {
