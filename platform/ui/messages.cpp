@@ -1,10 +1,13 @@
 #include "platform/ui/messages.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 #include "platform/ui/program_title.h"
 #include "platform/ui/qtext.h"
+#include "platform/ui/text_room.h"
 
 namespace expo::ui {
 namespace {
@@ -33,9 +36,7 @@ QString boxText(std::string_view text) {
 class DialogSink final : public MessageSink {
   public:
     void show(const Message& message) override {
-        QMessageBox box(iconOf(message.kind), toQ(message.caption), boxText(message.text),
-                        QMessageBox::Ok, QApplication::activeWindow());
-        box.exec();
+        messageBox(message, QApplication::activeWindow())->exec();
     }
 };
 
@@ -47,6 +48,20 @@ void show(MessageKind kind, std::string caption, std::string_view text) {
 }
 
 }  // namespace
+
+std::unique_ptr<QMessageBox> messageBox(const Message& message, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(iconOf(message.kind), toQ(message.caption),
+                                             boxText(message.text), QMessageBox::Ok, parent);
+    // The box takes the least width of its layout; a row of its own, as wide as the caption
+    // needs, widens it. The box's own margins count into that width.
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+        const QMargins margins = grid->contentsMargins() + box->contentsMargins();
+        const int room = widthForCaption(box->windowTitle()) - margins.left() - margins.right();
+        grid->addItem(new QSpacerItem(room, 0, QSizePolicy::Fixed, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, grid->columnCount());
+    }
+    return box;
+}
 
 ScopedMessageSink::ScopedMessageSink(MessageSink& sink) : previous_(currentSink) {
     currentSink = &sink;

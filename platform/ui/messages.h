@@ -1,8 +1,12 @@
 #pragma once
 // Every message box of the program goes through one sink, so that tests can capture the boxes
 // instead of running modal dialogs. The texts are code page 1250.
+#include <memory>
 #include <string>
 #include <string_view>
+
+class QMessageBox;
+class QWidget;
 
 namespace expo::ui {
 
@@ -38,6 +42,10 @@ class ScopedMessageSink {
   private:
     MessageSink* previous_;
 };
+
+// The box the program shows for `message`, over `parent`: at least as wide as its caption needs
+// in a window manager's title bar, so the caption is never shortened.
+std::unique_ptr<QMessageBox> messageBox(const Message& message, QWidget* parent);
 
 void showError(std::string_view text);
 void showInformation(std::string_view text);

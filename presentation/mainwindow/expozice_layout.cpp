@@ -131,8 +131,9 @@ void TFormExpozice::createComponents() {
     setWindowTitle(czech("Expozice na CD-ROM"));
     setFont(QFont("MS Sans Serif", 8));
     resize(kWindowWidth, kWindowHeight);
-    // The settings may make the window smaller than its panels need; they are cut off then.
-    setMinimumSize(1, 1);
+    // The window goes no smaller than its panels need, whatever the settings ask: the least size
+    // follows the layout (the tree's kept height over the exhibitor list included), so no panel
+    // is drawn over another.
 
     createActions();
 
@@ -388,6 +389,8 @@ QWidget* TFormExpozice::createStatusBar() {
     PnlStatusBar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     PnlStatusBar->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     PnlStatusBar->setAutoFillBackground(true);
+    // A long status line is cut at the window's edge; it never widens the window.
+    PnlStatusBar->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     row->addWidget(PnlStatusBar);
     return PnlStatusBarBack;
 }

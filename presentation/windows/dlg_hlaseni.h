@@ -8,9 +8,11 @@
 // when the work ends, also when a step fails (a notice never freed would leave the main window
 // disabled): hold it in a std::unique_ptr or on the stack.
 #include <QWidget>
+#include <optional>
 #include <string_view>
 
 #include "platform/text/text.h"
+#include "platform/ui/focus_return.h"
 
 class QFrame;
 class QLabel;
@@ -43,6 +45,10 @@ class TFormDlgHlaseni : public QWidget {
   private:
     void buildLayout();
     void centreOnScreen();
+
+    // Disabling the main window takes the focus from its control; it gets it back when the
+    // notice goes.
+    std::optional<ui::FocusReturn> FFocusReturn;
 };
 
 }  // namespace expo::presentation

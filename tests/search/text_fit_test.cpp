@@ -13,14 +13,15 @@ namespace {
 
 using search::TDlgHledani;
 
-// What does not fit in `window` (its shown controls only), one line each: each button, check
-// box, label and combo (every item of a combo) must hold its whole text in the font it is drawn
-// in.
+// What does not fit in `window` (its shown controls, those in its visible part), one line each:
+// each button, check box, label and combo (every item of a combo) must hold its whole text in the
+// font it is drawn in, with the room its style wants around the text.
 Lines clippedTexts(const QWidget& window) {
     Lines clipped;
     for (const QWidget* w : window.findChildren<QWidget*>()) {
         const auto check = [&](const QString& text, int needed, int room) {
-            if (needed > room && !text.isEmpty() && w->isVisibleTo(&window) && !w->isWindow()) {
+            if (needed > room && !text.isEmpty() && w->isVisibleTo(&window) && !w->isWindow() &&
+                window.rect().intersects(QRect(w->mapTo(&window, QPoint()), w->size()))) {
                 clipped.push_back(w->objectName().toStdString() + " \"" + text.toStdString() +
                                   "\" " + std::to_string(needed) + " > " + std::to_string(room));
             }
@@ -36,38 +37,48 @@ Lines clippedTexts(const QWidget& window) {
             check(tool->toolButtonStyle() == Qt::ToolButtonIconOnly ? QString() : tool->text(),
                   tool->sizeHint().width(), tool->width());
         } else if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
-            QStyleOptionButton option;
-            option.initFrom(button);
-            option.text = button->text();
-            check(option.text, metrics.horizontalAdvance(QString(option.text).remove('&')),
-                  w->style()
-                      ->subElementRect(qobject_cast<const QCheckBox*>(w)
-                                           ? QStyle::SE_CheckBoxContents
-                                           : QStyle::SE_PushButtonContents,
-                                       &option, w)
-                      .width());
+            // The style's own measure of the control around its text: frame, margins, box.
+            check(button->text(), button->sizeHint().width(), button->width());
         } else if (const auto* combo = qobject_cast<const QComboBox*>(w)) {
-            QStyleOptionComboBox option;
-            option.initFrom(combo);
-            option.editable = combo->isEditable();
-            const QRect field = w->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                           QStyle::SC_ComboBoxEditField, w);
+            // Each item as the style measures a combo showing it alone, arrow and frame included.
+            QComboBox probe;
+            probe.setSizeAdjustPolicy(QComboBox::AdjustToContents);
+            probe.setStyle(combo->style());
+            probe.setFont(combo->font());
+            probe.setEditable(combo->isEditable());
+            probe.setFrame(combo->hasFrame());
             for (int i = 0; i < combo->count(); ++i) {
-                check(combo->itemText(i), metrics.horizontalAdvance(combo->itemText(i)),
-                      field.width());
+                probe.clear();
+                probe.addItem(combo->itemText(i));
+                check(combo->itemText(i), probe.sizeHint().width(), combo->width());
             }
         }
     }
     return clipped;
 }
 
-class TextFit : public WindowTest, public ::testing::WithParamInterface<int> {
+// Each language in each of the styles at hand: the one the program gets by default and the
+// plain Windows style, whose frames and margins differ.
+class TextFit : public WindowTest,
+                public ::testing::WithParamInterface<std::tuple<int, const char*>> {
   protected:
+    TextFit() : defaultStyle_(QApplication::style()->name()) {
+        if (QStyle* style = QStyleFactory::create(QString::fromLatin1(std::get<1>(GetParam())))) {
+            QApplication::setStyle(style);
+        }
+    }
+    ~TextFit() override { QApplication::setStyle(defaultStyle_); }
+
+    static int language() { return std::get<0>(GetParam()); }
     void expectFits(QWidget& window, const char* name) {
         window.show();
         settle();
-        EXPECT_EQ(clippedTexts(window), Lines{}) << name << ", language " << GetParam();
+        EXPECT_EQ(clippedTexts(window), Lines{})
+            << name << ", language " << language() << ", style " << std::get<1>(GetParam());
     }
+
+  private:
+    const QString defaultStyle_;
 };
 
 TEST_P(TextFit, EveryWindowShowsItsWholeTexts) {
@@ -76,10 +87,10 @@ TEST_P(TextFit, EveryWindowShowsItsWholeTexts) {
         const Lines clipped = clippedTexts(notice);
         inNotices.insert(inNotices.end(), clipped.begin(), clipped.end());
     };
-    TFormExpozice& w = open(EXPO_DISC_DIR, GetParam());
+    TFormExpozice& w = open(EXPO_DISC_DIR, language());
     notices.eachLine = nullptr;
     EXPECT_FALSE(notices.notices.at(0).lines.empty());
-    EXPECT_EQ(inNotices, Lines{}) << "notice, language " << GetParam();
+    EXPECT_EQ(inNotices, Lines{}) << "notice, language " << language();
     select(w.TreeViewNavigace->topLevelItem(0));
     for (QAction* view : {w.ActVse, w.ActZapisnik, w.ActVyber}) {
         view->trigger();
@@ -107,7 +118,9 @@ TEST_P(TextFit, EveryWindowShowsItsWholeTexts) {
     expectFits(picker, "picker");
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, TextFit, ::testing::Range(0, 5));
+INSTANTIATE_TEST_SUITE_P(Languages, TextFit,
+                         ::testing::Combine(::testing::Range(0, 5),
+                                            ::testing::Values("Default", "Windows")));
 
 }  // namespace
 }  // namespace expo::testing

@@ -243,8 +243,11 @@ void Builder::addNomenclature(const Exhibitor& e, int code, int note, int logo1,
     cat_.nomenclatures.push_back(std::move(n));
 }
 
+// An exhibit is described only in words of its field: a food is never a model series, a school
+// never uses energy.
 void Builder::addExhibit(const Exhibitor& e, int code, bool news) {
-    const Phrase& phrase = rng_.pick(exhibitTexts());
+    const Code& field = codeList()[static_cast<size_t>(code)];
+    const Phrase& phrase = rng_.pick(exhibitTexts(fieldKind(field.code)));
     const std::string model = std::string(1, static_cast<char>('A' + rng_.below(26))) +
                               static_cast<char>('A' + rng_.below(26)) + "-" +
                               std::to_string(rng_.between(1, 9) * 100 + rng_.below(10) * 10);
@@ -254,7 +257,7 @@ void Builder::addExhibit(const Exhibitor& e, int code, bool news) {
     x.code = code;
     x.news = news;
     for (size_t l = 0; l < 3; ++l) {
-        const std::string product(codeList()[static_cast<size_t>(code)].names[l]);
+        const std::string product(field.names[l]);
         x.text[l] = fill(phrase[l], {{"product", product}, {"model", model}, {"percent", percent}});
     }
     cat_.exhibits.push_back(std::move(x));

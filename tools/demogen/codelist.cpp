@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 namespace expo::demogen {
 namespace {
@@ -164,6 +165,24 @@ constexpr std::array<Code, 150> kCodes = {{
 // Fair section of each group, groups 1..15.
 constexpr std::array<int, 15> kGroupSection = {1, 1, 1, 2, 2, 2, 3, 3, 4, 5, 5, 6, 7, 7, 8};
 
+// Kind of each group's fields, groups 1..15, and the fields that differ from their group.
+constexpr std::array<FieldKind, 15> kGroupKind = {
+    FieldKind::Machinery, FieldKind::Goods,     FieldKind::Machinery, FieldKind::Machinery,
+    FieldKind::Machinery, FieldKind::Machinery, FieldKind::Goods,     FieldKind::Machinery,
+    FieldKind::Goods,     FieldKind::Food,      FieldKind::Machinery, FieldKind::Machinery,
+    FieldKind::Service,   FieldKind::Service,   FieldKind::Service};
+constexpr std::pair<std::string_view, FieldKind> kFieldKinds[] = {
+    {"03.06", FieldKind::Goods},     {"03.08", FieldKind::Goods},
+    {"04.03", FieldKind::Goods},     {"04.08", FieldKind::Goods},
+    {"06.08", FieldKind::Service},   {"08.05", FieldKind::Goods},
+    {"08.09", FieldKind::Goods},     {"09.01", FieldKind::Machinery},
+    {"09.02", FieldKind::Machinery}, {"09.03", FieldKind::Machinery},
+    {"09.04", FieldKind::Machinery}, {"11.04", FieldKind::Goods},
+    {"11.05", FieldKind::Goods},     {"11.06", FieldKind::Goods},
+    {"11.09", FieldKind::Goods},     {"13.03", FieldKind::Machinery},
+    {"13.04", FieldKind::Machinery}, {"13.07", FieldKind::Machinery},
+};
+
 }  // namespace
 
 std::span<const Code> codeList() {
@@ -182,6 +201,15 @@ std::string codeSortKey(std::string_view code) {
 
 int sectionOfGroup(int group) {
     return kGroupSection.at(static_cast<size_t>(group - 1));
+}
+
+FieldKind fieldKind(std::string_view code) {
+    for (const auto& [field, kind] : kFieldKinds) {
+        if (field == code) {
+            return kind;
+        }
+    }
+    return kGroupKind.at(static_cast<size_t>(std::stoi(std::string(code.substr(0, 2))) - 1));
 }
 
 }  // namespace expo::demogen

@@ -17,4 +17,14 @@ std::string codeSortKey(std::string_view code);
 // Section of the fair that a group's exhibitors belong to.
 int sectionOfGroup(int group);  // group 1..15
 
+// What a field's exhibits are, which decides the words they are described with.
+enum class FieldKind {
+    Machinery,  // machines, instruments, vehicles: series, energy use, diagnostics
+    Goods,      // materials, tools, furniture, packaging: ranges, sizes, materials
+    Food,       // food and drink: ingredients and recipes, no model codes
+    Service,    // services, schools, research: offers and consultations
+};
+// The kind of the field `code` ("01.03"); a group code gives its group's usual kind.
+FieldKind fieldKind(std::string_view code);
+
 }  // namespace expo::demogen

@@ -58,11 +58,32 @@ constexpr Phrase kNomenclatureNotes[] = {
     {"Půjčovna i prodej.", "Rental and sale.", "Vermietung und Verkauf.", "Wynajem i sprzedaż.", "Požičovňa aj predaj."},
 };
 
-constexpr Phrase kExhibits[] = {
+constexpr Phrase kMachineryExhibits[] = {
     {"{product} řady {model} se spotřebou energie nižší o {percent} %", "{product}, {model} series, using {percent} % less energy", "{product} der Serie {model} mit {percent} % weniger Energieverbrauch", "", ""},
     {"{product} {model} s dálkovou správou a diagnostikou", "{product} {model} with remote management and diagnostics", "{product} {model} mit Fernwartung und Diagnose", "", ""},
     {"{product} {model} v provedení pro nepřetržitý provoz", "{product} {model} built for continuous operation", "{product} {model} für den Dauerbetrieb", "", ""},
     {"Modulární systém {model}: {product}", "Modular system {model}: {product}", "Modulares System {model}: {product}", "", ""},
+};
+
+constexpr Phrase kGoodsExhibits[] = {
+    {"{product} {model} z nové řady s delší životností", "{product} {model} from a new range with a longer service life", "{product} {model} aus der neuen Reihe mit längerer Lebensdauer", "", ""},
+    {"{product} {model} v nových rozměrech", "{product} {model} in new sizes", "{product} {model} in neuen Größen", "", ""},
+    {"Ucelený sortiment {model}: {product}", "Complete range {model}: {product}", "Komplettsortiment {model}: {product}", "", ""},
+    {"{product} {model} z recyklovaných materiálů", "{product} {model} made from recycled materials", "{product} {model} aus recycelten Materialien", "", ""},
+};
+
+constexpr Phrase kFoodExhibits[] = {
+    {"{product} z regionálních surovin", "{product} from regional ingredients", "{product} aus regionalen Zutaten", "", ""},
+    {"{product} bez konzervantů", "{product} without preservatives", "{product} ohne Konservierungsstoffe", "", ""},
+    {"Sezónní novinky: {product}", "Seasonal specialities: {product}", "Saisonale Spezialitäten: {product}", "", ""},
+    {"{product} podle tradiční receptury", "{product} to a traditional recipe", "{product} nach traditionellem Rezept", "", ""},
+};
+
+constexpr Phrase kServiceExhibits[] = {
+    {"{product}: nabídka pro malé a střední firmy", "{product}: an offer for small and medium-sized firms", "{product}: ein Angebot für kleine und mittlere Unternehmen", "", ""},
+    {"{product}: konzultace zdarma na stánku", "{product}: free consultations at the stand", "{product}: kostenlose Beratung am Stand", "", ""},
+    {"{product}: novinky roku 2025", "{product}: what is new in 2025", "{product}: Neuheiten 2025", "", ""},
+    {"{product}: program spolupráce s firmami", "{product}: a programme of cooperation with firms", "{product}: ein Programm für die Zusammenarbeit mit Firmen", "", ""},
 };
 // clang-format on
 
@@ -83,8 +104,18 @@ std::span<const Phrase> additionalInfo() {
 std::span<const Phrase> nomenclatureNotes() {
     return kNomenclatureNotes;
 }
-std::span<const Phrase> exhibitTexts() {
-    return kExhibits;
+std::span<const Phrase> exhibitTexts(FieldKind kind) {
+    switch (kind) {
+        case FieldKind::Goods:
+            return kGoodsExhibits;
+        case FieldKind::Food:
+            return kFoodExhibits;
+        case FieldKind::Service:
+            return kServiceExhibits;
+        case FieldKind::Machinery:
+            break;
+    }
+    return kMachineryExhibits;
 }
 
 std::string fill(std::string_view phrase,

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <utility>
 
+#include "tools/demogen/codelist.h"
+
 namespace expo::demogen {
 
 using Phrase = std::array<std::string_view, 5>;
@@ -16,7 +18,9 @@ std::span<const Phrase> descriptionLines();   // company description, one line e
 std::span<const Phrase> publicNotes();        // short notes beside the company name
 std::span<const Phrase> additionalInfo();     // certificates, memberships and the like
 std::span<const Phrase> nomenclatureNotes();  // an exhibitor's words on one of its fields
-std::span<const Phrase> exhibitTexts();       // exhibit descriptions
+// Exhibit descriptions for fields of `kind`: {product} is the field's name, {model} a model code
+// and {percent} a number, where the kind's phrases use them.
+std::span<const Phrase> exhibitTexts(FieldKind kind);
 
 // The phrase with every "{key}" replaced by its value.
 std::string fill(std::string_view phrase,

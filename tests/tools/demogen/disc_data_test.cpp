@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <QImageReader>
 #include <map>
+#include <regex>
 #include <set>
 #include <string>
 #include <tuple>
@@ -178,6 +179,43 @@ TEST(DemoDiscData, RecordsAgreeWithEachOther) {
     }
 }
 
+// An exhibit is described in its own field's words: no material, food, service or school uses
+// energy, is diagnosed remotely, runs day and night or is a modular system, and a food has no
+// model code.
+TEST(DemoDiscData, ExhibitsAreDescribedInTheWordsOfTheirField) {
+    const std::vector<std::string> machineWords = {
+        "energ",      "Energ",        text::cp("dálkov"),
+        "remote",     "Fernwartung",  text::cp("nepřetržit"),
+        "continuous", "Dauerbetrieb", text::cp("Modulár"),
+        "Modular"};
+    const std::regex modelCode("[A-Z]{2}-[0-9]{3}");
+    struct Rule {
+        const char* fields;  // the start of their codes
+        bool modelCode;      // whether a model code may stand in the text
+        int seen = 0;
+    };
+    Rule rules[] = {{"07.", true}, {"10.", false}, {"14.", true}, {"15.", true}};
+    const DataFile exhibits(5);
+    for (size_t r = 0; r < exhibits.rows(); ++r) {
+        for (Rule& rule : rules) {
+            if (!exhibits.text(r, "NOM_KOD").starts_with(rule.fields)) {
+                continue;
+            }
+            ++rule.seen;
+            for (int l = 0; l < 3; ++l) {
+                const std::string shown = exhibits.text(r, "KTE_TEXT" + std::to_string(l));
+                SCOPED_TRACE(text::cp1250ToUtf8(shown));
+                for (const std::string& word : machineWords) {
+                    EXPECT_EQ(shown.find(word), std::string::npos);
+                }
+                EXPECT_TRUE(rule.modelCode || !std::regex_search(shown, modelCode));
+            }
+        }
+    }
+    for (const Rule& rule : rules) {
+        EXPECT_GT(rule.seen, 0) << rule.fields;
+    }
+}
 // Every logo a record names is a JPEG picture under data/loga/ of the size the record gives.
 TEST(DemoDiscData, LogosExistWithTheSizesTheRecordsGive) {
     const std::tuple<int, const char*, const char*, const char*> fields[] = {

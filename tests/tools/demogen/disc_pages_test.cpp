@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <regex>
@@ -15,6 +16,7 @@
 
 #include "platform/text/text.h"
 #include "presentation/navigation/navigation.h"
+#include "tests/support/temp_folder.h"
 #include "tests/tools/demogen/disc_support.h"
 
 namespace expo::demotest {
@@ -68,12 +70,18 @@ TEST(DemoDiscPages, EveryLinkLeadsToAFileOrIsALinkWord) {
                        lower.ends_with(".avi")) {
                 words.insert("video");
             } else {
+                // A program's link may give it arguments after a blank ("%20").
+                const size_t program = lower.find(".exe%20");
+                const std::string file =
+                    program == std::string::npos ? link : link.substr(0, program + 4);
                 const fs::path target =
-                    fs::relative(page.parent_path() / link, disc()).lexically_normal();
+                    fs::relative(page.parent_path() / file, disc()).lexically_normal();
                 EXPECT_FALSE(target.generic_string().starts_with("..")) << "leaves the disc";
                 EXPECT_TRUE(existsOnDisc(target.generic_string()));
-                if (lower.ends_with(".exe") || lower.ends_with(".zip")) {
-                    words.insert(lower.substr(lower.size() - 4));
+                if (lower.ends_with(".zip")) {
+                    words.insert(".zip");
+                } else if (text::asciiLower(file).ends_with(".exe")) {
+                    words.insert(".exe");
                 }
                 ++checked;
             }
@@ -130,6 +138,71 @@ TEST(DemoDiscPages, ProgramLinkedFromThePagesIsExecutable) {
     struct stat info {};
     ASSERT_EQ(::stat(resolve("ke_stazeni/pruvodce.exe").c_str(), &info), 0);
     EXPECT_NE(info.st_mode & S_IXUSR, 0u);
+}
+
+// The site plan's tiles that lead nowhere (an area without a floor plan) say so and are drawn
+// as a note: no fill, a dashed frame and the plain pointer, unlike the tiles that are links.
+TEST(DemoDiscPages, SitePlanTilesWithoutATargetDoNotLookLikeLinks) {
+    const std::string css = readDiscFile(resolve("styl/disk.css"));
+    const size_t rule = css.find(".mapa span {");
+    ASSERT_NE(rule, std::string::npos);
+    const std::string body = css.substr(rule, css.find('}', rule) - rule);
+    for (const char* declaration :
+         {"background: transparent;", "border: 2px dashed", "cursor: default;"}) {
+        EXPECT_NE(body.find(declaration), std::string::npos) << declaration;
+    }
+    static const std::regex tile("<span>[^<]+<small>[^<]+</small></span>");
+    for (int l = 0; l < kLanguages; ++l) {
+        const std::string page =
+            readDiscFile(resolve("stranky/plan" + std::to_string(l) + ".html"));
+        EXPECT_TRUE(std::regex_search(page, tile)) << l;
+    }
+}
+
+// The guide that the download page of each language starts speaks that language, and where the
+// desktop has only xmessage, which draws the X server's fonts, in plain ASCII letters; a dialog
+// tool of the desktop goes first.
+TEST(DemoDiscPages, GuideSpeaksThePagesLanguageReadablyWithTheToolsAtHand) {
+    struct Language {
+        const char* code;
+        const char* ascii;  // the guide's title as xmessage shows it
+    };
+    const Language languages[kLanguages] = {{"cs", "Pruvodce vystavistem LIPOVA 2025"},
+                                            {"en", "Fairground guide LIPOVA 2025"},
+                                            {"de", "Gelaendefuehrer LIPOVA 2025"},
+                                            {"pl", "Przewodnik po terenach targowych LIPOVA 2025"},
+                                            {"sk", "Sprievodca vystaviskom LIPOVA 2025"}};
+    const expo::testing::TempFolder tools;
+    const fs::path log = tools.path() / "log";
+    // A stand-in for a desktop tool: it writes its name and its arguments, one a line.
+    const auto install = [&](const char* tool) {
+        const std::string path =
+            tools.write(std::string("bin/") + tool,
+                        "#!/bin/sh\nprintf '%s\\n' \"${0##*/}\" \"$@\" > " + log.string() + "\n");
+        fs::permissions(path, fs::perms::owner_exec, fs::perm_options::add);
+    };
+    const auto run = [&](const std::string& argument) {
+        fs::remove(log);
+        const std::string command = "env -i DISPLAY=:9 PATH=" + (tools.path() / "bin").string() +
+                                    " " + resolve("ke_stazeni/pruvodce.exe") + " " + argument;
+        EXPECT_EQ(std::system(command.c_str()), 0) << command;
+        return os::readFileIfExists(log.string()).value_or("");
+    };
+    install("xmessage");
+    for (int l = 0; l < kLanguages; ++l) {
+        const std::string page =
+            readDiscFile(resolve("stranky/stazeni" + std::to_string(l) + ".html"));
+        EXPECT_NE(page.find(std::string("pruvodce.exe%20") + languages[l].code), std::string::npos)
+            << l;
+        const std::string shown = run(languages[l].code);
+        EXPECT_TRUE(shown.starts_with("xmessage\n")) << shown;
+        EXPECT_NE(shown.find(languages[l].ascii), std::string::npos) << shown;
+        EXPECT_TRUE(std::all_of(shown.begin(), shown.end(), [](char c) {
+            return static_cast<unsigned char>(c) < 0x80;
+        })) << shown;
+    }
+    install("zenity");
+    EXPECT_TRUE(run("de").starts_with("zenity\n--info\n--title=Gelaendefuehrer LIPOVA 2025\n"));
 }
 
 // Every template nests its blocks three deep and uses the same sixty keywords beside its loops

@@ -1,0 +1,24 @@
+#include "platform/ui/focus_return.h"
+
+#include <QApplication>
+
+namespace expo::ui {
+
+FocusReturn::FocusReturn(QWidget* window) {
+    if (window == nullptr) {
+        window = QApplication::activeWindow();
+    }
+    if (window != nullptr) {
+        control_ = window->focusWidget();
+    }
+}
+
+FocusReturn::~FocusReturn() {
+    if (control_ && control_->isVisible() && control_->isEnabled()) {
+        // In a window that is not active this makes the control the one the window focuses
+        // when it becomes active again.
+        control_->setFocus(Qt::ActiveWindowFocusReason);
+    }
+}
+
+}  // namespace expo::ui
