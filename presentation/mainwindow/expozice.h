@@ -252,6 +252,7 @@ class TFormExpozice : public QMainWindow {
     void openSettings();
     std::string introPagePath() const;
     void runIntro(const std::string& introPage);
+    void followFocus();
     void FormActivate();
     void applyWindowSize();
     void applyNavigationSize();
@@ -371,6 +372,7 @@ class TFormExpozice : public QMainWindow {
     int FNavigationGeneration = 0;         // counts the trees TreeViewNavigace has held
     std::optional<int> FPendingExhibitor;  // the last exhibitor asked for meanwhile
     bool FPathBarRebuildQueued = false;
+    bool FFocusLastHere = false;  // of the program's windows, this one had the focus last
 };
 
 }  // namespace expo::presentation
