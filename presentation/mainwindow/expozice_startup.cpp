@@ -7,8 +7,8 @@
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
-#include <QWindow>
 #include <QToolButton>
+#include <QWindow>
 #include <algorithm>
 #include <vector>
 

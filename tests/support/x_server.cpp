@@ -57,8 +57,8 @@ XServer::XServer() {
         ::dup2(quiet, STDOUT_FILENO);
         ::dup2(quiet, STDERR_FILENO);
         const std::string fd = std::to_string(ready[1]);
-        std::vector<const char*> args = {xvfb.c_str(), "-displayfd", fd.c_str(), "-screen", "0",
-                                         "1280x1024x24", "-nolisten", "tcp", nullptr};
+        std::vector<const char*> args = {xvfb.c_str(),   "-displayfd", fd.c_str(), "-screen", "0",
+                                         "1280x1024x24", "-nolisten",  "tcp",      nullptr};
         ::execv(xvfb.c_str(), const_cast<char* const*>(args.data()));
         ::_exit(127);
     }

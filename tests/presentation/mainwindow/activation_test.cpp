@@ -41,7 +41,8 @@ TEST_F(WindowTest, TheFocusBackFromAMessageBoxSizesTheWindowAgainFromAnotherProg
     w.setGeometry(usersOwn);
     QProcess other;
     other.start(EXPO_X_FOCUS_TAKER);
-    ASSERT_TRUE(waitFor([&] { return other.canReadLine() || other.state() == QProcess::NotRunning; }));
+    ASSERT_TRUE(
+        waitFor([&] { return other.canReadLine() || other.state() == QProcess::NotRunning; }));
     ASSERT_EQ(other.readLine(), "focused\n");
     ASSERT_TRUE(waitFor([&] { return !w.isActiveWindow(); }));
     other.write(QByteArray::number(w.winId()) + "\n");  // the user clicks the main window
