@@ -270,9 +270,10 @@ class TFormExpozice : public QMainWindow {
     void showTreeOverList();
     void showChosenNode(QTreeWidgetItem* node);
     void TreeViewNavigaceChange(QTreeWidgetItem* node);
-    // Selects `node` in the tree as the user would, scrolled into view; the node that the loading
-    // showed first is current without being selected, and selecting it is a change all the same.
-    // False when the node was selected already (nothing changed).
+    // Selects `node` in the tree as the user would, scrolled into view and current; a change of
+    // the selection runs the tree's change handling, also for the node that the loading showed
+    // first, current without being selected. False when the node was selected already (nothing
+    // changed).
     bool selectTreeNode(QTreeWidgetItem* node);
     void TreeViewNavigaceClick();
     void TreeViewNavigaceExpandedOrCollapsed();
