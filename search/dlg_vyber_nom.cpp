@@ -40,6 +40,8 @@ TDlgVyberNom::TDlgVyberNom(QWidget* owner, presentation::TFormExpozice& mainForm
     QTableWidget& grid = *ValueListEditorNom;
     grid.setHorizontalHeaderLabels({toQ(texts.FTextCode), toQ(texts.FTextDescription)});
     grid.verticalHeader()->hide();
+    // The style's least row height, taller than the rows here, would override theirs.
+    grid.verticalHeader()->setMinimumSectionSize(kRowHeight);
     grid.verticalHeader()->setDefaultSectionSize(kRowHeight);
     grid.horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     grid.setColumnWidth(0, kCodeWidth);

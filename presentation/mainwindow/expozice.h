@@ -252,6 +252,7 @@ class TFormExpozice : public QMainWindow {
     void openSettings();
     std::string introPagePath() const;
     void runIntro(const std::string& introPage);
+    void followFocus();
     void FormActivate();
     void applyWindowSize();
     void applyNavigationSize();
@@ -269,9 +270,10 @@ class TFormExpozice : public QMainWindow {
     void showTreeOverList();
     void showChosenNode(QTreeWidgetItem* node);
     void TreeViewNavigaceChange(QTreeWidgetItem* node);
-    // Selects `node` in the tree as the user would, scrolled into view; the node that the loading
-    // showed first is current without being selected, and selecting it is a change all the same.
-    // False when the node was selected already (nothing changed).
+    // Selects `node` in the tree as the user would, scrolled into view and current; a change of
+    // the selection runs the tree's change handling, also for the node that the loading showed
+    // first, current without being selected. False when the node was selected already (nothing
+    // changed).
     bool selectTreeNode(QTreeWidgetItem* node);
     void TreeViewNavigaceClick();
     void TreeViewNavigaceExpandedOrCollapsed();
@@ -371,6 +373,7 @@ class TFormExpozice : public QMainWindow {
     int FNavigationGeneration = 0;         // counts the trees TreeViewNavigace has held
     std::optional<int> FPendingExhibitor;  // the last exhibitor asked for meanwhile
     bool FPathBarRebuildQueued = false;
+    bool FFocusLastHere = false;  // of the program's windows, this one had the focus last
 };
 
 }  // namespace expo::presentation

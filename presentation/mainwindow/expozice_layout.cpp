@@ -69,6 +69,7 @@ constexpr int kCloseBoxWidth = 17;
 constexpr int kCloseBoxHeight = 15;
 constexpr int kCloseBoxGap = 2;  // between the close box and the strip's right end
 constexpr int kFulltextHeight = 28;
+constexpr int kSearchBoxWidth = 155;
 
 // The print button's picture: the desktop's printer icon, or where the desktop has no icon
 // theme a small printer drawn here, a sheet going in at the top and one coming out below.
@@ -330,9 +331,11 @@ QWidget* TFormExpozice::createFulltextPanel() {
     EditHledani = named(new QLineEdit(PanelFulltext), "EditHledani");
     PanelFull = new PanelButton("PanelFull", "LabelHledej", czech("Hledej"), PanelFulltext);
     LabelHledej = PanelFull->label();
+    EditHledani->setFixedWidth(kSearchBoxWidth);
     row->addWidget(LabelFulltext);
-    row->addWidget(EditHledani, 1);
+    row->addWidget(EditHledani);
     row->addWidget(PanelFull);
+    row->addStretch(1);  // a wider strip leaves its room at the right end
     return PanelFulltext;
 }
 

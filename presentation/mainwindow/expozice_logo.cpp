@@ -37,12 +37,9 @@ void TFormExpozice::loadHeaderLogo() {
     // With no picture named the header keeps what it shows.
 }
 
-// The page is looked for below the current directory first, then below the program's folder.
+// The page lies below the program's folder, whatever the current directory is.
 void TFormExpozice::showHeaderPage(const std::string& name) {
-    std::string path = os::resolveDiscPath(os::currentDirectory(), name);
-    if (!os::fileExists(path)) {
-        path = os::resolveDiscPath(os::programFolder(), name);
-    }
+    const std::string path = os::resolveDiscPath(os::programFolder(), name);
     if (!os::fileExists(path)) {
         throw Error(missingHeaderPageMessage(name));
     }

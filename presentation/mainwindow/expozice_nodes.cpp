@@ -95,20 +95,17 @@ void TFormExpozice::TreeViewNavigaceChange(QTreeWidgetItem* node) {
 }
 
 bool TFormExpozice::selectTreeNode(QTreeWidgetItem* node) {
-    const bool wasCurrent = TreeViewNavigace->currentItem() == node;
-    if (wasCurrent && node->isSelected()) {
+    if (node->isSelected() && TreeViewNavigace->currentItem() == node) {
         return false;
     }
+    const bool changes = !node->isSelected();
     TreeViewNavigace->scrollToItem(node);
-    TreeViewNavigace->setCurrentItem(node);  // a new current node runs the change handling
-    if (wasCurrent) {
-        TreeViewNavigaceChange(node);
-    }
-    return true;
+    TreeViewNavigace->setCurrentItem(node);  // selecting it runs the change handling
+    return changes;
 }
 
 void TFormExpozice::TreeViewNavigaceClick() {
-    QTreeWidgetItem* node = TreeViewNavigace->currentItem();
+    QTreeWidgetItem* node = TreeViewNavigace->selectedItems().value(0);
     const NavNode* shown = navNodeOf(node);
     if (FTreeClickArmed && shown && shown->data.Kind == NodeKind::Page) {
         showChosenNode(node);
@@ -121,8 +118,11 @@ void TFormExpozice::TreeViewNavigaceExpandedOrCollapsed() {
 }
 
 void TFormExpozice::connectPageHandlers() {
-    connect(TreeViewNavigace, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* node) { ui::guard([&] { TreeViewNavigaceChange(node); }); });
+    // The change handling follows the selection, not the current node: the node that the loading
+    // showed first is current without being selected, and selecting it is a change all the same.
+    connect(TreeViewNavigace, &QTreeWidget::itemSelectionChanged, this, [this] {
+        ui::guard([&] { TreeViewNavigaceChange(TreeViewNavigace->selectedItems().value(0)); });
+    });
     new EventTap(TreeViewNavigace->viewport(), QEvent::MouseButtonRelease, [this](QEvent& e) {
         if (static_cast<QMouseEvent&>(e).button() == Qt::LeftButton) {
             ui::guard([&] { TreeViewNavigaceClick(); });

@@ -114,12 +114,10 @@ void TFormExpozice::followPathBarLink(const std::string& url) {
         return;
     }
     QTreeWidgetItem* item = FPathNodes[target->index];
-    // Selecting another node shows it through the tree's change handling; the node already
-    // selected is shown here.
-    if (TreeViewNavigace->currentItem() == item) {
+    // Selecting the node shows it through the tree's change handling; the node already selected
+    // is shown here.
+    if (!selectTreeNode(item)) {
         ShowNodeContent(item);
-    } else {
-        TreeViewNavigace->setCurrentItem(item);
     }
     if (target->subPage) {
         WebBrowser->navigate(discPageTarget(navNodeOf(item)->data.CurrentSubPageFile));

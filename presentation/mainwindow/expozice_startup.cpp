@@ -1,11 +1,14 @@
 // The main window's life: the constructor opens the settings files, checks the intro page and
 // shows the intro window (the first loading runs inside it); the activation handler ends the
 // program when no language was chosen and otherwise sizes and centres the window and the
-// navigation panel from config.ini at every activation; the destructor closes the datasets.
+// navigation panel from config.ini at the first showing and whenever the focus comes back from
+// another window of the program; the destructor closes the datasets.
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QToolButton>
+#include <QWindow>
 #include <algorithm>
 #include <vector>
 
@@ -34,6 +37,7 @@ TFormExpozice::TFormExpozice(QWidget* owner) : QMainWindow(owner) {
         connectNotebookHandlers();
         connectFulltextHandlers();
         openSettings();
+        followFocus();
         runIntro(introPagePath());
         FCurrentViewButton = ToolButtonVse;
         SetViewButton(ToolButtonVse);
@@ -66,6 +70,7 @@ TFormExpozice::~TFormExpozice() {
 // run the window's handlers. Every connection and event tap that leads back here is cut first,
 // so that no code of the window runs once its destructor has begun.
 void TFormExpozice::detachComponents() {
+    QObject::disconnect(qApp, nullptr, this, nullptr);
     std::vector<EventTap*> taps;
     for (QObject* component : findChildren<QObject*>()) {
         component->disconnect(this);
@@ -132,10 +137,27 @@ void TFormExpozice::runIntro(const std::string& introPage) {
     intro.exec();
 }
 
-// The activation handler runs when the window shows and whenever it becomes active again: the
-// showing covers a window manager that does not activate the new window.
+// Qt reports the window that has the focus once each window of the program has been told that
+// it became active or inactive; until then this window's activation still sees the window that
+// had the focus before it. None means that no window of the program has it (another program
+// has), which leaves the last one of the program as it was.
+void TFormExpozice::followFocus() {
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focus) {
+        if (focus) {
+            FFocusLastHere = focus == windowHandle();
+        }
+    });
+}
+
+// The activation handler runs when the program shows the window (the showing covers a window
+// manager that does not activate the new window) and whenever the window becomes active again
+// after another window of the program had the focus. When the focus comes back from another
+// program, this window was the last of the program to have it, and the handler does not run:
+// the user's size and place stay.
 bool TFormExpozice::event(QEvent* event) {
-    if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) {
+    const bool shownByProgram = event->type() == QEvent::Show && !event->spontaneous();
+    const bool backFromOwnWindow = event->type() == QEvent::WindowActivate && !FFocusLastHere;
+    if (shownByProgram || backFromOwnWindow) {
         ui::guard([this] { FormActivate(); });
     }
     return QMainWindow::event(event);

@@ -1,9 +1,9 @@
 #pragma once
 // The navigation tree control. Its current node changes only when the user or the program
 // chooses one: gaining the focus never makes a node current, as Qt's item views otherwise do
-// with the first node when none is, which would show that node through the tree's change
-// handling. The mouse chooses and expands nodes with its left button only; the other buttons
-// leave the tree as it is.
+// with the first node when none is, so the keys go on from the node chosen last. The mouse
+// chooses and expands nodes with its left button only; the other buttons leave the tree as it
+// is.
 #include <QTreeWidget>
 
 namespace expo::presentation {

@@ -105,6 +105,7 @@ TEST_F(SearchTest, ThePickersLanguageMouseAndKeys) {
         picker.show();
         QTableWidget& grid = *picker.ValueListEditorNom;
         EXPECT_EQ(grid.item(1, 1)->text(), "Soustruhy");
+        EXPECT_EQ(grid.rowHeight(1), 16);
         for (const Qt::Key key : keys) {
             QTest::keyClick(&grid, key);
         }

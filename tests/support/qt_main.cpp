@@ -1,6 +1,7 @@
 // GoogleTest main for the tests that need a QApplication. It makes Qt and WebEngine run headless
 // on a build machine: the offscreen platform, no GPU, no Chromium sandbox when running as root,
-// and a private runtime folder. Values already set in the environment are left alone.
+// and a private runtime folder. Values already set in the environment are left alone. Test
+// programs built with EXPO_TEST_ON_X_SERVER run on an X server of their own instead.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -10,6 +11,9 @@
 #include "platform/text/text.h"
 #include "platform/ui/messages.h"
 #include "tests/support/temp_folder.h"
+#ifdef EXPO_TEST_ON_X_SERVER
+#include "tests/support/x_server.h"
+#endif
 
 namespace {
 
@@ -27,6 +31,12 @@ class UnexpectedMessageSink : public expo::ui::MessageSink {
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+#ifdef EXPO_TEST_ON_X_SERVER
+    std::optional<expo::testing::XServer> xServer;
+    if (!GTEST_FLAG_GET(list_tests)) {
+        xServer.emplace();
+    }
+#endif
 
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     ::setenv("QTWEBENGINE_CHROMIUM_FLAGS", "--disable-gpu", 0);

@@ -1,6 +1,6 @@
 // The program's start: the failures that stop it with exit code 1, the intro window and its links,
 // the first loading's notice, the main window's size at every activation; the demo disc's
-// loading with its look, tree and sections.
+// loading with its look, tree and sections; the header page looked for in the program's folder.
 #include <gmock/gmock.h>
 
 #include <cerrno>
@@ -108,6 +108,22 @@ TEST_F(WindowTest, TheDemoDiscLoadsUnderOneNoticeWithItsLookTreeAndSections) {
     EXPECT_EQ(w.ListBoxSeznamFirem->palette().color(QPalette::Base), QColor(0xF4, 0xF7, 0xFB));
     EXPECT_EQ(w.LabelInfo->palette().color(QPalette::WindowText), QColor(0x1F, 0x4E, 0x8C));
     EXPECT_EQ(w.PanelTlacitka->palette().color(QPalette::Window), QColor(0xD3, 0xDD, 0xE6));
+    EXPECT_EQ(w.EditHledani->width(), 155);
+}
+
+// The header page lies in the program's folder: one found only in the current directory ends the
+// loading with the error that names it.
+TEST_F(WindowTest, TheHeaderPageIsTakenFromTheProgramsFolderOnly) {
+    const std::string disc =
+        writeDisc("[aplikace]\nSkrytData=\n[logo]\ntyp=html\nhtmlFile=zahlavi.html\n");
+    const std::string elsewhere = temp.write("jinde/zahlavi.html", "Z");
+    presentation::TFormUvod::setPageLoadedHook([&](presentation::TFormUvod& intro) {
+        os::setCurrentDirectory(std::filesystem::path(elsewhere).parent_path().string());
+        clickInPage(*intro.WebBrowserUvod, "a[href='jazyk0.html']");
+    });
+    open(disc, -1);
+    EXPECT_EQ(takeMessages(),
+              Lines{"Error: Nepodařilo se otevřít html soubor se záhlavím zahlavi.html."});
 }
 
 }  // namespace
