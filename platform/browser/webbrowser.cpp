@@ -1,6 +1,6 @@
 #include "platform/browser/webbrowser.h"
 
-#include <QDesktopServices>
+#include <QChildEvent>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/browser/desktop_link.h"
 #include "platform/browser/url_text.h"
 #include "platform/ui/guard.h"
 
@@ -97,6 +98,11 @@ WebBrowser::WebBrowser(QWidget* parent)
     page_->settings()->setDefaultTextEncoding(QStringLiteral("windows-1250"));
     // A right click over the page opens nothing; the rest of the window keeps its own menus.
     view_->setContextMenuPolicy(Qt::NoContextMenu);
+    // The engine would hand a clicked link of another scheme to the desktop by itself, beside
+    // the handler's own decision (see raiseLater).
+    page_->settings()->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+    // The widget that takes the page's input is made by the view, and again when it changes.
+    view_->installEventFilter(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
@@ -162,8 +168,52 @@ void WebBrowser::setPrintDialog(PrintDialog dialog) {
     printDialog_ = std::move(dialog);
 }
 
+bool WebBrowser::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::ChildAdded:
+            if (watched == view_) {
+                static_cast<QChildEvent*>(event)->child()->installEventFilter(this);
+            }
+            break;
+        case QEvent::MouseButtonPress:
+        case QEvent::KeyPress:
+        case QEvent::TouchBegin:
+            ++click_;
+            doubleClick_ = false;
+            break;
+        case QEvent::MouseButtonDblClick:
+            doubleClick_ = true;
+            break;
+        default:
+            break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The engine asks about a link as soon as the click's release has reached the page, and the
+// user's second press may come before or after that: the first link asked for during a click
+// acts, and a later one of the same click only when no double click made it.
+bool WebBrowser::repeatsLinkOfDoubleClick() {
+    if (doubleClick_ && linkClick_ == click_) {
+        return true;
+    }
+    linkClick_ = click_;
+    linkFollowed_ = false;
+    return false;
+}
+
 bool WebBrowser::acceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type,
                                   bool isMainFrame) {
+    // Told once its (failing) load starts: see loadingChanged.
+    if (isForeignScheme(url)) {
+        return false;
+    }
+    if (type == QWebEnginePage::NavigationTypeLinkClicked && repeatsLinkOfDoubleClick()) {
+        if (isMainFrame) {
+            followAgainLater(url);
+        }
+        return false;
+    }
     if (isMainFrame) {
         requests_.push_back(url);
         if (requests_.size() > kRememberedRequests) {
@@ -212,7 +262,7 @@ void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info) {
     // Links to schemes the engine does not know start and stop without being asked about; the
     // program's own "about:" pages were announced by navigate().
     if (!forgetRequest(info.url()) && info.url().scheme() != QLatin1String("about") &&
-        beforeNavigate_) {
+        beforeNavigate_ && !repeatsLinkOfDoubleClick()) {
         raiseLater(info.url(), false);
     }
 }
@@ -248,9 +298,23 @@ void WebBrowser::raiseLater(const QUrl& url, bool resumeUnlessCancelled) {
             }
             if (isForeignScheme(url)) {
                 if (!keepLink_ || !keepLink_(text)) {
-                    QDesktopServices::openUrl(url);
+                    openOnDesktop(url, text);
                 }
             } else if (resumeUnlessCancelled) {
+                linkFollowed_ = true;
+                load(url, /*afterTurnDown=*/true);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+// Its turning down may have stopped the page that the first click's link started to load. A
+// first link still in its handler (a dialog open) loads its page itself when it ends.
+void WebBrowser::followAgainLater(const QUrl& url) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, url] {
+            if (linkFollowed_) {
                 load(url, /*afterTurnDown=*/true);
             }
         },
