@@ -117,6 +117,10 @@ WebBrowser::WebBrowser(QWidget* parent)
         printer_.reset();
         emit printFinished(ok);
     });
+    connect(page_, &QWebEnginePage::pdfPrintingFinished, this, [this](const QString&, bool ok) {
+        printer_.reset();
+        emit printFinished(ok);
+    });
     // window.print() arrives inside the engine's own callback; the modal dialog waits for the
     // event loop.
     connect(view_, &QWebEngineView::printRequested, this, &WebBrowser::print, Qt::QueuedConnection);
@@ -161,6 +165,13 @@ void WebBrowser::print() {
         return;
     }
     printer_ = std::move(printer);
+    // A PDF file gets the engine's own PDF of the page, its text kept as text; printing it as
+    // for a printer would make it one picture of every page.
+    if (printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty()) {
+        page_->printToPdf(printer_->outputFileName(), printer_->pageLayout(),
+                          printer_->pageRanges());
+        return;
+    }
     view_->print(printer_.get());
 }
 

@@ -66,7 +66,8 @@ class WebBrowser : public QWidget {
     void setStandardFontFamily(const QString& family);
 
     // The print dialog for the page shown, then the page printed; Ctrl+P in the page and
-    // window.print() do the same. printFinished tells the outcome.
+    // window.print() do the same. A PDF file chosen as the printer gets the engine's own PDF of
+    // the page, with its text. printFinished tells the outcome.
     void print();
     // Replaces the print dialog (tests print into a PDF file without a dialog).
     void setPrintDialog(PrintDialog dialog);
