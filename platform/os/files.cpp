@@ -33,8 +33,7 @@ namespace {
 }
 
 [[noreturn]] void refuseWrite(const std::string& path, int error) {
-    throw Error(text::cp("Soubor nelze vytvořit: ") + text::utf8ToCp1250(path) + " (" +
-                std::strerror(error) + ")");
+    throw Error(cannotCreateMessage(path, error));
 }
 
 [[noreturn]] void failWriting(const std::string& path, int error) {
@@ -263,10 +262,27 @@ void OutputFile::close() {
     }
 }
 
-bool copyFile(const std::string& from, const std::string& to) {
+std::string cannotCreateMessage(const std::string& path, int error) {
+    return text::cp("Soubor nelze vytvořit: ") + text::utf8ToCp1250(path) + " (" +
+           std::strerror(error) + ")";
+}
+
+void copyFile(const std::string& from, const std::string& to) {
     std::error_code error;
+    if (std::filesystem::equivalent(from, to, error)) {
+        throw Error(text::cp("Soubor nelze zkopírovat sám na sebe: ") + text::utf8ToCp1250(to));
+    }
     std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
-    return !error;
+    if (error) {
+        throw Error(text::cp("Soubor nelze zkopírovat do ") + text::utf8ToCp1250(to) + " (" +
+                    error.message() + ")");
+    }
+}
+
+bool isWritableFolder(const std::string& path) {
+    struct stat info {};
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           ::access(path.c_str(), W_OK | X_OK) == 0;
 }
 
 bool startProgram(const std::vector<std::string>& argv) {
