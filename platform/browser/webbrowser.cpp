@@ -1,6 +1,5 @@
 #include "platform/browser/webbrowser.h"
 
-#include <QChildEvent>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -9,6 +8,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEngineLoadingInfo>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <algorithm>
@@ -101,8 +102,7 @@ WebBrowser::WebBrowser(QWidget* parent)
     // The engine would hand a clicked link of another scheme to the desktop by itself, beside
     // the handler's own decision (see raiseLater).
     page_->settings()->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
-    // The widget that takes the page's input is made by the view, and again when it changes.
-    view_->installEventFilter(this);
+    ignoreSecondClicks();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
@@ -132,6 +132,28 @@ WebBrowser::WebBrowser(QWidget* parent)
 WebBrowser::~WebBrowser() {
     // The view may still be printing through printer_, which goes with the members.
     delete view_;
+}
+
+// On the system the discs are made for, the second click of a double click is no click of its
+// own: it follows no link again (a program is not started twice, a mail not written twice) and
+// runs no click handler of the page. The engine delivers it as a click whose count is 2 (4 for
+// the second pair of a quadruple click), which is stopped before the page sees it. A double
+// click still selects a word. The clicks are told apart here, in the page, because the engine
+// asks about links only after their clicks have been handled, and a later click may have come
+// by then.
+void WebBrowser::ignoreSecondClicks() {
+    QWebEngineScript script;
+    script.setName(QStringLiteral("expo-second-click"));
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(QWebEngineScript::ApplicationWorld);  // out of the page's scripts' reach
+    script.setRunsOnSubFrames(true);
+    script.setSourceCode(QStringLiteral(R"(window.addEventListener("click", function (event) {
+    if (event.detail > 0 && event.detail % 2 === 0) {
+        event.preventDefault();
+        event.stopImmediatePropagation();
+    }
+}, true);)"));
+    page_->scripts().insert(script);
 }
 
 void WebBrowser::setBeforeNavigate(BeforeNavigate handler) {
@@ -179,50 +201,10 @@ void WebBrowser::setPrintDialog(PrintDialog dialog) {
     printDialog_ = std::move(dialog);
 }
 
-bool WebBrowser::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-        case QEvent::ChildAdded:
-            if (watched == view_) {
-                static_cast<QChildEvent*>(event)->child()->installEventFilter(this);
-            }
-            break;
-        case QEvent::MouseButtonPress:
-        case QEvent::KeyPress:
-        case QEvent::TouchBegin:
-            ++click_;
-            doubleClick_ = false;
-            break;
-        case QEvent::MouseButtonDblClick:
-            doubleClick_ = true;
-            break;
-        default:
-            break;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-// The engine asks about a link as soon as the click's release has reached the page, and the
-// user's second press may come before or after that: the first link asked for during a click
-// acts, and a later one of the same click only when no double click made it.
-bool WebBrowser::repeatsLinkOfDoubleClick() {
-    if (doubleClick_ && linkClick_ == click_) {
-        return true;
-    }
-    linkClick_ = click_;
-    linkFollowed_ = false;
-    return false;
-}
-
 bool WebBrowser::acceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type,
                                   bool isMainFrame) {
     // Told once its (failing) load starts: see loadingChanged.
     if (isForeignScheme(url)) {
-        return false;
-    }
-    if (type == QWebEnginePage::NavigationTypeLinkClicked && repeatsLinkOfDoubleClick()) {
-        if (isMainFrame) {
-            followAgainLater(url);
-        }
         return false;
     }
     if (isMainFrame) {
@@ -273,7 +255,7 @@ void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info) {
     // Links to schemes the engine does not know start and stop without being asked about; the
     // program's own "about:" pages were announced by navigate().
     if (!forgetRequest(info.url()) && info.url().scheme() != QLatin1String("about") &&
-        beforeNavigate_ && !repeatsLinkOfDoubleClick()) {
+        beforeNavigate_) {
         raiseLater(info.url(), false);
     }
 }
@@ -312,20 +294,6 @@ void WebBrowser::raiseLater(const QUrl& url, bool resumeUnlessCancelled) {
                     openOnDesktop(url, text);
                 }
             } else if (resumeUnlessCancelled) {
-                linkFollowed_ = true;
-                load(url, /*afterTurnDown=*/true);
-            }
-        },
-        Qt::QueuedConnection);
-}
-
-// Its turning down may have stopped the page that the first click's link started to load. A
-// first link still in its handler (a dialog open) loads its page itself when it ends.
-void WebBrowser::followAgainLater(const QUrl& url) {
-    QMetaObject::invokeMethod(
-        this,
-        [this, url] {
-            if (linkFollowed_) {
                 load(url, /*afterTurnDown=*/true);
             }
         },

@@ -13,9 +13,8 @@
 //    the handler is told of them all the same, and unless it cancels them (or the keep-link
 //    test keeps them) they are handed to the desktop's URL handler, as the system opens them
 //    (desktop_link.h);
-//  - a double click on a link follows it once, as on the system the discs are made for: the
-//    link that the second click of a double click asks for is not announced again, and a page
-//    that the first click loads is loaded once more, as that click would have.
+//  - a double click on a link follows it once, as on the system the discs are made for: its
+//    second click is no click for the page.
 // Links that ask for a new window (target="_blank", window.open) open a new top-level window of
 // the program that shows the page; its own links are not watched.
 #include <QElapsedTimer>
@@ -83,24 +82,16 @@ class WebBrowser : public QWidget {
     void printFinished(bool ok);
     void windowOpened(expo::browser::WebBrowser* window);
 
-  protected:
-    // Watches the presses in the page, which tell a double click's second click.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     class Page;
 
     bool acceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame);
+    void ignoreSecondClicks();
     void loadingChanged(const QWebEngineLoadingInfo& info);
     bool forgetRequest(const QUrl& url);
     // Raises the before-navigate handler; returns the cancel flag.
     bool beforeNavigate(const std::string& url);
     void raiseLater(const QUrl& url, bool resumeUnlessCancelled);
-    // True for a link that the user's click asks for when that click is the second of a double
-    // click whose first click asked for a link already.
-    bool repeatsLinkOfDoubleClick();
-    // The second click's link: a page that the first click's link loads is loaded again.
-    void followAgainLater(const QUrl& url);
     void load(const QUrl& url, bool afterTurnDown = false);
     void loadPending();
     WebBrowser* openWindow();
@@ -119,12 +110,6 @@ class WebBrowser : public QWidget {
     bool retried_ = false;       // and whether it was tried again after a failure
     // Main-frame URLs the engine asked about whose loads have not started yet.
     std::deque<QUrl> requests_;
-    // The clicks in the page: each press (a key's too) begins a new one, and the second press
-    // of a double click, which comes as a double click of its own, belongs to the first's.
-    unsigned click_ = 0;
-    bool doubleClick_ = false;
-    std::optional<unsigned> linkClick_;  // the click that asked for a link last
-    bool linkFollowed_ = false;          // and whether the page its link asked for loads
     std::unique_ptr<QPrinter> printer_;
 };
 
