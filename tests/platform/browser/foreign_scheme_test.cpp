@@ -21,6 +21,7 @@ constexpr std::string_view kLinks = R"(<html><head><title>A</title></head><body>
 <a id="mail" href="mailto:info@veletrh.cz">e-mail</a>
 <a id="app" href="katalog-app:otevri">aplikace</a>
 <a id="exe" href="pruvodce.exe">průvodce</a>
+<a id="script" href="#" onclick="location.href = 'pruvodce.exe'; return false">skript</a>
 <a id="b" href="b.html">stránka B</a>
 <a id="last" href="posledni.avi">video</a>
 </body></html>)";
@@ -112,7 +113,8 @@ TEST_F(ForeignScheme, ALinkTheDesktopCannotOpenIsNamedInTheErrorBox) {
 }
 
 // The clicks arrive as the user makes them; a link that acts outside the page ("mailto:", a
-// program the handler starts and cancels) acts once for a double click, and so does a page link;
+// program the handler starts and cancels, by its address or by the page's script) acts once for
+// a double click, and so does a page link;
 // two clicks far apart act twice. A click on the video link ends each case that stays on the
 // page: the engine asks about links in the order of the clicks.
 TEST_F(LinkTest, ADoubleClickFollowsALinkOnceAndTwoClicksTwice) {
@@ -131,6 +133,7 @@ TEST_F(LinkTest, ADoubleClickFollowsALinkOnceAndTwoClicksTwice) {
                           {"mail", {2}, "mailto:info@veletrh.cz", 1, {"mailto:info@veletrh.cz"}},
                           {"exe", {2}, pathOf("pruvodce.exe"), 1, {}},
                           {"exe", {1, 1}, pathOf("pruvodce.exe"), 2, {}},
+                          {"script", {2}, pathOf("pruvodce.exe"), 1, {}},
                           {"b", {2}, pathOf("b.html"), 1, {}}};
     for (const Case& c : cases) {
         show(links);
