@@ -65,6 +65,8 @@ class LinkTest : public BrowserTest {
         page("b.html", "<html><head><title>B</title></head></html>");
         links = page("a.html", kLinks);
         browser().setKeepLink([](const std::string& url) { return url == "zpet:"; });
+        show(links);
+        ASSERT_TRUE(waitFor([] { return title() == QStringLiteral("A"); }));
     }
     void TearDown() override { browser().setKeepLink(nullptr); }
     std::string links;
@@ -101,7 +103,6 @@ TEST_F(ForeignScheme, ALinkTheDesktopCannotOpenIsNamedInTheErrorBox) {
     for (const auto& [exitCode, reason] : desktops) {
         const DesktopStandIn desktop(exitCode);
         expo::testing::RecordingSink boxes;
-        show(links);
         click("mail");
         ASSERT_TRUE(waitFor([&] { return !boxes.messages.empty(); })) << reason;
         EXPECT_EQ(boxes.messages.size(), 1U);
@@ -135,8 +136,7 @@ TEST_F(LinkTest, ADoubleClickFollowsALinkOnceAndTwoClicksTwice) {
                           {"exe", {1, 1}, pathOf("pruvodce.exe"), 2, {}},
                           {"script", {2}, pathOf("pruvodce.exe"), 1, {}},
                           {"b", {2}, pathOf("b.html"), 1, {}}};
-    for (const Case& c : cases) {
-        show(links);
+    for (const Case& c : cases) {  // all on the same page, the last one leaves it
         seen.clear();
         desktop.forget();
         expo::testing::mouseClicks(browser(), c.id, c.clicks);
