@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "platform/browser/desktop_link.h"
 #include "tests/platform/browser/browser_fixture.h"
@@ -33,29 +35,25 @@ class DesktopStandIn {
     explicit DesktopStandIn(std::optional<int> exitCode = 0) : path_(std::getenv("PATH")) {
         if (exitCode) {
             const std::string script =
-                folder_.write("xdg-open", "#!/bin/sh\necho \"$1\" >> \"$0.log\"\nexit " +
-                                              std::to_string(*exitCode) + "\n");
+                folder_.write("xdg-open", "#!/bin/sh\necho \"$1\" >> " + log_ + "\nexit " +
+                                              std::to_string(*exitCode));
             std::filesystem::permissions(script, std::filesystem::perms::owner_exec,
                                          std::filesystem::perm_options::add);
         }
         ::setenv("PATH", folder_.path().c_str(), 1);
     }
     ~DesktopStandIn() { ::setenv("PATH", path_.c_str(), 1); }
-    // The links noted so far.
-    QStringList opened() const {
-        QFile log(logFile());
-        return log.open(QIODevice::ReadOnly)
-                   ? QString::fromUtf8(log.readAll()).split('\n', Qt::SkipEmptyParts)
-                   : QStringList();
+    QStringList opened() const {  // the links noted so far
+        std::ifstream log(log_);
+        return QString::fromStdString({std::istreambuf_iterator<char>(log), {}})
+            .split('\n', Qt::SkipEmptyParts);
     }
-    void forget() const { QFile::remove(logFile()); }
+    void forget() const { std::filesystem::remove(log_); }
 
   private:
-    QString logFile() const {
-        return QString::fromStdString((folder_.path() / "xdg-open.log").string());
-    }
     expo::testing::TempFolder folder_;
-    std::string path_;
+    const std::string log_ = (folder_.path() / "opened.log").string();
+    const std::string path_;
 };
 
 class LinkTest : public BrowserTest {
