@@ -27,9 +27,15 @@ extern char** environ;
 namespace expo::os {
 namespace {
 
+// The system's reason for `error`, in the language of the user's locale, in the program's code
+// page (the locale gives it in UTF-8).
+std::string reasonOf(int error) {
+    return text::utf8ToCp1250(std::strerror(error));
+}
+
 [[noreturn]] void refuseRead(const std::string& path, int error) {
     throw Error(text::cp("Soubor nelze přečíst: ") + text::utf8ToCp1250(path) + " (" +
-                std::strerror(error) + ")");
+                reasonOf(error) + ")");
 }
 
 [[noreturn]] void refuseWrite(const std::string& path, int error) {
@@ -38,7 +44,7 @@ namespace {
 
 [[noreturn]] void failWriting(const std::string& path, int error) {
     throw Error(text::cp("Chyba při zápisu do souboru: ") + text::utf8ToCp1250(path) + " (" +
-                std::strerror(error) + ")");
+                reasonOf(error) + ")");
 }
 
 }  // namespace
@@ -263,8 +269,8 @@ void OutputFile::close() {
 }
 
 std::string cannotCreateMessage(const std::string& path, int error) {
-    return text::cp("Soubor nelze vytvořit: ") + text::utf8ToCp1250(path) + " (" +
-           std::strerror(error) + ")";
+    return text::cp("Soubor nelze vytvořit: ") + text::utf8ToCp1250(path) + " (" + reasonOf(error) +
+           ")";
 }
 
 void copyFile(const std::string& from, const std::string& to) {
@@ -275,7 +281,7 @@ void copyFile(const std::string& from, const std::string& to) {
     std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
     if (error) {
         throw Error(text::cp("Soubor nelze zkopírovat do ") + text::utf8ToCp1250(to) + " (" +
-                    error.message() + ")");
+                    reasonOf(error.value()) + ")");
     }
 }
 
