@@ -156,11 +156,11 @@ TEST_F(WindowTest, ThePathBarNamesTheNodeAndItsLinksShowItsAncestors) {
 // The links of the shown pages as the window follows them: an item or a sub-page selected and
 // named in the path bar, a program started, a file copied where the user chooses, the language
 // switched from the header, and the print button.
-// A program starts directly, never through a shell. A copy is offered under the file's name in the
-// home folder, then in the folder saved to last; it replaces the file chosen, a missing file is
-// named; the current directory is the same afterwards. The page links select and
-// name what they show; the header's language link loads the language again without the data (none
-// could be found from the current directory).
+// A program starts directly, never through a shell. A copy is offered under the file's name in
+// the home folder, then in the folder saved to last; it replaces the file chosen, a missing file
+// is named; the current directory is the same afterwards. The page links select and name what
+// they show; the header's language link loads the language again without the data (none could be
+// found from the current directory).
 TEST_F(WindowTest, LinksSteerTheWindowStartProgramsAndCopyFiles) {
     TFormExpozice& w = open(writeDisc(
         "[aplikace]\nSkrytData=\n"
