@@ -1,6 +1,5 @@
 #include "platform/browser/webbrowser.h"
 
-#include <QDesktopServices>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -9,11 +8,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWebEngineLoadingInfo>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <algorithm>
 #include <utility>
 
+#include "platform/browser/desktop_link.h"
 #include "platform/browser/url_text.h"
 #include "platform/ui/guard.h"
 
@@ -97,6 +99,10 @@ WebBrowser::WebBrowser(QWidget* parent)
     page_->settings()->setDefaultTextEncoding(QStringLiteral("windows-1250"));
     // A right click over the page opens nothing; the rest of the window keeps its own menus.
     view_->setContextMenuPolicy(Qt::NoContextMenu);
+    // The engine would hand a clicked link of another scheme to the desktop by itself, beside
+    // the handler's own decision (see raiseLater).
+    page_->settings()->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+    ignoreSecondClicks();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(view_);
@@ -111,6 +117,10 @@ WebBrowser::WebBrowser(QWidget* parent)
         printer_.reset();
         emit printFinished(ok);
     });
+    connect(page_, &QWebEnginePage::pdfPrintingFinished, this, [this](const QString&, bool ok) {
+        printer_.reset();
+        emit printFinished(ok);
+    });
     // window.print() arrives inside the engine's own callback; the modal dialog waits for the
     // event loop.
     connect(view_, &QWebEngineView::printRequested, this, &WebBrowser::print, Qt::QueuedConnection);
@@ -122,6 +132,28 @@ WebBrowser::WebBrowser(QWidget* parent)
 WebBrowser::~WebBrowser() {
     // The view may still be printing through printer_, which goes with the members.
     delete view_;
+}
+
+// On the system the discs are made for, the second click of a double click is no click of its
+// own: it follows no link again (a program is not started twice, a mail not written twice) and
+// runs no click handler of the page. The engine delivers it as a click whose count is 2 (4 for
+// the second pair of a quadruple click), which is stopped before the page sees it. A double
+// click still selects a word. The clicks are told apart here, in the page, because the engine
+// asks about links only after their clicks have been handled, and a later click may have come
+// by then.
+void WebBrowser::ignoreSecondClicks() {
+    QWebEngineScript script;
+    script.setName(QStringLiteral("expo-second-click"));
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(QWebEngineScript::ApplicationWorld);  // out of the page's scripts' reach
+    script.setRunsOnSubFrames(true);
+    script.setSourceCode(QStringLiteral(R"(window.addEventListener("click", function (event) {
+    if (event.detail > 0 && event.detail % 2 === 0) {
+        event.preventDefault();
+        event.stopImmediatePropagation();
+    }
+}, true);)"));
+    page_->scripts().insert(script);
 }
 
 void WebBrowser::setBeforeNavigate(BeforeNavigate handler) {
@@ -155,6 +187,13 @@ void WebBrowser::print() {
         return;
     }
     printer_ = std::move(printer);
+    // A PDF file gets the engine's own PDF of the page, its text kept as text; printing it as
+    // for a printer would make it one picture of every page.
+    if (printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty()) {
+        page_->printToPdf(printer_->outputFileName(), printer_->pageLayout(),
+                          printer_->pageRanges());
+        return;
+    }
     view_->print(printer_.get());
 }
 
@@ -164,6 +203,10 @@ void WebBrowser::setPrintDialog(PrintDialog dialog) {
 
 bool WebBrowser::acceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type,
                                   bool isMainFrame) {
+    // Told once its (failing) load starts: see loadingChanged.
+    if (isForeignScheme(url)) {
+        return false;
+    }
     if (isMainFrame) {
         requests_.push_back(url);
         if (requests_.size() > kRememberedRequests) {
@@ -248,7 +291,7 @@ void WebBrowser::raiseLater(const QUrl& url, bool resumeUnlessCancelled) {
             }
             if (isForeignScheme(url)) {
                 if (!keepLink_ || !keepLink_(text)) {
-                    QDesktopServices::openUrl(url);
+                    openOnDesktop(url, text);
                 }
             } else if (resumeUnlessCancelled) {
                 load(url, /*afterTurnDown=*/true);

@@ -11,7 +11,10 @@
 //  - a frame inside the page cannot be held back: the handler is told, but `cancel` has no effect;
 //  - links to schemes the engine does not know ("zpet:", "mailto:") are dropped by the engine;
 //    the handler is told of them all the same, and unless it cancels them (or the keep-link
-//    test keeps them) they are handed to the desktop's URL handler, as the system opens them.
+//    test keeps them) they are handed to the desktop's URL handler, as the system opens them
+//    (desktop_link.h);
+//  - a double click on a link follows it once, as on the system the discs are made for: its
+//    second click is no click for the page.
 // Links that ask for a new window (target="_blank", window.open) open a new top-level window of
 // the program that shows the page; its own links are not watched.
 #include <QElapsedTimer>
@@ -62,7 +65,8 @@ class WebBrowser : public QWidget {
     void setStandardFontFamily(const QString& family);
 
     // The print dialog for the page shown, then the page printed; Ctrl+P in the page and
-    // window.print() do the same. printFinished tells the outcome.
+    // window.print() do the same. A PDF file chosen as the printer gets the engine's own PDF of
+    // the page, with its text. printFinished tells the outcome.
     void print();
     // Replaces the print dialog (tests print into a PDF file without a dialog).
     void setPrintDialog(PrintDialog dialog);
@@ -82,6 +86,7 @@ class WebBrowser : public QWidget {
     class Page;
 
     bool acceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame);
+    void ignoreSecondClicks();
     void loadingChanged(const QWebEngineLoadingInfo& info);
     bool forgetRequest(const QUrl& url);
     // Raises the before-navigate handler; returns the cancel flag.

@@ -27,19 +27,24 @@ extern char** environ;
 namespace expo::os {
 namespace {
 
+// The system's reason for `error`, in the language of the user's locale, in the program's code
+// page (the locale gives it in UTF-8).
+std::string reasonOf(int error) {
+    return text::utf8ToCp1250(std::strerror(error));
+}
+
 [[noreturn]] void refuseRead(const std::string& path, int error) {
     throw Error(text::cp("Soubor nelze přečíst: ") + text::utf8ToCp1250(path) + " (" +
-                std::strerror(error) + ")");
+                reasonOf(error) + ")");
 }
 
 [[noreturn]] void refuseWrite(const std::string& path, int error) {
-    throw Error(text::cp("Soubor nelze vytvořit: ") + text::utf8ToCp1250(path) + " (" +
-                std::strerror(error) + ")");
+    throw Error(cannotCreateMessage(path, error));
 }
 
 [[noreturn]] void failWriting(const std::string& path, int error) {
     throw Error(text::cp("Chyba při zápisu do souboru: ") + text::utf8ToCp1250(path) + " (" +
-                std::strerror(error) + ")");
+                reasonOf(error) + ")");
 }
 
 }  // namespace
@@ -263,10 +268,27 @@ void OutputFile::close() {
     }
 }
 
-bool copyFile(const std::string& from, const std::string& to) {
+std::string cannotCreateMessage(const std::string& path, int error) {
+    return text::cp("Soubor nelze vytvořit: ") + text::utf8ToCp1250(path) + " (" + reasonOf(error) +
+           ")";
+}
+
+void copyFile(const std::string& from, const std::string& to) {
     std::error_code error;
+    if (std::filesystem::equivalent(from, to, error)) {
+        throw Error(text::cp("Soubor nelze zkopírovat sám na sebe: ") + text::utf8ToCp1250(to));
+    }
     std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
-    return !error;
+    if (error) {
+        throw Error(text::cp("Soubor nelze zkopírovat do ") + text::utf8ToCp1250(to) + " (" +
+                    reasonOf(error.value()) + ")");
+    }
+}
+
+bool isWritableFolder(const std::string& path) {
+    struct stat info {};
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           ::access(path.c_str(), W_OK | X_OK) == 0;
 }
 
 bool startProgram(const std::vector<std::string>& argv) {

@@ -53,8 +53,16 @@ class OutputFile {
     int fd_ = -1;
 };
 
-// Copies a file, replacing an existing target. False when the copy failed.
-bool copyFile(const std::string& from, const std::string& to);
+// The message of a file that cannot be created: its path and the system's reason for `error`.
+std::string cannotCreateMessage(const std::string& path, int error);
+
+// Copies a file, replacing an existing target. Throws expo::Error naming the target and the
+// system's reason when the copy fails; a target that is the source itself (under any of its
+// names) is refused so, and left untouched.
+void copyFile(const std::string& from, const std::string& to);
+
+// The folder exists and this process may create files in it.
+bool isWritableFolder(const std::string& path);
 
 // Starts a program directly, without a shell: argv[0] is the program's path, the rest its
 // arguments. False when it cannot be started. The program runs on its own; its exit is

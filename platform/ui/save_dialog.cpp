@@ -1,7 +1,9 @@
 #include "platform/ui/save_dialog.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <filesystem>
 #include <utility>
 
 #include "platform/ui/qtext.h"
@@ -14,11 +16,19 @@ SaveDialogFunction& intercepted() {
     return dialog;
 }
 
-std::optional<std::string> runDialog(QWidget* parent, std::string_view fileName) {
+// The folder of the file saved last; empty until the first save.
+std::string& lastFolder() {
+    static std::string folder;
+    return folder;
+}
+
+std::optional<std::string> runDialog(QWidget* parent, const std::string& folder,
+                                     std::string_view fileName) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDirectory(QFile::decodeName(folder.c_str()));
     dialog.selectFile(toQ(fileName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
@@ -28,18 +38,36 @@ std::optional<std::string> runDialog(QWidget* parent, std::string_view fileName)
 
 }  // namespace
 
-std::optional<std::string> askSaveFileName(QWidget* parent, std::string_view fileName) {
+std::optional<std::string> askSaveFileName(QWidget* parent, const std::string& folder,
+                                           std::string_view fileName) {
     if (const SaveDialogFunction& dialog = intercepted()) {
-        return dialog(fileName);
+        return dialog(folder, fileName);
     }
-    return runDialog(parent, fileName);
+    return runDialog(parent, folder, fileName);
+}
+
+std::string saveFolder() {
+    return lastFolder().empty() ? QFile::encodeName(QDir::homePath()).toStdString() : lastFolder();
+}
+
+void savedTo(const std::string& file) {
+    std::error_code noCurrentFolder;
+    const std::filesystem::path path = std::filesystem::absolute(file, noCurrentFolder);
+    lastFolder() = (noCurrentFolder ? std::filesystem::path(file) : path).parent_path().string();
 }
 
 ScopedSaveDialog::ScopedSaveDialog(SaveDialogFunction dialog)
-    : previous_(std::exchange(intercepted(), std::move(dialog))) {}
+    : previous_(std::exchange(intercepted(), std::move(dialog))),
+      previousFolder_(std::exchange(lastFolder(), std::string())) {}
+
+ScopedSaveDialog::ScopedSaveDialog(
+    const std::function<std::optional<std::string>(std::string_view fileName)>& dialog)
+    : ScopedSaveDialog(
+          [dialog](std::string_view, std::string_view fileName) { return dialog(fileName); }) {}
 
 ScopedSaveDialog::~ScopedSaveDialog() {
     intercepted() = std::move(previous_);
+    lastFolder() = std::move(previousFolder_);
 }
 
 }  // namespace expo::ui

@@ -112,10 +112,14 @@ void TFormExpozice::SpeedButtonTiskClick() {
 }
 
 // Offers to save a copy of the file a ".zip" link names, replacing a file that is there. The
+// dialog offers the file's name in the folder saved to last (the disc's own folder, where the
+// link points, is read-only, and a copy there would be the file itself). A failed copy says
+// why on a second line; the file itself as the target is refused and never touched. The
 // current directory is the same afterwards, however the offer ends.
 void TFormExpozice::offerCopy(std::string_view url) {
     const os::CurrentDirectoryGuard keepDirectory;
-    const std::optional<std::string> target = ui::askSaveFileName(this, url);
+    const std::optional<std::string> target =
+        ui::askSaveFileName(this, ui::saveFolder(), fileNameOfLink(url));
     if (!target) {
         return;
     }
@@ -124,9 +128,12 @@ void TFormExpozice::offerCopy(std::string_view url) {
     if (!os::fileExists(source)) {
         throw Error(missingSourceMessage(FTexts, url));
     }
-    if (!os::copyFile(source, *target)) {
-        throw Error(FTexts.FTextCopyError + ".");
+    try {
+        os::copyFile(source, *target);
+    } catch (const Error& e) {
+        throw Error(FTexts.FTextCopyError + ".\n" + e.what());
     }
+    ui::savedTo(*target);
 }
 
 // The tree is emptied first, so that none of it stays when the loading fails before the tree;

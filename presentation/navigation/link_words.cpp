@@ -129,6 +129,12 @@ std::string localPathFromUrl(std::string_view url) {
     return std::string(rest);
 }
 
+std::string fileNameOfLink(std::string_view url) {
+    const std::string path = localPathFromUrl(url);
+    const size_t folderEnd = path.find_last_of("/\\");
+    return folderEnd == std::string::npos ? path : path.substr(folderEnd + 1);
+}
+
 CommandLine splitCommandLine(std::string_view commandLine) {
     const std::string line = text::trimLeft(commandLine);
     CommandLine result;

@@ -25,6 +25,9 @@ struct CommandLine {
 // as a path as it is. The URL comes decoded from the browser (a "%" in it is the file name's own).
 std::string localPathFromUrl(std::string_view url);
 
+// The name of the file a link names, without its folders ("\" or "/" between them).
+std::string fileNameOfLink(std::string_view url);
+
 // Splits a command line into program and arguments. The program is the text in double quotes
 // when the line begins with one; else the text up to the end of the first ".exe" that ends a
 // word; else the first word. The arguments are the remaining words, double quotes grouping.

@@ -111,18 +111,21 @@ std::vector<std::string> TDlgJednoduchyExport::typedLines() const {
 
 void TDlgJednoduchyExport::BtnUlozitClick() {
     const os::CurrentDirectoryGuard directory;
-    const std::optional<std::string> fileName = ui::askSaveFileName(this, "firmy.txt");
+    // A read-only disc as the current directory has no room for the file.
+    const std::string here = os::currentDirectory();
+    const std::optional<std::string> fileName = ui::askSaveFileName(
+        this, os::isWritableFolder(here) ? here : ui::saveFolder(), "firmy.txt");
     if (!fileName || fileName->empty() ||
         text::trim(ui::fromQ(MemoExport->toPlainText())).empty()) {
         return;
     }
     const LanguageTexts& texts = FMainForm.texts();
     const std::string bytes = exportFileBytes(typedLines());
-    bool created = false;
+    int error = 0;
     {
         const ui::BusyCursor busy;
         os::OutputFile file;
-        const int error = file.create(*fileName);
+        error = file.create(*fileName);
         // A name too long for the file system cannot name a file at all.
         if (error == ENAMETOOLONG) {
             throw Error(texts.FTextCannotCreateFile + ".");
@@ -130,10 +133,12 @@ void TDlgJednoduchyExport::BtnUlozitClick() {
         if (error == 0) {
             file.write(bytes);
             file.close();
-            created = true;
+            ui::savedTo(*fileName);
         }
     }
-    ui::showInformation((created ? texts.FTextFileSaved : texts.FTextSaveError) + ".");
+    ui::showInformation(error == 0 ? texts.FTextFileSaved + "."
+                                   : texts.FTextSaveError + ".\n" +
+                                         os::cannotCreateMessage(*fileName, error));
 }
 
 }  // namespace expo::presentation

@@ -1,9 +1,13 @@
 #pragma once
 // A click in the page a browser control shows, as the user's would be.
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <vector>
 
 #include "platform/browser/webbrowser.h"
+#include "tests/support/wait.h"
 
 namespace expo::testing {
 
@@ -11,6 +15,41 @@ namespace expo::testing {
 inline void click(browser::WebBrowser& browser, const char* id) {
     browser.view()->page()->runJavaScript(
         QStringLiteral("document.getElementById('%1').click()").arg(QLatin1String(id)));
+}
+
+// Mouse clicks on the middle of the element with this id, as the system delivers them to the
+// page: each click a press and a release, and a double click's second press as a double click
+// (press, release, double click, release). Each entry of `clicks` is a single click (1) or a
+// double click (2), the next one coming long after.
+inline void mouseClicks(browser::WebBrowser& browser, const char* id,
+                        const std::vector<int>& clicks) {
+    QVariant centre;
+    browser.view()->page()->runJavaScript(
+        QStringLiteral("(function(){var r=document.getElementById('%1').getBoundingClientRect();"
+                       "return [r.left+r.width/2,r.top+r.height/2];})()")
+            .arg(QLatin1String(id)),
+        [&](const QVariant& result) { centre = result; });
+    if (!waitFor([&] { return centre.isValid(); })) {
+        return;
+    }
+    const QPointF at(centre.toList().value(0).toDouble(), centre.toList().value(1).toDouble());
+    QWidget* surface = browser.view()->focusProxy();
+    static ulong clock = 0;  // event times: a double click's presses close, the clicks far apart
+    for (const int count : clicks) {
+        clock += 10'000;
+        for (int press = 0; press < count; ++press) {
+            clock += 50;
+            for (const auto& [type, held] :
+                 {std::pair{press == 0 ? QEvent::MouseButtonPress : QEvent::MouseButtonDblClick,
+                            Qt::LeftButton},
+                  {QEvent::MouseButtonRelease, Qt::NoButton}}) {
+                auto* event = new QMouseEvent(type, at, surface->mapToGlobal(at), Qt::LeftButton,
+                                              held, Qt::NoModifier);
+                event->setTimestamp(clock);
+                QCoreApplication::postEvent(surface, event);
+            }
+        }
+    }
 }
 
 }  // namespace expo::testing

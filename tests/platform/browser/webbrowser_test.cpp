@@ -6,9 +6,11 @@
 #include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <filesystem>
 
 #include "platform/browser/url_text.h"
 #include "platform/browser/webbrowser.h"
@@ -128,7 +130,9 @@ class PrintTest : public BrowserTest {
   protected:
     void SetUp() override {
         BrowserTest::SetUp();
-        show(page("tisk.html", "<html><head><title>Tisk</title></head><body>Tisk</body></html>"));
+        show(page("tisk.html",
+                  "<html><head><title>Tisk</title></head><body>Tisk: Plán "
+                  "výstaviště</body></html>"));
         // The user cancels the first dialog and prints to a PDF file in the others.
         browser().setPrintDialog([this](QPrinter& printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
@@ -139,7 +143,17 @@ class PrintTest : public BrowserTest {
     int dialogs = 0;
 };
 
-// A cancelled dialog prints nothing: the next job's end is the first one reported.
+// The text of a PDF file as poppler's pdftotext reads it, in UTF-8.
+std::string pdfText(const std::string& path) {
+    QProcess reader;
+    reader.start("pdftotext", {"-enc", "UTF-8", QString::fromStdString(path), "-"});
+    EXPECT_TRUE(reader.waitForFinished(expo::testing::kPatienceMs))
+        << "pdftotext (poppler-utils) reads the printed file";
+    return reader.readAllStandardOutput().simplified().toStdString();
+}
+
+// A cancelled dialog prints nothing: the next job's end is the first one reported. A PDF file
+// holds the page's text, and is far smaller than the picture a printer's print makes of it.
 TEST_F(PrintTest, ThePrintDialogChoosesWhereThePagePrintsOrCancels) {
     QSignalSpy finished(&browser(), &WebBrowser::printFinished);
     browser().print();
@@ -149,8 +163,15 @@ TEST_F(PrintTest, ThePrintDialogChoosesWhereThePagePrintsOrCancels) {
     ASSERT_TRUE(waitFor([&] { return finished.count() >= 1; }));
     EXPECT_EQ(finished.count(), 1);
     EXPECT_TRUE(finished.at(0).at(0).toBool());
-    QFile pdf(ui::toQ(pathOf("tiskarna.pdf")));
-    EXPECT_TRUE(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
+    EXPECT_EQ(pdfText(pathOf("tiskarna.pdf")), "Tisk: Plán výstaviště");
+
+    QPrinter raster(QPrinter::HighResolution);
+    raster.setOutputFormat(QPrinter::PdfFormat);
+    raster.setOutputFileName(ui::toQ(pathOf("obraz.pdf")));
+    browser().view()->print(&raster);
+    ASSERT_TRUE(waitFor([&] { return finished.count() == 2; }));
+    EXPECT_LT(std::filesystem::file_size(pathOf("tiskarna.pdf")) * 10,
+              std::filesystem::file_size(pathOf("obraz.pdf")));
 }
 
 TEST_F(PrintTest, ThePagesOwnRequestAndCtrlPOpenTheDialog) {

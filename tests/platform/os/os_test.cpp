@@ -108,7 +108,7 @@ TEST(Files, CopyWriteAndReadReplaceWholeFilesAndReportFailures) {
     const std::string bytes("new\0\xE8\r\n", 7);  // exactly, zero byte included
     const auto from = dir.write("from.zip", bytes);
     const auto to = dir.write("to.zip", "old content that is longer");
-    EXPECT_TRUE(copyFile(from, to));
+    copyFile(from, to);
     EXPECT_EQ(readFile(to), bytes);
     writeFile(to, "");
     EXPECT_EQ(readFileIfExists(to), "");
@@ -120,6 +120,14 @@ TEST(Files, CopyWriteAndReadReplaceWholeFilesAndReportFailures) {
                 ::testing::ThrowsMessage<Error>(cp("Soubor nelze vytvořit: ") + reason));
     EXPECT_THAT([&] { readFile(missing); },
                 ::testing::ThrowsMessage<Error>(cp("Soubor nelze přečíst: ") + reason));
+    EXPECT_THAT([&] { copyFile(from, missing); },
+                ::testing::ThrowsMessage<Error>(cp("Soubor nelze zkopírovat do ") + reason));
+    fs::create_symlink(from, dir.path() / "same.zip");  // the source under another name
+    const std::string same = (dir.path() / "same.zip").string();
+    EXPECT_THAT(
+        [&] { copyFile(from, same); },
+        ::testing::ThrowsMessage<Error>(cp("Soubor nelze zkopírovat sám na sebe: ") + same));
+    EXPECT_EQ(readFile(from), bytes);
 }
 
 constexpr const char* kMountInfo =

@@ -3,6 +3,9 @@
 // its notice and text, saving, what saves nothing or fails, Ctrl+Shift+Q, and lines saved as
 // typed however the box wraps them; a double click on each panel-button.
 
+#include <cerrno>
+#include <cstring>
+
 #include "platform/ui/save_dialog.h"
 #include "presentation/windows/dlg_jednoduchy_export.h"
 #include "tests/support/window_fixture.h"
@@ -76,19 +79,23 @@ TEST_F(NotebookTest, AddingAndRemovingShowTheEntryBeforeTheLastRemoved) {
 }
 
 // Ctrl+Shift+Q tells two messages and opens the export: the notebook's text under a notice
-// that blocks the other windows. A cancelled dialog saves nothing, an unmakeable file is told;
-// the file holds the lines as typed (a long line the box wraps, a Shift+Enter break), the same at
-// the window's first width, wider and narrower.
+// that blocks the other windows. A cancelled dialog saves nothing, an unmakeable file is told,
+// with the reason when it has one; the dialog opens in the current directory, or in the folder
+// saved to last when that cannot be written; the file holds the lines as typed (a long line the
+// box wraps, a Shift+Enter break), the same at the window's first width, wider and narrower.
 TEST_F(NotebookTest, TheExportWindowShowsTheNotebooksTextAndSavesItAsTyped) {
     TFormExpozice& w = open();
     select(section("Strojírenství"));
     add({1});
     add({0});
     std::optional<std::string> answer;
-    const ui::ScopedSaveDialog dialog([&](std::string_view preset) {
+    Lines folders;  // where each dialog opens
+    const ui::ScopedSaveDialog dialog([&](std::string_view folder, std::string_view preset) {
         EXPECT_EQ(preset, "firmy.txt");
+        folders.emplace_back(folder);
         return answer;
     });
+    const std::string disc = os::currentDirectory();
     const char* const kLong =
         "Stroje a zarizeni pro zemedelstvi, lesnictvi a zpracovani dreva, dodavky na klic, "
         "servis, nahradni dily a poradenstvi v cele Evrope i mimo ni, od r. 1990 dosud.";
@@ -109,6 +116,11 @@ TEST_F(NotebookTest, TheExportWindowShowsTheNotebooksTextAndSavesItAsTyped) {
             answer = (temp.path() / std::string(300, 'x')).string();
             d.BtnUlozit->click();
             EXPECT_EQ(takeMessages(), Lines{"Error: Nepodařilo se vytvořit soubor."});
+            answer = (temp.path() / "chybi" / "firmy.txt").string();
+            d.BtnUlozit->click();
+            EXPECT_EQ(takeMessages(), Lines{"Information: Chyba při ukládání souboru.\nSoubor "
+                                            "nelze vytvořit: " +
+                                            *answer + " (" + std::strerror(ENOENT) + ")"});
             answer = target();
             d.MemoExport->setPlainText(QString(kLong) + "\nŽ");
             d.MemoExport->moveCursor(QTextCursor::End);
@@ -121,7 +133,12 @@ TEST_F(NotebookTest, TheExportWindowShowsTheNotebooksTextAndSavesItAsTyped) {
                 d.BtnUlozit->click();
                 saved.push_back(read(target()));
             }
+            // A folder nobody may write into, root included, as a read-only disc.
+            ASSERT_TRUE(os::setCurrentDirectory("/proc/self"));
+            answer = std::nullopt;
+            d.BtnUlozit->click();
         }));
+    EXPECT_EQ(folders, Lines({disc, disc, disc, disc, disc, disc, temp.path().string()}));
     EXPECT_EQ(takeMessages(), Lines(3, "Information: Soubor byl uložen."));
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_TRUE(rows[0] > rows[1] && rows[2] > rows[0]);  // the box did wrap the line differently

@@ -4,6 +4,8 @@
 // folder others may read; then the path bar, and the links of the shown pages.
 #include <gmock/gmock.h>
 
+#include <cerrno>
+#include <cstring>
 #include <set>
 
 #include <QPrinter>
@@ -154,10 +156,11 @@ TEST_F(WindowTest, ThePathBarNamesTheNodeAndItsLinksShowItsAncestors) {
 // The links of the shown pages as the window follows them: an item or a sub-page selected and
 // named in the path bar, a program started, a file copied where the user chooses, the language
 // switched from the header, and the print button.
-// A program starts directly, never through a shell. A copied file replaces the one chosen, a
-// missing file is named; the current directory is the same afterwards. The page links select and
-// name what they show; the header's language link loads the language again without the data (none
-// could be found from the current directory).
+// A program starts directly, never through a shell. A copy is offered under the file's name in
+// the home folder, then in the folder saved to last; it replaces the file chosen, a missing file
+// is named; the current directory is the same afterwards. The page links select and name what
+// they show; the header's language link loads the language again without the data (none could be
+// found from the current directory).
 TEST_F(WindowTest, LinksSteerTheWindowStartProgramsAndCopyFiles) {
     TFormExpozice& w = open(writeDisc(
         "[aplikace]\nSkrytData=\n"
@@ -180,17 +183,35 @@ TEST_F(WindowTest, LinksSteerTheWindowStartProgramsAndCopyFiles) {
     EXPECT_EQ(read(program + ".txt"), "prvni|druhy treti|;$(false)|");
 
     const std::string before = os::currentDirectory();
-    const std::string target = temp.write("kopie.zip", "an older file, longer than the copy");
-    const ui::ScopedSaveDialog dialog([&](std::string_view) {
+    const std::string source = discFile("soubory/ceny.zip");
+    std::string target = temp.write("kopie.zip", "an older file, longer than the copy");
+    Lines asked;  // the folder each dialog opens in, and the name it offers
+    const ui::ScopedSaveDialog dialog([&](std::string_view folder, std::string_view preset) {
+        asked.push_back(std::string(folder) + "|" + std::string(preset));
         os::setCurrentDirectory(temp.path().string());  // as the system's dialog may
         return std::optional(target);
     });
-    EXPECT_TRUE(follow(discFile("soubory/ceny.zip")));
+    EXPECT_TRUE(follow(source));
     EXPECT_EQ(read(target), "PK ceny");
     EXPECT_EQ(os::currentDirectory(), before);
     EXPECT_THAT([&] { follow(discFile("soubory/chybi.zip")); },
                 ::testing::ThrowsMessage<Error>(::testing::StrEq(text::cp(
                     "Zdrojový soubor \"" + discFile("soubory/chybi.zip") + "\" neexistuje."))));
+    // The file itself is refused untouched; a failed copy tells the system's reason.
+    const std::string missing = (temp.path() / "chybi" / "ceny.zip").string();
+    for (const auto& [to, reason] :
+         {std::pair{source, "Soubor nelze zkopírovat sám na sebe: " + source},
+          {missing,
+           "Soubor nelze zkopírovat do " + missing + " (" + std::strerror(ENOENT) + ")"}}) {
+        target = to;
+        EXPECT_THAT([&] { follow(source); },
+                    ::testing::ThrowsMessage<Error>(::testing::StrEq(
+                        text::cp("Nastala chyba při kopírování souboru.\n" + reason))));
+    }
+    EXPECT_EQ(read(source), "PK ceny");
+    const std::string home = QDir::homePath().toStdString(), saved = temp.path().string();
+    EXPECT_EQ(asked, (Lines{home + "|ceny.zip", saved + "|chybi.zip", saved + "|ceny.zip",
+                            saved + "|ceny.zip"}));
 
     clickInPage(*w.WebBrowser, "a[href='jedna.html']");
     waitShown(*w.WebBrowser, discFile("stranky/jedna.html"));

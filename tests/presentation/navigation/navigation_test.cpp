@@ -257,7 +257,7 @@ std::string holds(std::string_view url) {  // kept as the program's own word, no
     return holdsLinkWord(url) ? "word" : "desktop";
 }
 
-TEST(LogicLinkWords, LocalPathCommandLineAndTheLinksKeptAsWords) {
+TEST(LogicLinkWords, LocalPathFileNameCommandLineAndTheLinksKeptAsWords) {
     const std::tuple<std::string (*)(std::string_view), const char*, const char*> cases[] = {
         // clang-format off
         {localPathFromUrl, "FILE:///disc/a%20b.zip#page", "/disc/a%20b.zip"},
@@ -265,6 +265,7 @@ TEST(LogicLinkWords, LocalPathCommandLineAndTheLinksKeptAsWords) {
         {split, "  /disc/My Tools/run.exe -a  b ", "/disc/My Tools/run.exe|-a|b"},
         {split, "\"/disc/My Tools/run.exe\" \"one two\" three", "/disc/My Tools/run.exe|one two|three"},
         {localPathFromUrl, "data\\a.zip", "data\\a.zip"}, {split, "\"/disc/unclosed.exe", "/disc/unclosed.exe"},
+        {fileNameOfLink, "file:///disc/Ceniky/a%20b.zip#page", "a%20b.zip"}, {fileNameOfLink, "data\\sub/ceny 1.zip", "ceny 1.zip"},
         {holds, "ZPET:", "word"}, {holds, "go_polozka_polozka_x", "word"}, {holds, "video:film.MPEG", "word"},
         {holds, "nastav_jaz2", "word"}, {holds, "archiv:ceniky.zip", "word"},
         {holds, "program:pruvodce.EXE", "word"}, {holds, "mailto:zpet@veletrh.cz", "desktop"},

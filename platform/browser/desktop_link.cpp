@@ -1,0 +1,56 @@
+#include "platform/browser/desktop_link.h"
+
+#include <QProcess>
+
+#include "platform/text/text.h"
+#include "platform/ui/guard.h"
+#include "platform/ui/messages.h"
+
+namespace expo::browser {
+namespace {
+
+constexpr char kUrlHandler[] = "xdg-open";
+
+void report(const std::string& link, const std::string& reason) {
+    ui::guard([&] { ui::showError(desktopLinkError(link, reason)); });
+}
+
+}  // namespace
+
+std::string desktopLinkError(std::string_view link, std::string_view reason) {
+    return text::cp("Odkaz \"") + std::string(link) + text::cp("\" nelze otevřít.\n") +
+           std::string(reason);
+}
+
+void openOnDesktop(const QUrl& url, const std::string& link) {
+    // Owned by nobody until it ends: it goes when it has ended, never with a window.
+    auto* process = new QProcess;
+    process->setProgram(QString::fromLatin1(kUrlHandler));
+    process->setArguments({QString::fromLatin1(url.toEncoded())});
+    // What the handler says goes to the program's own terminal, as before.
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    QObject::connect(
+        process, &QProcess::errorOccurred, process, [process, link](QProcess::ProcessError error) {
+            if (error != QProcess::FailedToStart) {
+                return;  // the end of a started handler is told by finished()
+            }
+            report(link, text::cp("Program ") + kUrlHandler + text::cp(" nelze spustit: ") +
+                             text::utf8ToCp1250(process->errorString().toStdString()));
+            process->deleteLater();
+        });
+    QObject::connect(
+        process, &QProcess::finished, process,
+        [process, link](int exitCode, QProcess::ExitStatus status) {
+            if (status != QProcess::NormalExit) {
+                report(link, text::cp("Program ") + kUrlHandler + text::cp(" byl přerušen."));
+            } else if (exitCode != 0) {
+                report(link, text::cp("Program ") + kUrlHandler + text::cp(" skončil s chybou ") +
+                                 std::to_string(exitCode) + ".");
+            }
+            process->deleteLater();
+        });
+    process->start();
+}
+
+}  // namespace expo::browser
