@@ -60,10 +60,11 @@ Lines clippedTexts(const QWidget& window) {
 // Each language in each of the styles at hand: the one the program gets by default and the
 // plain Windows style, whose frames and margins differ.
 class TextFit : public WindowTest,
-                public ::testing::WithParamInterface<std::tuple<int, const char*>> {
+                public ::testing::WithParamInterface<std::tuple<int, std::string>> {
   protected:
     TextFit() : defaultStyle_(QApplication::style()->name()) {
-        if (QStyle* style = QStyleFactory::create(QString::fromLatin1(std::get<1>(GetParam())))) {
+        if (QStyle* style =
+                QStyleFactory::create(QString::fromStdString(std::get<1>(GetParam())))) {
             QApplication::setStyle(style);
         }
     }
@@ -120,7 +121,12 @@ TEST_P(TextFit, EveryWindowShowsItsWholeTexts) {
 
 INSTANTIATE_TEST_SUITE_P(Languages, TextFit,
                          ::testing::Combine(::testing::Range(0, 5),
-                                            ::testing::Values("Default", "Windows")));
+                                            ::testing::Values(std::string("Default"),
+                                                              std::string("Windows"))),
+                         [](const auto& info) {
+                             return std::get<1>(info.param) + "_language_" +
+                                    std::to_string(std::get<0>(info.param));
+                         });
 
 }  // namespace
 }  // namespace expo::testing
