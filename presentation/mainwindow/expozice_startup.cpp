@@ -190,7 +190,9 @@ void TFormExpozice::applyWindowSize() {
     // The settings give the outer size; the frame's share is what Qt adds around the client.
     const QSize frame = frameGeometry().size() - size();
     resize(pixels.width - frame.width(), pixels.height - frame.height());
-    const Position topLeft = centredPosition(screen, {pixels.width, pixels.height});
+    // Centred with the outer size the window took: its least size may exceed the setting.
+    const QSize outer = size() + frame;
+    const Position topLeft = centredPosition(screen, {outer.width(), outer.height()});
     move(topLeft.left, topLeft.top);
 }
 
