@@ -323,7 +323,7 @@ void TDlgHledani::SpeedButtonZrusitPodminkuClick(CriterionBand& band, QFrame* ro
 // The picker writes the chosen code into the row's edit itself.
 void TDlgHledani::SpeedButtonVyberNomClick(QLineEdit* edit) {
     TDlgVyberNom picker(this, FMainForm, *edit);
-    const ui::FocusReturn focus(this);
+    const ui::FocusReturn focus(*this);
     picker.exec();
 }
 

@@ -1,17 +1,8 @@
 #include "platform/ui/focus_return.h"
 
-#include <QApplication>
-
 namespace expo::ui {
 
-FocusReturn::FocusReturn(QWidget* window) {
-    if (window == nullptr) {
-        window = QApplication::activeWindow();
-    }
-    if (window != nullptr) {
-        control_ = window->focusWidget();
-    }
-}
+FocusReturn::FocusReturn(QWidget& window) : control_(window.focusWidget()) {}
 
 FocusReturn::~FocusReturn() {
     if (control_ && control_->isVisible() && control_->isEnabled()) {

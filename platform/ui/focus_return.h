@@ -10,9 +10,8 @@ namespace expo::ui {
 
 class FocusReturn {
   public:
-    // Remembers the control that has the focus in `window`, or in the active window when none
-    // is named.
-    explicit FocusReturn(QWidget* window = nullptr);
+    // Remembers the control that has the focus in `window`.
+    explicit FocusReturn(QWidget& window);
     // Gives the focus back to that control when it is still there and can take it.
     ~FocusReturn();
     FocusReturn(const FocusReturn&) = delete;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPointer>
 #include <QSpacerItem>
 
 #include "platform/ui/program_title.h"
@@ -36,7 +37,11 @@ QString boxText(std::string_view text) {
 class DialogSink final : public MessageSink {
   public:
     void show(const Message& message) override {
-        messageBox(message, QApplication::activeWindow())->exec();
+        // The box belongs to its parent too: a parent that goes while the box runs takes it.
+        const QPointer<QMessageBox> box =
+            messageBox(message, QApplication::activeWindow()).release();
+        box->exec();
+        delete box.data();
     }
 };
 
@@ -53,7 +58,9 @@ std::unique_ptr<QMessageBox> messageBox(const Message& message, QWidget* parent)
     auto box = std::make_unique<QMessageBox>(iconOf(message.kind), toQ(message.caption),
                                              boxText(message.text), QMessageBox::Ok, parent);
     // The box takes the least width of its layout; a row of its own, as wide as the caption
-    // needs, widens it. The box's own margins count into that width.
+    // needs, widens it. The box's own margins count into that width. QMessageBox lays its grid
+    // out anew when its icon, informative text or style change, which drops the row: set those
+    // before this.
     if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
         const QMargins margins = grid->contentsMargins() + box->contentsMargins();
         const int room = widthForCaption(box->windowTitle()) - margins.left() - margins.right();

@@ -131,10 +131,10 @@ void TFormExpozice::createComponents() {
     setObjectName("FormExpozice");
     setWindowTitle(czech("Expozice na CD-ROM"));
     setFont(QFont("MS Sans Serif", 8));
+    // No least size is set here: the layout's own (the tree's kept height over the exhibitor
+    // list included) keeps the window from going smaller than its panels need, whatever the
+    // settings ask, so no panel is drawn over another.
     resize(kWindowWidth, kWindowHeight);
-    // The window goes no smaller than its panels need, whatever the settings ask: the least size
-    // follows the layout (the tree's kept height over the exhibitor list included), so no panel
-    // is drawn over another.
 
     createActions();
 

@@ -152,7 +152,7 @@ void TFormExpozice::ShowSimpleExport() {
             });
         dialog.setExportText(exportBoxText(lines));
     }
-    const ui::FocusReturn focus(this);
+    const ui::FocusReturn focus(*this);
     dialog.exec();
 }
 

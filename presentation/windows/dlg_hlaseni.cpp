@@ -34,7 +34,7 @@ TFormDlgHlaseni::TFormDlgHlaseni(QWidget* owner, std::string_view title)
     ui::pumpMessages();
 
     if (QWidget* mainForm = applicationMainForm()) {
-        FFocusReturn.emplace(mainForm);
+        FFocusReturn.emplace(*mainForm);
         mainForm->setEnabled(false);
         // A window of its own: it is not greyed out with the window it belongs to.
         setEnabled(true);
