@@ -114,11 +114,15 @@ TEST_F(PagesTest, TheExhibitorsPageIsWrittenPrivatelyOrInAFreshFolder) {
     EXPECT_FALSE(std::filesystem::exists(fresh));
 }
 
-// The path bar names the node and its ancestors, its links show them, and it and a page that
-// declares no encoding show their Czech letters (read in code page 1250).
+// The path bar names the node and its ancestors in the look's colours and font size, its links
+// show them, and it and a page that declares no encoding show their Czech letters (read in code
+// page 1250).
 TEST_F(WindowTest, ThePathBarNamesTheNodeAndItsLinksShowItsAncestors) {
     const std::string disc = writeDisc(
         "[aplikace]\nSkrytData=\n[logo]\nlogoVyska=50\nlogoObrazek=vysoke.png\n"
+        "[menu - graficka "
+        "podoba]\ninfPruhPismoBarva=$00563412\ninfPruhPismoBarvaAktivni=$00EFCDAB\n"
+        "infPruhPozadiBarva=$00DDEEFF\ninfPruhPismoVelikost=10\n"
         "[polozka_a]\ntext0=Alfa\nurl0=a.html\n"
         "[polozka_b]\nrodic=polozka_a\ntext0=Běta\nurl0=b.html\n"
         "[polozka_q]\ntext0=Průvodce: ěůřšž ĚŮŘŠŽ\nurl0=plan.html\n",
@@ -130,6 +134,14 @@ TEST_F(WindowTest, ThePathBarNamesTheNodeAndItsLinksShowItsAncestors) {
     select(node({"Alfa", "Běta"}));
     waitShown(*w.WebBrowserInfo, privateFile("temp_path.html"));
     EXPECT_EQ(pageText(*w.WebBrowserInfo, "- Alfa - Běta"), "- Alfa - Běta");
+    EXPECT_EQ(text::cp1250ToUtf8(read(privateFile("temp_path.html"))),
+              "<html><body style=\"margin-left: 0px; margin-top: 0px; margin-bottom: 0px; "
+              "margin-right: 0px; border: 0px; padding: 0px\" link=\"#123456\" vlink=\"#123456\" "
+              "alink=\"#ABCDEF\" bgcolor=\"#FFEEDD\" scroll=\"no\"><table style=\"font-family: "
+              "Verdana; font-size: 10pt\" height=\"100%\" height=\"100%\" cellpadding=\"0\" "
+              "cellspacing=\"0\" border=\"0\"><tr><td valign=\"middle\">- <a "
+              "href=\"link_0_1\">Alfa</a> - <a href=\"link_0_0\">Běta</a></td></tr></table>"
+              "</body></html>");
     // The sub-page the node shows is named again when the bar is rebuilt for a new width.
     std::string& subPage = presentation::navNodeOf(node({"Běta"}))->data.CurrentSubPageTitle;
     subPage = text::cp("Příloha");
