@@ -1,6 +1,6 @@
 // The criteria search in the main window on the demo disc: the simple search and the "Výběr"
-// view, no match, the advanced page's alternative rows and OK check, and the nomenclature
-// picker's keys, double click and language before any exhibitor page.
+// view, no match, the advanced page's alternative rows, added country lists and OK check, and the
+// nomenclature picker's keys, double click and language before any exhibitor page.
 
 #include "search/dlg_hledani.h"
 #include "search/dlg_vyber_nom.h"
@@ -87,6 +87,28 @@ TEST_F(SearchTest, TheAdvancedPagesAlternativeRows) {
     city.check->setChecked(true);
     d.BtnSelVyber->click();
     EXPECT_EQ(text::cp1250ToUtf8(d.filters().FSelectionDescription), "(Město Začíná na \"Brno\")");
+    // An added country list fills as it opens, with the countries of the row's own list, and
+    // forgets its choice each time.
+    const TDlgHledani::CriterionBand& country = d.criterionBand(search::Criterion::Country);
+    country.check->setChecked(true);
+    country.plus->click();
+    auto* added = qobject_cast<QComboBox*>(country.alternatives[0].valueControl);
+    const auto items = [](const QComboBox& combo) {
+        QStringList texts;
+        for (int i = 0; i < combo.count(); ++i) {
+            texts << combo.itemText(i);
+        }
+        return texts;
+    };
+    EXPECT_EQ(added->count(), 0);
+    for (int i = 0; i < 2; ++i) {
+        added->showPopup();
+        added->hidePopup();
+        ASSERT_GT(added->count(), 1);
+        EXPECT_EQ(items(*added), items(*qobject_cast<QComboBox*>(country.own.valueControl)));
+        EXPECT_EQ(added->currentText(), "");
+        added->setCurrentIndex(1);
+    }
 }
 
 // Before any exhibitor page, the picker describes the codes in the interface's language (Czech
