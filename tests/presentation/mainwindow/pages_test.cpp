@@ -37,8 +37,9 @@ class PagesTest : public WindowTest {
 };
 
 // A section lists its exhibitors with the first shown; the views narrow it. Six keys show
-// the current entry, other keys nothing; "zpet:" shows the current
-// entry again, keeping the other selections. An empty section and an empty view show nothing.
+// the current entry, other keys nothing; "zpet:" shows the current entry again, keeping the
+// other selections. Any mouse button shows the entry pressed, a press below the entries nothing.
+// An empty section and an empty view show nothing.
 TEST_F(PagesTest, ASectionListsItsExhibitorsTheViewsNarrowItAndTheListShowsAnEntry) {
     TFormExpozice& w = open();
     select(section("Strojírenství"));
@@ -77,6 +78,18 @@ TEST_F(PagesTest, ASectionListsItsExhibitorsTheViewsNarrowItAndTheListShowsAnEnt
     EXPECT_FALSE(w.PnlDoZapisniku->isEnabled());
     waitShown(*w.WebBrowser, "about:blank");
     select(section("Strojírenství"));
+    for (const auto& [button, row] :
+         {std::pair{Qt::RightButton, 1}, {Qt::MiddleButton, 2}, {Qt::LeftButton, -1}}) {
+        w.catalogue().CDSZaznamy.setFilter("");
+        QTest::mouseClick(list.viewport(), button, {},
+                          row < 0 ? QPoint(5, list.viewport()->height() - 3)  // below the entries
+                                  : list.visualItemRect(list.item(row)).center());
+        QTest::qWait(20);  // as long as an entry's page takes to be asked for
+        if (row >= 0) {
+            waitFor([&] { return lastFilter() == keyOfRow(row); });
+        }
+        EXPECT_EQ(lastFilter(), row < 0 ? "" : keyOfRow(row)) << button;
+    }
     w.ActNovinky->trigger();
     EXPECT_TRUE(listNames().empty());
     EXPECT_FALSE(w.PnlDoZapisniku->isEnabled());
