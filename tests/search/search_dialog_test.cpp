@@ -1,9 +1,11 @@
 // The criteria search in the main window on the demo disc: the simple search and the "Výběr"
-// view, no match, the advanced page's alternative rows, added country lists and OK check, and the
-// nomenclature picker's keys, double click and language before any exhibitor page.
+// view, no match, the advanced page's alternative rows, added country lists and OK check, the
+// values carried between the pages, and the nomenclature picker's keys, double click and
+// language before any exhibitor page.
 
 #include "search/dlg_hledani.h"
 #include "search/dlg_vyber_nom.h"
+#include "search/drop_down_combo.h"
 #include "search/search_command.h"
 #include "tests/support/window_fixture.h"
 
@@ -109,6 +111,45 @@ TEST_F(SearchTest, TheAdvancedPagesAlternativeRows) {
         EXPECT_EQ(added->currentText(), "");
         added->setCurrentIndex(1);
     }
+}
+
+// Switching pages carries a value into an empty field of the other page, never over a value:
+// towards the advanced page it ticks the row; back, only ticked rows are carried.
+TEST_F(SearchTest, SwitchingPagesCarriesValuesIntoEmptyFields) {
+    using enum search::Criterion;
+    TDlgHledani d(openSection());
+    d.show();
+    const auto advanced = [&] {
+        std::string rows;
+        for (const search::Criterion c : {ExhibitorName, Street, City, Postcode}) {
+            const TDlgHledani::CriterionBand& band = d.criterionBand(c);
+            rows += edit(band.own)->text().toStdString() + (band.check->isChecked() ? "+|" : "-|");
+        }
+        return rows + std::to_string(d.CBoxStatEx->currentIndex()) +
+               (d.criterionBand(Country).check->isChecked() ? "+" : "-");
+    };
+    ASSERT_GT(d.CBoxStat->count(), 4);
+    d.EditNAZEVFIRMY->setText("Stroj");
+    d.EditULICE->setText("   ");
+    d.EditMESTO->setText("Olomouc");
+    edit(d.criterionBand(City).own)->setText("Brno");
+    d.EditPSC->setText("612");
+    d.CBoxStat->setCurrentIndex(2);
+    d.BtnPokocile->click();
+    EXPECT_EQ(advanced(), "Stroj+|-|Brno-|612+|2+");
+
+    edit(d.criterionBand(ExhibitorName).own)->setText("Strojmat");
+    edit(d.criterionBand(Street).own)->setText("Lipová");
+    d.criterionBand(Street).check->setChecked(true);
+    d.criterionBand(Postcode).check->setChecked(false);
+    d.EditPSC->clear();
+    d.CBoxStat->setCurrentIndex(-1);
+    d.CBoxStatEx->setCurrentIndex(4);
+    d.BtnPokocile->click();
+    EXPECT_TRUE(d.simpleMode());
+    EXPECT_EQ((QStringList{d.EditNAZEVFIRMY->text(), d.EditULICE->text(), d.EditMESTO->text(),
+                           d.EditPSC->text(), QString::number(d.CBoxStat->currentIndex())}),
+              (QStringList{"Stroj", "Lipová", "Olomouc", "", "4"}));
 }
 
 // Before any exhibitor page, the picker describes the codes in the interface's language (Czech
