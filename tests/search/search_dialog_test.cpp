@@ -114,7 +114,8 @@ TEST_F(SearchTest, TheAdvancedPagesAlternativeRows) {
 }
 
 // Switching pages carries a value into an empty field of the other page, never over a value:
-// towards the advanced page it ticks the row; back, only ticked rows are carried.
+// towards the advanced page it ticks the row; back, only ticked rows are carried. Ticking a row
+// enables its controls.
 TEST_F(SearchTest, SwitchingPagesCarriesValuesIntoEmptyFields) {
     using enum search::Criterion;
     TDlgHledani d(openSection());
@@ -128,6 +129,11 @@ TEST_F(SearchTest, SwitchingPagesCarriesValuesIntoEmptyFields) {
         return rows + std::to_string(d.CBoxStatEx->currentIndex()) +
                (d.criterionBand(Country).check->isChecked() ? "+" : "-");
     };
+    // The switch button's text, the description and the dialog's height tell the page.
+    const auto page = [&] {
+        return std::tuple{d.BtnPokocile->text(), d.StaticTextPopis->text(), d.height()};
+    };
+    const auto simplePage = page();
     ASSERT_GT(d.CBoxStat->count(), 4);
     d.EditNAZEVFIRMY->setText("Stroj");
     d.EditULICE->setText("   ");
@@ -137,6 +143,13 @@ TEST_F(SearchTest, SwitchingPagesCarriesValuesIntoEmptyFields) {
     d.CBoxStat->setCurrentIndex(2);
     d.BtnPokocile->click();
     EXPECT_EQ(advanced(), "Stroj+|-|Brno-|612+|2+");
+    const auto [button, description, height] = page();
+    EXPECT_NE(button, std::get<0>(simplePage));
+    EXPECT_NE(description, std::get<1>(simplePage));
+    EXPECT_GT(height, std::get<2>(simplePage));
+    // A ticked row's controls are enabled, an unticked row's not.
+    EXPECT_TRUE(d.criterionBand(ExhibitorName).own.valueControl->isEnabled());
+    EXPECT_FALSE(d.criterionBand(City).own.valueControl->isEnabled());
 
     edit(d.criterionBand(ExhibitorName).own)->setText("Strojmat");
     edit(d.criterionBand(Street).own)->setText("Lipová");
@@ -146,7 +159,7 @@ TEST_F(SearchTest, SwitchingPagesCarriesValuesIntoEmptyFields) {
     d.CBoxStat->setCurrentIndex(-1);
     d.CBoxStatEx->setCurrentIndex(4);
     d.BtnPokocile->click();
-    EXPECT_TRUE(d.simpleMode());
+    EXPECT_EQ(page(), simplePage);
     EXPECT_EQ((QStringList{d.EditNAZEVFIRMY->text(), d.EditULICE->text(), d.EditMESTO->text(),
                            d.EditPSC->text(), QString::number(d.CBoxStat->currentIndex())}),
               (QStringList{"Stroj", "Lipová", "Olomouc", "", "4"}));
