@@ -1,7 +1,7 @@
 // The criteria search in the main window on the demo disc: the simple search and the "Výběr"
-// view, no match, the advanced page's alternative rows, added country lists and OK check, the
-// values carried between the pages, and the nomenclature picker's keys, double click and
-// language before any exhibitor page.
+// view, no match, the advanced page's alternative rows, added country and pavilion lists and OK
+// check, the values carried between the pages, and the nomenclature picker's keys, double click
+// and language before any exhibitor page.
 
 #include "search/dlg_hledani.h"
 #include "search/dlg_vyber_nom.h"
@@ -110,6 +110,19 @@ TEST_F(SearchTest, TheAdvancedPagesAlternativeRows) {
         EXPECT_EQ(items(*added), items(*qobject_cast<QComboBox*>(country.own.valueControl)));
         EXPECT_EQ(added->currentText(), "");
         added->setCurrentIndex(1);
+    }
+    // Typing into the pavilion list of the criterion's own row opens it filled; into an added
+    // row's list, not.
+    const TDlgHledani::CriterionBand& pavilion = d.criterionBand(search::Criterion::Pavilion);
+    pavilion.check->setChecked(true);
+    pavilion.plus->click();
+    for (QWidget* control : {pavilion.own.valueControl, pavilion.alternatives[0].valueControl}) {
+        auto& list = *qobject_cast<QComboBox*>(control);
+        list.setFocus();
+        QTest::keyClick(&list, Qt::Key_A);
+        EXPECT_EQ(list.view()->isVisible(), control == pavilion.own.valueControl);
+        EXPECT_EQ(list.count() > 0, control == pavilion.own.valueControl);
+        list.hidePopup();
     }
 }
 
