@@ -99,18 +99,20 @@ TEST_F(WindowTest, EveryActivationSizesAndCentresTheWindowOrClosesItWithoutALang
 // and colour, the look on the widgets, the tree with its sections. The notice is a frameless
 // window over the others, centred on the screen, its interrupt button below its visible part.
 TEST_F(WindowTest, TheDemoDiscLoadsUnderOneNoticeWithItsLookTreeAndSections) {
-    std::vector<std::tuple<QRect, Qt::WindowFlags, QColor, int>> shown;  // at each line
+    std::vector<std::tuple<QRect, Qt::WindowFlags, QColor, int, bool>> shown;  // at each line
     notices.eachLine = [&](const QWidget& widget) {
         const auto& notice = static_cast<const presentation::TFormDlgHlaseni&>(widget);
         shown.emplace_back(notice.frameGeometry(), notice.windowFlags(),
                            notice.Panel1->palette().color(QPalette::Window),
-                           notice.BtnPrerusit->mapTo(&notice, QPoint(0, 0)).y());
+                           notice.BtnPrerusit->mapTo(&notice, QPoint(0, 0)).y(),
+                           notice.lblHlaseni->isVisible());
     };
     TFormExpozice& w = open(EXPO_DISC_DIR, 1);
     notices.eachLine = nullptr;
     const QPoint middle = QGuiApplication::primaryScreen()->geometry().center();
     ASSERT_FALSE(shown.empty());
-    for (const auto& [frame, flags, colour, button] : shown) {
+    for (const auto& [frame, flags, colour, button, lineShown] : shown) {
+        EXPECT_TRUE(lineShown);
         EXPECT_LE((frame.center() - middle).manhattanLength(), 2) << frame.center().y();
         EXPECT_EQ(frame.height(), 65);
         EXPECT_TRUE(flags.testFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
