@@ -1,8 +1,11 @@
 // The criteria search in the main window on the demo disc: the simple search and the "Výběr"
-// view, no match, the advanced page's alternative rows, added country and pavilion lists and OK
-// check, the values carried between the pages, and the nomenclature picker's keys, double click
-// and language before any exhibitor page.
+// view, no match, an advanced search and a cancelled one, the advanced page's alternative rows,
+// added country and pavilion lists and OK check, the values carried between the pages, and the
+// nomenclature picker's keys, double click and language before any exhibitor page.
 
+#include <gmock/gmock.h>
+
+#include "presentation/widgets/exhibitor_list_view.h"
 #include "search/dlg_hledani.h"
 #include "search/dlg_vyber_nom.h"
 #include "search/drop_down_combo.h"
@@ -58,6 +61,38 @@ TEST_F(SearchTest, ASimpleSearchIsListedInTheSelectionViewUntilAnotherNode) {
     select(section("Elektrotechnika a automatizace"));
     w.ActVyber->trigger();
     EXPECT_EQ(w.LblNovyVyber->text(), ui::toQ(text::cp("Provést výběr")));
+}
+
+// An advanced search lists what it finds and shows the first entry, its description in lower
+// case in the status line; cancelling the dialog keeps the view, the list and the status line.
+// Finding nothing blanks the page.
+TEST_F(SearchTest, AnAdvancedSearchShowsItsFirstEntryOrBlanksThePage) {
+    TFormExpozice& w = openSection();
+    const auto city = [](const char* value) {
+        return [value](TDlgHledani& d) {
+            d.BtnPokocile->click();
+            const TDlgHledani::CriterionBand& band = d.criterionBand(search::Criterion::City);
+            band.check->setChecked(true);
+            edit(band.own)->setText(value);
+        };
+    };
+    search(city("Brno"));
+    ASSERT_FALSE(listNames().empty());
+    const std::string status = statusBar();
+    EXPECT_THAT(status, ::testing::EndsWith("   - Výběr: (město začíná na \"brno\")"));
+    EXPECT_EQ(
+        lastFilter(),
+        "KAT_ID=" + std::to_string(*presentation::exhibitorKeyOf(w.ListBoxSeznamFirem->item(0))));
+    const Lines found = listNames();
+    EXPECT_TRUE(withModal<TDlgHledani>([&] { w.ActHledani->trigger(); },
+                                       [](TDlgHledani& d) { d.reject(); }));
+    EXPECT_TRUE(w.ToolButtonVyber->isChecked());
+    EXPECT_EQ(listNames(), found);
+    EXPECT_EQ(statusBar(), status);
+    search(city("Zzz"));
+    EXPECT_EQ(takeMessages(),
+              Lines{"Information: Zadanému výběru neodpovídá ani jeden vystavovatel."});
+    waitShown(*w.WebBrowser, "about:blank");
 }
 
 // Alternative rows count until removed or unticked; OK names what is missing and focuses it.
