@@ -155,6 +155,11 @@ TEST_F(WindowTest, ThePathBarNamesTheNodeAndItsLinksShowItsAncestors) {
               "cellspacing=\"0\" border=\"0\"><tr><td valign=\"middle\">- <a "
               "href=\"link_0_1\">Alfa</a> - <a href=\"link_0_0\">Běta</a></td></tr></table>"
               "</body></html>");
+    // Without scroll bars, in the face the label is measured in where the page's is missing.
+    const QWebEngineSettings& bar = *w.WebBrowserInfo->view()->page()->settings();
+    EXPECT_FALSE(bar.testAttribute(QWebEngineSettings::ShowScrollBars));
+    EXPECT_EQ(bar.fontFamily(QWebEngineSettings::StandardFont),
+              QFontInfo(w.PanelInfo->font()).family());
     // The sub-page the node shows is named again when the bar is rebuilt for a new width.
     std::string& subPage = presentation::navNodeOf(node({"Běta"}))->data.CurrentSubPageTitle;
     subPage = text::cp("Příloha");
