@@ -187,7 +187,7 @@ Texts countries(ds::ClientDataSet& stat, std::string_view section, const char* l
 }
 
 // Countries of the section by name, each once, with the Czech name beside; pavilions of the
-// section in list order, each once.
+// section in list order, each once. Without a section a list keeps the filter it had.
 TEST(SearchCodeLists, CountriesAndPavilionsOfTheSection) {
     const std::string cze = cp("Česká republika");
     auto stat = codeList({"SEKCE_ID:int", "STAT_ID", "STAT_NAZEV", "STAT_NAZEV_ADR"},
@@ -206,6 +206,7 @@ TEST(SearchCodeLists, CountriesAndPavilionsOfTheSection) {
     auto areas = codeList({"SEKCE_ID:int", "PLO_ZKRAT"},
                           {{3, "VP  "}, {3, "D"}, {4, "E"}, {3, "vp"}, {5, "F"}});
     EXPECT_EQ(pavilionEntries(*areas, "SEKCE_ID in (3,4)"), (Texts{"VP", "D", "E"}));
+    EXPECT_EQ(pavilionEntries(*areas, "  "), (Texts{"VP", "D", "E"}));  // no section: as it was
 }
 
 TEST(SearchCodeLists, NomenclatureRowsAndThePreselectedOne) {

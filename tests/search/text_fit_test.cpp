@@ -1,7 +1,7 @@
 // Every text of every window in each of the demo disc's five languages is shown whole: the main
-// window in its views and with the full-text hits, the progress notice, the export window, both
-// pages of the search dialog (the advanced one with an alternative row for each criterion) and
-// the nomenclature picker.
+// window in its views and with the full-text hits (each drawn whole, the list scrolling
+// sideways), the progress notice, the export window, both pages of the search dialog (the
+// advanced one with an alternative row for each criterion) and the nomenclature picker.
 
 #include "presentation/windows/dlg_jednoduchy_export.h"
 #include "search/dlg_hledani.h"
@@ -100,7 +100,14 @@ TEST_P(TextFit, EveryWindowShowsItsWholeTexts) {
     w.EditHledani->setText(ui::toQ(text::cp("lipová")));
     w.ActFulltext->trigger();
     expectFits(w, "main window with hits");
-    ASSERT_GT(w.ListBoxNalezene->count(), 0);
+    // A hit is drawn whole: wider than the list, it scrolls.
+    const QListWidget& hits = *w.ListBoxNalezene;
+    ASSERT_GT(hits.count(), 0);
+    EXPECT_NE(hits.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    for (int row = 0; row < hits.count(); ++row) {
+        EXPECT_GE(hits.visualItemRect(hits.item(row)).width(),
+                  hits.fontMetrics().horizontalAdvance(hits.item(row)->text()));
+    }
     presentation::TDlgJednoduchyExport exportWindow(w);
     expectFits(exportWindow, "export");
     TDlgHledani dialog(w);

@@ -1,16 +1,22 @@
 // The browser control: links and the program's own navigations announced to the handler,
-// loads that end complete, and printing through the print dialog. Pages that declare no
+// loads that end complete, scroll bars and the standard face as the program sets them, no menu
+// over the page, and printing through the print dialog. Pages that declare no
 // encoding are read in code page 1250, as the discs are written; a page that declares its
 // encoding keeps it. Targets and the text of URLs as the handlers read them.
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QPointer>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QWebEnginePage>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <filesystem>
+#include <memory>
+#include <optional>
 
 #include "platform/browser/url_text.h"
 #include "platform/browser/webbrowser.h"
@@ -66,6 +72,42 @@ TEST_F(WebBrowserTest, LinksAreAnnouncedOnceAndCancelledOnesLeaveThePage) {
     click("b");
     ASSERT_TRUE(waitFor([] { return title() == QStringLiteral("B") && complete(); }));
     EXPECT_EQ(seen, std::vector<std::string>{pageB});
+}
+
+// The pages' scroll bars can be taken away; text in a face the system lacks takes the standard
+// face the program sets; a right click over the page opens no menu.
+TEST_F(WebBrowserTest, ScrollBarsFacesAndNoMenu) {
+    const auto evaluate = [](const char* script) {
+        auto result = std::make_shared<std::optional<int>>();
+        browser().view()->page()->runJavaScript(
+            script, [result](const QVariant& v) { *result = v.toInt(); });
+        EXPECT_TRUE(waitFor([&] { return result->has_value(); })) << script;
+        return result->value_or(-1);
+    };
+    const QString fixed = QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family();
+    const QString standard =
+        browser().view()->page()->settings()->fontFamily(QWebEngineSettings::StandardFont);
+    ASSERT_NE(fixed, standard);
+    const std::string tall =
+        page("pismo.html",
+             "<html><body style='height:5000px'><span id='chybi' style=\"font-family: "
+             "'Není takové'\">iiiiiiii</span><br><span id='dane' style=\"font-family: '" +
+                 fixed.toStdString() + "'\">iiiiiiii</span></body></html>");
+    const char* scrollBarWidth = "window.innerWidth - document.documentElement.clientWidth";
+    const char* widthDifference =
+        "document.getElementById('chybi').offsetWidth - "
+        "document.getElementById('dane').offsetWidth";
+    show(tall);
+    EXPECT_GT(evaluate(scrollBarWidth), 0);
+    EXPECT_NE(evaluate(widthDifference), 0);
+    browser().setScrollBarsShown(false);
+    browser().setStandardFontFamily(fixed);
+    show(tall);
+    EXPECT_EQ(evaluate(scrollBarWidth), 0);
+    EXPECT_EQ(evaluate(widthDifference), 0);
+    browser().setScrollBarsShown(true);
+    browser().setStandardFontFamily(standard);
+    EXPECT_EQ(browser().view()->contextMenuPolicy(), Qt::NoContextMenu);
 }
 
 // The program's own navigations are announced once with the target as given; cancelled

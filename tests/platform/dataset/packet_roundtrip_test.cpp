@@ -289,6 +289,22 @@ TEST(DatasetCorruptInput, DamageIsNamed) {
     EXPECT_TRUE(readPacket(deeplyNested(8), "nested.dat").fields.empty());  // up to the limit
 }
 
+// A column of a type not decoded here is left out and the columns after it still read.
+TEST(DatasetCorruptInput, ColumnsOfTypesNotDecodedAreReadPast) {
+    // ID as a 4-byte BCD column (type code 5) before NAME; "fixed" (BCD) before B.
+    const std::pair<std::string, Value> packets[] = {
+        {patched(27, le(0x00050004, 4)), std::string("Karel")},
+        {xmlField("attrname=\"A\" fieldtype=\"fixed\" WIDTH=\"5\"/><FIELD attrname=\"B\" "
+                  "fieldtype=\"i2\"",
+                  "<ROW A=\"1.5\" B=\"7\"/>"),
+         int64_t{7}}};
+    for (const auto& [bytes, value] : packets) {
+        const Packet p = readPacket(bytes, "bcd.dat");
+        ASSERT_EQ(p.fields.size(), 1u);
+        EXPECT_EQ(p.rows.at(0), std::vector<Value>{value});
+    }
+}
+
 // A damaged byte gives either the named error or a packet whose rows are whole and whose
 // values are of their fields' kinds; both outcomes occur. A packet cut short is refused.
 TEST(DatasetCorruptInput, EveryDamagedByteReadsOrIsRefused) {

@@ -165,5 +165,22 @@ TEST(LogicExhibitorList, EntriesUnderTheFilterSortedByTheCzechAlphabetWithoutCas
               "NOVINKA='x' and SEKCE_ID=1|NOVINKA='x'|COUNTEXP>0 and SEKCE_ID=4");
 }
 
+// The status bar's line and its hint: the counts, and with a selection its description, which
+// alone is the hint.
+TEST(LogicExhibitorList, StatusLineAndHint) {
+    LanguageTexts texts;
+    texts.FTextExhibitorCount = cp("Počet vystavovatelů");
+    texts.FTextInNotebook = cp("V zápisníku");
+    texts.FTextShown = cp("Zobrazených");
+    texts.FTextSelection = cp("Výběr");
+    const StatusLine plain = statusLine(texts, 2, 15, "");
+    const StatusLine selection = statusLine(texts, 0, 3, cp("(název obsahuje \"a\")"));
+    EXPECT_EQ(
+        plain.caption + "|" + plain.hint + "|" + selection.caption + "|" + selection.hint,
+        cp(" Počet vystavovatelů - V zápisníku: 2, Zobrazených: 15| Počet vystavovatelů - V "
+           "zápisníku: 2, Zobrazených: 15| Počet vystavovatelů - V zápisníku: 0, Zobrazených: "
+           "3   - Výběr: (název obsahuje \"a\")|Výběr: (název obsahuje \"a\")"));
+}
+
 }  // namespace
 }  // namespace expo::presentation

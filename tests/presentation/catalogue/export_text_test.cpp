@@ -7,6 +7,7 @@
 #include <tuple>
 #include <vector>
 
+#include "platform/text/error.h"
 #include "platform/text/text.h"
 #include "presentation/catalogue/notebook.h"
 #include "presentation/catalogue/notebook_export.h"
@@ -93,6 +94,12 @@ TEST(ExportFile, EveryLineEndsWithCrLfAndAFinalEmptyLineIsNone) {
     EXPECT_EQ(exportFileBytes({}) + "|" + exportFileBytes({""}) + "|" + exportFileBytes({"a", ""}) +
                   "|" + exportFileBytes({"", "b"}),
               "||a\r\n|\r\nb\r\n");
+}
+
+TEST(DriveTypeMessage, TheNumberOrTheReason) {
+    EXPECT_EQ(driveTypeMessage([] { return 5; }), "Typ jednotky: 5");
+    EXPECT_EQ(driveTypeMessage([]() -> int { throw Error(cp("Jednotka není připravena")); }),
+              cp("Chyba při zjišťování typu jednotky.\r\rDůvod:Jednotka není připravena"));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The full-text search in the main window: the hits listed in order under the progress notice,
 // the messages for a blank query and for no hit, a hit shown, hits outliving
-// their tree, an Enter queued during a search, and the hits of the first node.
+// their tree, the close box, an Enter queued during a search, and the hits of the first node.
 
 #include "tests/support/window_fixture.h"
 
@@ -70,6 +70,17 @@ TEST_F(WindowTest, HitsAreListedUnderTheNoticeShowTheirPageAndHitsOfARebuiltTree
     QTest::keyClick(w.EditHledani, Qt::Key_Return);
     settle();
     EXPECT_EQ(takeMessages(), Lines{"Error: Musí být zadán hledaný text."});
+    EXPECT_TRUE(w.PanelBackHledani->isVisible());
+    // The close box, at the strip's right end, hides the panel and keeps the hits.
+    const QRect box = w.PanelZavritHledani->geometry();
+    EXPECT_GE(box.right(), w.PanelHledaniText->width() - box.width()) << box.right();
+    QTest::mouseClick(w.PanelZavritHledani, Qt::LeftButton);
+    settle();
+    EXPECT_FALSE(w.PanelBackHledani->isVisible());
+    EXPECT_EQ(rows(*w.ListBoxNalezene), kHits);
+    w.EditHledani->setText(ui::toQ(text::cp("lipová")));
+    QTest::keyClick(w.EditHledani, Qt::Key_Return);
+    settle();
     EXPECT_TRUE(w.PanelBackHledani->isVisible());
     w.EditHledani->setText("xyz");
     QTest::mouseClick(w.PanelFull, Qt::LeftButton);  // "Hledej"

@@ -46,12 +46,19 @@ class NotebookTest : public WindowTest {
     std::string target() const { return (temp.path() / "firmy.txt").string(); }
 };
 
-// Adding tells only of a single exhibitor noted already; the view lists the notebook sorted, a
-// removal shows the entry before the last one removed, or nothing; a language switch keeps it.
+// Adding nothing enables nothing; the empty notebook's view shows a blank page. Adding tells only
+// of a single exhibitor noted already; the view lists the notebook sorted, a removal shows the
+// entry before the last one removed, or nothing; a language switch keeps it.
 TEST_F(NotebookTest, AddingAndRemovingShowTheEntryBeforeTheLastRemoved) {
     TFormExpozice& w = open();
     select(section("Strojírenství"));  // "Agroline a.s." (1200), "Agrotech a.s." (1353)...
     const Lines section = listNames();
+    add({});  // nothing selected: nothing to remove or export yet
+    EXPECT_FALSE(w.PnlVyradit->isEnabled());
+    w.ActZapisnik->trigger();  // the empty notebook's view
+    EXPECT_TRUE(listNames().empty());
+    waitShown(*w.WebBrowser, "about:blank");
+    w.ActVse->trigger();
     doubleClick(*w.PnlDoZapisniku);  // a second add would tell the exhibitor is noted already
     add({1});
     add({1});

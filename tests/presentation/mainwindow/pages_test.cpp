@@ -39,8 +39,9 @@ class PagesTest : public WindowTest {
 };
 
 // A section lists its exhibitors with the first shown; the views narrow it. Six keys show
-// the current entry, other keys nothing; "zpet:" shows the current
-// entry again, keeping the other selections. An empty section and an empty view show nothing.
+// the current entry, other keys nothing; "zpet:" shows the current entry again, keeping the
+// other selections. Any mouse button shows the entry pressed, a press below the entries nothing.
+// An empty section and an empty view show nothing.
 TEST_F(PagesTest, ASectionListsItsExhibitorsTheViewsNarrowItAndTheListShowsAnEntry) {
     TFormExpozice& w = open();
     select(section("Strojírenství"));
@@ -79,6 +80,18 @@ TEST_F(PagesTest, ASectionListsItsExhibitorsTheViewsNarrowItAndTheListShowsAnEnt
     EXPECT_FALSE(w.PnlDoZapisniku->isEnabled());
     waitShown(*w.WebBrowser, "about:blank");
     select(section("Strojírenství"));
+    for (const auto& [button, row] :
+         {std::pair{Qt::RightButton, 1}, {Qt::MiddleButton, 2}, {Qt::LeftButton, -1}}) {
+        w.catalogue().CDSZaznamy.setFilter("");
+        QTest::mouseClick(list.viewport(), button, {},
+                          row < 0 ? QPoint(5, list.viewport()->height() - 3)  // below the entries
+                                  : list.visualItemRect(list.item(row)).center());
+        QTest::qWait(20);  // as long as an entry's page takes to be asked for
+        if (row >= 0) {
+            waitFor([&] { return lastFilter() == keyOfRow(row); });
+        }
+        EXPECT_EQ(lastFilter(), row < 0 ? "" : keyOfRow(row)) << button;
+    }
     w.ActNovinky->trigger();
     EXPECT_TRUE(listNames().empty());
     EXPECT_FALSE(w.PnlDoZapisniku->isEnabled());
@@ -116,11 +129,15 @@ TEST_F(PagesTest, TheExhibitorsPageIsWrittenPrivatelyOrInAFreshFolder) {
     EXPECT_FALSE(std::filesystem::exists(fresh));
 }
 
-// The path bar names the node and its ancestors, its links show them, and it and a page that
-// declares no encoding show their Czech letters (read in code page 1250).
+// The path bar names the node and its ancestors in the look's colours and font size, its links
+// show them, and it and a page that declares no encoding show their Czech letters (read in code
+// page 1250).
 TEST_F(WindowTest, ThePathBarNamesTheNodeAndItsLinksShowItsAncestors) {
     const std::string disc = writeDisc(
         "[aplikace]\nSkrytData=\n[logo]\nlogoVyska=50\nlogoObrazek=vysoke.png\n"
+        "[menu - graficka "
+        "podoba]\ninfPruhPismoBarva=$00563412\ninfPruhPismoBarvaAktivni=$00EFCDAB\n"
+        "infPruhPozadiBarva=$00DDEEFF\ninfPruhPismoVelikost=10\n"
         "[polozka_a]\ntext0=Alfa\nurl0=a.html\n"
         "[polozka_b]\nrodic=polozka_a\ntext0=Běta\nurl0=b.html\n"
         "[polozka_q]\ntext0=Průvodce: ěůřšž ĚŮŘŠŽ\nurl0=plan.html\n",
@@ -132,6 +149,19 @@ TEST_F(WindowTest, ThePathBarNamesTheNodeAndItsLinksShowItsAncestors) {
     select(node({"Alfa", "Běta"}));
     waitShown(*w.WebBrowserInfo, privateFile("temp_path.html"));
     EXPECT_EQ(pageText(*w.WebBrowserInfo, "- Alfa - Běta"), "- Alfa - Běta");
+    EXPECT_EQ(text::cp1250ToUtf8(read(privateFile("temp_path.html"))),
+              "<html><body style=\"margin-left: 0px; margin-top: 0px; margin-bottom: 0px; "
+              "margin-right: 0px; border: 0px; padding: 0px\" link=\"#123456\" vlink=\"#123456\" "
+              "alink=\"#ABCDEF\" bgcolor=\"#FFEEDD\" scroll=\"no\"><table style=\"font-family: "
+              "Verdana; font-size: 10pt\" height=\"100%\" height=\"100%\" cellpadding=\"0\" "
+              "cellspacing=\"0\" border=\"0\"><tr><td valign=\"middle\">- <a "
+              "href=\"link_0_1\">Alfa</a> - <a href=\"link_0_0\">Běta</a></td></tr></table>"
+              "</body></html>");
+    // Without scroll bars, in the face the label is measured in where the page's is missing.
+    const QWebEngineSettings& bar = *w.WebBrowserInfo->view()->page()->settings();
+    EXPECT_FALSE(bar.testAttribute(QWebEngineSettings::ShowScrollBars));
+    EXPECT_EQ(bar.fontFamily(QWebEngineSettings::StandardFont),
+              QFontInfo(w.PanelInfo->font()).family());
     // The sub-page the node shows is named again when the bar is rebuilt for a new width.
     std::string& subPage = presentation::navNodeOf(node({"Běta"}))->data.CurrentSubPageTitle;
     subPage = text::cp("Příloha");

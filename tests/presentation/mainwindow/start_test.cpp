@@ -1,6 +1,7 @@
 // The program's start: the failures that stop it with exit code 1, the intro window and its links,
 // the first loading's notice, the main window's size at every activation; the demo disc's
-// loading with its look, tree and sections; the header page looked for in the program's folder.
+// loading with its notice, look, tree and sections; the header page looked for in the program's
+// folder.
 #include <gmock/gmock.h>
 
 #include <cerrno>
@@ -8,6 +9,7 @@
 
 #include "presentation/mainwindow/start.h"
 #include "presentation/widgets/splitter_bar.h"
+#include "presentation/windows/dlg_hlaseni.h"
 #include "presentation/windows/uvod.h"
 #include "tests/support/window_fixture.h"
 
@@ -94,10 +96,30 @@ TEST_F(WindowTest, EveryActivationSizesAndCentresTheWindowOrClosesItWithoutALang
     EXPECT_FALSE(w.isVisible());
 }
 
-// The language loading as the window shows it: the progress notice's lines, the look on the
-// widgets, the tree with its sections.
+// The language loading as the window shows it: the progress notice's lines, its place, height
+// and colour, the look on the widgets, the tree with its sections. The notice is a frameless
+// window over the others, centred on the screen, its interrupt button below its visible part.
 TEST_F(WindowTest, TheDemoDiscLoadsUnderOneNoticeWithItsLookTreeAndSections) {
+    std::vector<std::tuple<QRect, Qt::WindowFlags, QColor, int, bool>> shown;  // at each line
+    notices.eachLine = [&](const QWidget& widget) {
+        const auto& notice = static_cast<const presentation::TFormDlgHlaseni&>(widget);
+        shown.emplace_back(notice.frameGeometry(), notice.windowFlags(),
+                           notice.Panel1->palette().color(QPalette::Window),
+                           notice.BtnPrerusit->mapTo(&notice, QPoint(0, 0)).y(),
+                           notice.lblHlaseni->isVisible());
+    };
     TFormExpozice& w = open(EXPO_DISC_DIR, 1);
+    notices.eachLine = nullptr;
+    const QPoint middle = QGuiApplication::primaryScreen()->geometry().center();
+    ASSERT_FALSE(shown.empty());
+    for (const auto& [frame, flags, colour, button, lineShown] : shown) {
+        EXPECT_TRUE(lineShown);
+        EXPECT_LE((frame.center() - middle).manhattanLength(), 2) << frame.center().y();
+        EXPECT_EQ(frame.height(), 65);
+        EXPECT_TRUE(flags.testFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
+        EXPECT_EQ(colour, QColor(0xF4, 0xF7, 0xFB));  // the look's background
+        EXPECT_GE(button, frame.height());
+    }
     ASSERT_EQ(notices.notices.size(), 1u);
     EXPECT_EQ(notices.notices[0].title, "Starting the catalogue:");
     EXPECT_EQ(Lines(notices.notices[0].lines.begin(), notices.notices[0].lines.begin() + 4),

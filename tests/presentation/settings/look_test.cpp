@@ -2,6 +2,8 @@
 
 #include <gmock/gmock.h>
 
+#include <tuple>
+
 #include "platform/text/error.h"
 #include "tests/support/settings.h"
 
@@ -84,6 +86,21 @@ TEST(LogicLook, SwitchesAreasAndStyles) {
         styles += std::to_string(f.bold) + std::to_string(f.italic) + std::to_string(f.underline);
     }
     EXPECT_EQ(styles + look.treeFont.name, "000101111Tahoma");
+}
+
+// The header is a page only for "typ=html"; its file is the language's own or else the common one.
+TEST(LogicLook, HeaderKindAndFileOfTheLanguage) {
+    using enum HeaderLogo::Kind;
+    const std::tuple<const char*, int, HeaderLogo::Kind, const char*> cases[] = {
+        {"[logo]\ntyp=html\nhtmlFile=hlava.htm\nhtmlFile1=head.htm\n", 1, Html, "head.htm"},
+        {"[logo]\ntyp=html\nhtmlFile=hlava.htm\nhtmlFile1=\n", 1, Html, "hlava.htm"},
+        {"[logo]\ntyp=HTML\nhtmlFile=hlava.htm\nlogoObrazek=logo.bmp\n", 0, Picture, "logo.bmp"},
+        {"[logo]\nlogoObrazek=logo.bmp\nlogoObrazek2=logo2.bmp\n", 2, Picture, "logo2.bmp"}};
+    for (const auto& [config, language, kind, file] : cases) {
+        const HeaderLogo header = readHeaderLogo(settings(config), language);
+        EXPECT_EQ(std::tuple(header.kind, header.file), std::tuple(kind, std::string(file)))
+            << config;
+    }
 }
 
 }  // namespace
