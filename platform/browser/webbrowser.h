@@ -16,7 +16,8 @@
 //  - a double click on a link follows it once, as on the system the discs are made for: its
 //    second click is no click for the page.
 // Links that ask for a new window (target="_blank", window.open) open a new top-level window of
-// the program that shows the page; its own links are not watched.
+// the program that shows the page; its own links are not watched, but those of schemes the engine
+// does not know still go to the desktop.
 #include <QElapsedTimer>
 #include <QUrl>
 #include <QWebEnginePage>

@@ -17,16 +17,19 @@ inline void click(browser::WebBrowser& browser, const char* id) {
         QStringLiteral("document.getElementById('%1').click()").arg(QLatin1String(id)));
 }
 
-// Mouse clicks on the middle of the element with this id, as the system delivers them to the
-// page: each click a press and a release, and a double click's second press as a double click
-// (press, release, double click, release). Each entry of `clicks` is a single click (1) or a
-// double click (2), the next one coming long after.
+// Mouse clicks on the middle of the element with this id, in the page or in its first frame, as
+// the system delivers them to the page: each click a press and a release, and a double click's
+// second press as a double click (press, release, double click, release). Each entry of `clicks`
+// is a single click (1) or a double click (2), the next one coming long after.
 inline void mouseClicks(browser::WebBrowser& browser, const char* id,
                         const std::vector<int>& clicks) {
     QVariant centre;
     browser.view()->page()->runJavaScript(
-        QStringLiteral("(function(){var r=document.getElementById('%1').getBoundingClientRect();"
-                       "return [r.left+r.width/2,r.top+r.height/2];})()")
+        QStringLiteral("(function(){var e=document.getElementById('%1'),f={left:0,top:0};"
+                       "if(!e){f=frames[0].frameElement.getBoundingClientRect();"
+                       "e=frames[0].document.getElementById('%1');}"
+                       "var r=e.getBoundingClientRect();"
+                       "return [f.left+r.left+r.width/2,f.top+r.top+r.height/2];})()")
             .arg(QLatin1String(id)),
         [&](const QVariant& result) { centre = result; });
     if (!waitFor([&] { return centre.isValid(); })) {
