@@ -243,7 +243,9 @@ void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info) {
         if (pending_) {
             // Not from inside the engine's own call: a load started there would go unreported.
             QMetaObject::invokeMethod(this, &WebBrowser::loadPending, Qt::QueuedConnection);
-        } else {
+        } else if (info.url() == started_) {
+            // Only the end of the load in progress completes: that of a load it replaced (a
+            // turned-down link's, say) may still come after it was handed to the engine.
             readyState_ = ReadyState::Complete;
             const bool ok = info.status() == QWebEngineLoadingInfo::LoadSucceededStatus;
             QMetaObject::invokeMethod(
@@ -258,6 +260,7 @@ void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info) {
         return;
     }
     readyState_ = ReadyState::Loading;
+    started_ = info.url();
     // Links to schemes the engine does not know start and stop without being asked about; the
     // program's own "about:" pages were announced by navigate(). Those go to the desktop in a
     // window with no handler too.
@@ -338,6 +341,7 @@ void WebBrowser::loadPending() {
         retried_ = false;
     }
     lastLoad_ = url;
+    started_.clear();  // set once the engine reports the start
     page_->load(url);
 }
 

@@ -109,6 +109,7 @@ class WebBrowser : public QWidget {
     qint64 stopPatienceMs_ = 0;  // how long it lets the load in progress run on
     QUrl lastLoad_;              // the page last handed to the engine
     bool retried_ = false;       // and whether it was tried again after a failure
+    QUrl started_;               // the load in progress, as the engine reported its start
     // Main-frame URLs the engine asked about whose loads have not started yet.
     std::deque<QUrl> requests_;
     std::unique_ptr<QPrinter> printer_;

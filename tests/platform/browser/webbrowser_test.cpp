@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 #include <filesystem>
@@ -124,6 +125,28 @@ TEST_F(WebBrowserTest, DocumentCompleteComesOnceThePageEndsAndAllowsTheNextNavig
     EXPECT_TRUE(waitFor([&] { return outcomes.size() == 3 && complete(); }));
     EXPECT_EQ(outcomes, (std::vector<bool>{true, true, false})) << "a missing page fails";
     QObject::disconnect(connection);
+}
+
+// The end of a load that another one replaced may come late, after the next load was handed to
+// the engine: it leaves that one loading.
+TEST_F(WebBrowserTest, ALateEndOfAReplacedLoadLeavesTheNextOneLoading) {
+    std::optional<QWebEngineLoadingInfo> endOfB;
+    const QObject scope;
+    QWebEnginePage* engine = browser().view()->page();
+    QObject::connect(engine, &QWebEnginePage::loadingChanged, &scope,
+                     [&](const QWebEngineLoadingInfo& info) {
+                         if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus) {
+                             endOfB = info;
+                         }
+                     });
+    show(pageB);
+    QObject::disconnect(engine, nullptr, &scope, nullptr);
+    ASSERT_TRUE(endOfB);
+    browser().navigate(pageA);
+    emit engine->loadingChanged(*endOfB);
+    EXPECT_FALSE(complete());
+    EXPECT_TRUE(waitFor(complete));
+    EXPECT_EQ(title(), QStringLiteral("A"));
 }
 
 class PrintTest : public BrowserTest {
