@@ -243,9 +243,11 @@ void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info) {
         if (pending_) {
             // Not from inside the engine's own call: a load started there would go unreported.
             QMetaObject::invokeMethod(this, &WebBrowser::loadPending, Qt::QueuedConnection);
-        } else if (info.url() == started_) {
-            // Only the end of the load in progress completes: that of a load it replaced (a
-            // turned-down link's, say) may still come after it was handed to the engine.
+        } else if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus ||
+                   info.url() == started_) {
+            // A page is shown, or the load in progress failed. The failure of a load that it
+            // replaced (a turned-down link's, say) may still come after it was handed to the
+            // engine; the engine now and then names an earlier page in a success.
             readyState_ = ReadyState::Complete;
             const bool ok = info.status() == QWebEngineLoadingInfo::LoadSucceededStatus;
             QMetaObject::invokeMethod(
