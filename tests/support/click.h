@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <memory>
 #include <vector>
 
 #include "platform/browser/webbrowser.h"
@@ -23,6 +24,26 @@ inline void click(browser::WebBrowser& browser, const char* id) {
 // is a single click (1) or a double click (2), the next one coming long after.
 inline void mouseClicks(browser::WebBrowser& browser, const char* id,
                         const std::vector<int>& clicks) {
+    // The engine drops input that comes before the page is drawn: a page just shown (in a window
+    // just opened, say) waits for its second frame.
+    auto drawn = std::make_shared<QVariant>();
+    const auto askDrawn = [&browser, drawn] {
+        browser.view()->page()->runJavaScript(
+            QStringLiteral("(function(){if(!window.expoFrames){window.expoFrames=1;"
+                           "requestAnimationFrame(function(){requestAnimationFrame(function(){"
+                           "window.expoFrames=2;});});}return window.expoFrames===2;})()"),
+            [drawn](const QVariant& result) { *drawn = result; });
+    };
+    askDrawn();
+    if (!waitFor([&] {
+            if (drawn->isValid() && !drawn->toBool()) {
+                *drawn = QVariant();
+                askDrawn();
+            }
+            return drawn->toBool();
+        })) {
+        return;
+    }
     QVariant centre;
     browser.view()->page()->runJavaScript(
         QStringLiteral("(function(){var e=document.getElementById('%1'),f={left:0,top:0};"
