@@ -12,10 +12,25 @@
 
 namespace expo::testing {
 
-// Clicks the element with this id in the page the browser shows.
+// Clicks the element with this id in the page the browser shows, once the page has it (a page
+// that the engine reported loaded may still be on its way in).
 inline void click(browser::WebBrowser& browser, const char* id) {
-    browser.view()->page()->runJavaScript(
-        QStringLiteral("document.getElementById('%1').click()").arg(QLatin1String(id)));
+    auto clicked = std::make_shared<QVariant>();
+    const auto tryClick = [&browser, id, clicked] {
+        browser.view()->page()->runJavaScript(
+            QStringLiteral("(function(){var e=document.getElementById('%1');"
+                           "if(e){e.click();}return !!e;})()")
+                .arg(QLatin1String(id)),
+            [clicked](const QVariant& result) { *clicked = result; });
+    };
+    tryClick();
+    waitFor([&] {
+        if (clicked->isValid() && !clicked->toBool()) {
+            *clicked = QVariant();
+            tryClick();
+        }
+        return clicked->toBool();
+    });
 }
 
 // Mouse clicks on the middle of the element with this id, in the page or in its first frame, as
