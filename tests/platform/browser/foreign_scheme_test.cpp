@@ -121,7 +121,8 @@ TEST_F(ForeignScheme, ALinkTheEngineDoesNotShowGoesToTheDesktopUnlessKeptOrCance
         click(id);
         ASSERT_TRUE(waitUntilSeen(url)) << url;
     }
-    ASSERT_TRUE(waitFor([&] { return desktop.settled(); })) << desktop.noted().size();
+    ASSERT_TRUE(waitFor([&] { return desktop.settled(); }))
+        << desktop.noted().join(' ').toStdString() << (programsRunning() ? " running" : "");
     EXPECT_EQ(desktop.opened(), (QStringList{"mailto:info@veletrh.cz", "katalog-app:otevri"}));
     EXPECT_EQ(title(), QStringLiteral("A"));
 }
@@ -203,7 +204,8 @@ TEST_F(LinkTest, ADoubleClickFollowsALinkOnceAndTwoClicksTwice) {
             ASSERT_TRUE(waitFor([] { return title() == QStringLiteral("B") && complete(); }));
         } else {  // the engine asks about links in the order of the clicks
             expo::testing::mouseClicks(shown, "last", {1});
-            ASSERT_TRUE(waitFor([&] { return desktop.settled(); }));
+            ASSERT_TRUE(waitFor([&] { return desktop.settled(); }))
+                << desktop.noted().join(' ').toStdString() << (programsRunning() ? " running" : "");
             std::erase(seen, kSentinel);
         }
         EXPECT_EQ(std::count(seen.begin(), seen.end(), c.link), c.announced);
