@@ -10,6 +10,9 @@ namespace expo::browser {
 namespace {
 
 constexpr char kUrlHandler[] = "xdg-open";
+// Its own failures: a wrong call, no such file, a tool it needs missing, the action failed.
+constexpr int kFirstOwnFailure = 1;
+constexpr int kLastOwnFailure = 4;
 
 void report(const std::string& link, const std::string& reason) {
     ui::guard([&] { ui::showError(desktopLinkError(link, reason)); });
@@ -39,17 +42,19 @@ void openOnDesktop(const QUrl& url, const std::string& link) {
                              text::utf8ToCp1250(process->errorString().toStdString()));
             process->deleteLater();
         });
-    QObject::connect(
-        process, &QProcess::finished, process,
-        [process, link](int exitCode, QProcess::ExitStatus status) {
-            if (status != QProcess::NormalExit) {
-                report(link, text::cp("Program ") + kUrlHandler + text::cp(" byl přerušen."));
-            } else if (exitCode != 0) {
-                report(link, text::cp("Program ") + kUrlHandler + text::cp(" skončil s chybou ") +
-                                 std::to_string(exitCode) + ".");
-            }
-            process->deleteLater();
-        });
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, link](int exitCode, QProcess::ExitStatus status) {
+                         // Only its own failures: any other end may be that of the application it
+                         // ran and waited for (a mail program, say), long after the link was
+                         // opened.
+                         if (status == QProcess::NormalExit && exitCode >= kFirstOwnFailure &&
+                             exitCode <= kLastOwnFailure) {
+                             report(link, text::cp("Program ") + kUrlHandler +
+                                              text::cp(" skončil s chybou ") +
+                                              std::to_string(exitCode) + ".");
+                         }
+                         process->deleteLater();
+                     });
     process->start();
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // Links of schemes the engine does not show ("mailto:") are the desktop's to open, through its
 // URL handler xdg-open, as the system opens such links. The handler runs on its own, and a
-// window closed meanwhile does not stop it; when it cannot be started, or ends in failure (no
-// application for the scheme, say), the error box names the link.
+// window closed meanwhile does not stop it; when it cannot be started, or reports a failure of its
+// own (no application for the scheme, say), the error box names the link.
 #include <QUrl>
 #include <string>
 #include <string_view>

@@ -99,9 +99,10 @@ WebBrowser::WebBrowser(QWidget* parent)
     page_->settings()->setDefaultTextEncoding(QStringLiteral("windows-1250"));
     // A right click over the page opens nothing; the rest of the window keeps its own menus.
     view_->setContextMenuPolicy(Qt::NoContextMenu);
-    // The engine would hand a clicked link of another scheme to the desktop by itself, beside
-    // the handler's own decision (see raiseLater).
-    page_->settings()->setUnknownUrlSchemePolicy(QWebEngineSettings::DisallowUnknownUrlSchemes);
+    // Links of another scheme in a frame are told only through the engine's question about
+    // them, asked for every such link, clicked or not (the answer is always no: see
+    // acceptNavigation).
+    page_->settings()->setUnknownUrlSchemePolicy(QWebEngineSettings::AllowAllUnknownUrlSchemes);
     ignoreSecondClicks();
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -203,8 +204,13 @@ void WebBrowser::setPrintDialog(PrintDialog dialog) {
 
 bool WebBrowser::acceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type,
                                   bool isMainFrame) {
-    // Told once its (failing) load starts: see loadingChanged.
+    // Never let through: the engine would hand it to the desktop by itself, beside the
+    // handler's own decision (see raiseLater). The main frame's is told once its (failing) load
+    // starts (see loadingChanged); a frame's load is not reported, so it is told here.
     if (isForeignScheme(url)) {
+        if (!isMainFrame) {
+            raiseLater(url, false);
+        }
         return false;
     }
     if (isMainFrame) {
@@ -237,7 +243,11 @@ void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info) {
         if (pending_) {
             // Not from inside the engine's own call: a load started there would go unreported.
             QMetaObject::invokeMethod(this, &WebBrowser::loadPending, Qt::QueuedConnection);
-        } else {
+        } else if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus ||
+                   info.url() == started_) {
+            // A page is shown, or the load in progress failed. The failure of a load that it
+            // replaced (a turned-down link's, say) may still come after it was handed to the
+            // engine; the engine now and then names an earlier page in a success.
             readyState_ = ReadyState::Complete;
             const bool ok = info.status() == QWebEngineLoadingInfo::LoadSucceededStatus;
             QMetaObject::invokeMethod(
@@ -252,10 +262,12 @@ void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info) {
         return;
     }
     readyState_ = ReadyState::Loading;
+    started_ = info.url();
     // Links to schemes the engine does not know start and stop without being asked about; the
-    // program's own "about:" pages were announced by navigate().
+    // program's own "about:" pages were announced by navigate(). Those go to the desktop in a
+    // window with no handler too.
     if (!forgetRequest(info.url()) && info.url().scheme() != QLatin1String("about") &&
-        beforeNavigate_) {
+        (beforeNavigate_ || isForeignScheme(info.url()))) {
         raiseLater(info.url(), false);
     }
 }
@@ -331,6 +343,7 @@ void WebBrowser::loadPending() {
         retried_ = false;
     }
     lastLoad_ = url;
+    started_.clear();  // set once the engine reports the start
     page_->load(url);
 }
 

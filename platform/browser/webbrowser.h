@@ -16,7 +16,8 @@
 //  - a double click on a link follows it once, as on the system the discs are made for: its
 //    second click is no click for the page.
 // Links that ask for a new window (target="_blank", window.open) open a new top-level window of
-// the program that shows the page; its own links are not watched.
+// the program that shows the page; its own links are not watched, but those of schemes the engine
+// does not know still go to the desktop.
 #include <QElapsedTimer>
 #include <QUrl>
 #include <QWebEnginePage>
@@ -108,6 +109,7 @@ class WebBrowser : public QWidget {
     qint64 stopPatienceMs_ = 0;  // how long it lets the load in progress run on
     QUrl lastLoad_;              // the page last handed to the engine
     bool retried_ = false;       // and whether it was tried again after a failure
+    QUrl started_;               // the load in progress, as the engine reported its start
     // Main-frame URLs the engine asked about whose loads have not started yet.
     std::deque<QUrl> requests_;
     std::unique_ptr<QPrinter> printer_;

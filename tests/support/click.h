@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QWebEnginePage>
 #include <QWebEngineView>
+#include <memory>
 #include <vector>
 
 #include "platform/browser/webbrowser.h"
@@ -11,22 +12,60 @@
 
 namespace expo::testing {
 
-// Clicks the element with this id in the page the browser shows.
+// Clicks the element with this id in the page the browser shows, once the page has it (a page
+// that the engine reported loaded may still be on its way in).
 inline void click(browser::WebBrowser& browser, const char* id) {
-    browser.view()->page()->runJavaScript(
-        QStringLiteral("document.getElementById('%1').click()").arg(QLatin1String(id)));
+    auto clicked = std::make_shared<QVariant>();
+    const auto tryClick = [&browser, id, clicked] {
+        browser.view()->page()->runJavaScript(
+            QStringLiteral("(function(){var e=document.getElementById('%1');"
+                           "if(e){e.click();}return !!e;})()")
+                .arg(QLatin1String(id)),
+            [clicked](const QVariant& result) { *clicked = result; });
+    };
+    tryClick();
+    waitFor([&] {
+        if (clicked->isValid() && !clicked->toBool()) {
+            *clicked = QVariant();
+            tryClick();
+        }
+        return clicked->toBool();
+    });
 }
 
-// Mouse clicks on the middle of the element with this id, as the system delivers them to the
-// page: each click a press and a release, and a double click's second press as a double click
-// (press, release, double click, release). Each entry of `clicks` is a single click (1) or a
-// double click (2), the next one coming long after.
+// Mouse clicks on the middle of the element with this id, in the page or in its first frame, as
+// the system delivers them to the page: each click a press and a release, and a double click's
+// second press as a double click (press, release, double click, release). Each entry of `clicks`
+// is a single click (1) or a double click (2), the next one coming long after.
 inline void mouseClicks(browser::WebBrowser& browser, const char* id,
                         const std::vector<int>& clicks) {
+    // The engine drops input that comes before the page is drawn: a page just shown (in a window
+    // just opened, say) waits for its second frame.
+    auto drawn = std::make_shared<QVariant>();
+    const auto askDrawn = [&browser, drawn] {
+        browser.view()->page()->runJavaScript(
+            QStringLiteral("(function(){if(!window.expoFrames){window.expoFrames=1;"
+                           "requestAnimationFrame(function(){requestAnimationFrame(function(){"
+                           "window.expoFrames=2;});});}return window.expoFrames===2;})()"),
+            [drawn](const QVariant& result) { *drawn = result; });
+    };
+    askDrawn();
+    if (!waitFor([&] {
+            if (drawn->isValid() && !drawn->toBool()) {
+                *drawn = QVariant();
+                askDrawn();
+            }
+            return drawn->toBool();
+        })) {
+        return;
+    }
     QVariant centre;
     browser.view()->page()->runJavaScript(
-        QStringLiteral("(function(){var r=document.getElementById('%1').getBoundingClientRect();"
-                       "return [r.left+r.width/2,r.top+r.height/2];})()")
+        QStringLiteral("(function(){var e=document.getElementById('%1'),f={left:0,top:0};"
+                       "if(!e){f=frames[0].frameElement.getBoundingClientRect();"
+                       "e=frames[0].document.getElementById('%1');}"
+                       "var r=e.getBoundingClientRect();"
+                       "return [f.left+r.left+r.width/2,f.top+r.top+r.height/2];})()")
             .arg(QLatin1String(id)),
         [&](const QVariant& result) { centre = result; });
     if (!waitFor([&] { return centre.isValid(); })) {

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
@@ -166,6 +167,29 @@ TEST_F(WebBrowserTest, DocumentCompleteComesOnceThePageEndsAndAllowsTheNextNavig
     EXPECT_TRUE(waitFor([&] { return outcomes.size() == 3 && complete(); }));
     EXPECT_EQ(outcomes, (std::vector<bool>{true, true, false})) << "a missing page fails";
     QObject::disconnect(connection);
+}
+
+// The failure of a load that another one replaced (a turned-down link's) may come late, after
+// the next load was handed to the engine: it leaves that one loading.
+TEST_F(WebBrowserTest, ALateFailureOfAReplacedLoadLeavesTheNextOneLoading) {
+    std::optional<QWebEngineLoadingInfo> turnedDown;
+    const QObject scope;
+    QWebEnginePage* engine = browser().view()->page();
+    QObject::connect(engine, &QWebEnginePage::loadingChanged, &scope,
+                     [&](const QWebEngineLoadingInfo& info) {
+                         if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus) {
+                             turnedDown = info;
+                         }
+                     });
+    onNavigate = [](const std::string&, bool& cancel) { cancel = true; };
+    click("sekce");
+    ASSERT_TRUE(waitFor([&] { return turnedDown && complete(); }));
+    onNavigate = nullptr;
+    browser().navigate(pageB);
+    emit engine->loadingChanged(*turnedDown);
+    EXPECT_FALSE(complete());
+    EXPECT_TRUE(waitFor(complete));
+    EXPECT_EQ(title(), QStringLiteral("B"));
 }
 
 class PrintTest : public BrowserTest {
