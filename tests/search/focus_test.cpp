@@ -26,7 +26,7 @@ class FocusTest : public WindowTest {
     // Focuses `control` in its active window, runs `act`, and tells whether the focus is back on
     // `control` once the windows `act` opened have closed and its window is active again (as a
     // window manager activates it; the offscreen platform has none).
-    bool focusComesBack(QWidget* control, const std::function<void()>& act) {
+    ::testing::AssertionResult focusComesBack(QWidget* control, const std::function<void()>& act) {
         control->setFocus();
         EXPECT_TRUE(waitFor([&] { return QApplication::focusWidget() == control; }));
         act();
@@ -34,7 +34,12 @@ class FocusTest : public WindowTest {
         control->window()->activateWindow();
         waitFor([&] { return control->window()->isActiveWindow(); });
         settle();
-        return QApplication::focusWidget() == control;
+        const QWidget* focus = QApplication::focusWidget();
+        if (focus == control) {
+            return ::testing::AssertionSuccess();
+        }
+        return ::testing::AssertionFailure()
+               << "focus on " << (focus ? focus->objectName().toStdString() : "nothing");
     }
 };
 
@@ -56,11 +61,7 @@ TEST_P(FocusReturns, ToTheControlThatHadIt) {
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w, kPatienceMs));
     QWidget* control = GetParam().prepare(*this, w);
-    EXPECT_TRUE(focusComesBack(control, [&] { GetParam().act(*this, w); }))
-        << "focus on "
-        << (QApplication::focusWidget() != nullptr
-                ? QApplication::focusWidget()->objectName().toStdString()
-                : std::string("nothing"));
+    EXPECT_TRUE(focusComesBack(control, [&] { GetParam().act(*this, w); }));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -78,13 +79,13 @@ INSTANTIATE_TEST_SUITE_P(
                                              [](TDlgJednoduchyExport&) {}),
                                          1);
                            }},
-                      Case{"full-text notice",
+                      Case{"fullTextNotice",
                            [](FocusTest&, TFormExpozice& w) -> QWidget* {
                                w.EditHledani->setText(ui::toQ(text::cp("lipová")));
                                return w.EditHledani;
                            },
                            [](FocusTest&, TFormExpozice& w) { w.ActFulltext->trigger(); }},
-                      Case{"picker over the search dialog",
+                      Case{"pickerOverTheSearchDialog",
                            [](FocusTest& t, TFormExpozice& w) -> QWidget* {
                                t.select(t.section("Strojírenství"));
                                return w.ListBoxSeznamFirem;
@@ -104,13 +105,7 @@ INSTANTIATE_TEST_SUITE_P(
                                        }));
                                    });
                            }}),
-    [](const ::testing::TestParamInfo<Case>& info) {
-        std::string name = info.param.name;
-        for (char& c : name) {
-            c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-        }
-        return name;
-    });
+    [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace expo::testing

@@ -12,25 +12,29 @@
 
 namespace expo::testing {
 
+// Runs `script` in the page until it returns true; false if it never does.
+inline bool runUntilTrue(browser::WebBrowser& browser, const QString& script) {
+    auto result = std::make_shared<QVariant>();
+    const auto run = [&browser, script, result] {
+        browser.view()->page()->runJavaScript(script,
+                                              [result](const QVariant& value) { *result = value; });
+    };
+    run();
+    return waitFor([&] {
+        if (result->isValid() && !result->toBool()) {
+            *result = QVariant();
+            run();
+        }
+        return result->toBool();
+    });
+}
+
 // Clicks the element with this id in the page the browser shows, once the page has it (a page
 // that the engine reported loaded may still be on its way in).
 inline void click(browser::WebBrowser& browser, const char* id) {
-    auto clicked = std::make_shared<QVariant>();
-    const auto tryClick = [&browser, id, clicked] {
-        browser.view()->page()->runJavaScript(
-            QStringLiteral("(function(){var e=document.getElementById('%1');"
-                           "if(e){e.click();}return !!e;})()")
-                .arg(QLatin1String(id)),
-            [clicked](const QVariant& result) { *clicked = result; });
-    };
-    tryClick();
-    waitFor([&] {
-        if (clicked->isValid() && !clicked->toBool()) {
-            *clicked = QVariant();
-            tryClick();
-        }
-        return clicked->toBool();
-    });
+    runUntilTrue(browser, QStringLiteral("(function(){var e=document.getElementById('%1');"
+                                         "if(e){e.click();}return !!e;})()")
+                              .arg(QLatin1String(id)));
 }
 
 // Mouse clicks on the middle of the element with this id, in the page or in its first frame, as
@@ -41,22 +45,11 @@ inline void mouseClicks(browser::WebBrowser& browser, const char* id,
                         const std::vector<int>& clicks) {
     // The engine drops input that comes before the page is drawn: a page just shown (in a window
     // just opened, say) waits for its second frame.
-    auto drawn = std::make_shared<QVariant>();
-    const auto askDrawn = [&browser, drawn] {
-        browser.view()->page()->runJavaScript(
-            QStringLiteral("(function(){if(!window.expoFrames){window.expoFrames=1;"
-                           "requestAnimationFrame(function(){requestAnimationFrame(function(){"
-                           "window.expoFrames=2;});});}return window.expoFrames===2;})()"),
-            [drawn](const QVariant& result) { *drawn = result; });
-    };
-    askDrawn();
-    if (!waitFor([&] {
-            if (drawn->isValid() && !drawn->toBool()) {
-                *drawn = QVariant();
-                askDrawn();
-            }
-            return drawn->toBool();
-        })) {
+    if (!runUntilTrue(browser,
+                      QStringLiteral("(function(){if(!window.expoFrames){window.expoFrames=1;"
+                                     "requestAnimationFrame(function(){requestAnimationFrame("
+                                     "function(){window.expoFrames=2;});});}"
+                                     "return window.expoFrames===2;})()"))) {
         return;
     }
     QVariant centre;

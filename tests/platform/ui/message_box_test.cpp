@@ -11,39 +11,25 @@
 namespace expo::ui {
 namespace {
 
-struct BoxCase {
-    MessageKind kind;
-    const char* caption;
-    const char* text;
-};
-
-void PrintTo(const BoxCase& c, std::ostream* out) {
-    *out << '"' << c.caption << '"';
-}
-
-class MessageBoxWidth : public ::testing::TestWithParam<BoxCase> {};
-
 // At least the caption in the title bar's font drawn bold, and three square frame buttons as
 // high as a title bar of twice the font's height.
-TEST_P(MessageBoxWidth, LeavesRoomForTheCaptionAndTheFrameButtons) {
-    const BoxCase& c = GetParam();
-    const std::unique_ptr<QMessageBox> box = messageBox({c.kind, c.caption, c.text}, nullptr);
-    box->show();
-    QApplication::processEvents();
+TEST(MessageBoxWidth, LeavesRoomForTheCaptionAndTheFrameButtons) {
     QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     font.setBold(true);
     const QFontMetrics metrics(font);
-    EXPECT_GE(box->width(), metrics.horizontalAdvance(toQ(c.caption)) + 3 * 2 * metrics.height())
-        << c.caption;
-    EXPECT_EQ(box->windowTitle(), toQ(c.caption));
+    for (const Message& m : {Message{MessageKind::Information, "Expozice", "Soubor byl ulozen."},
+                             Message{MessageKind::Error, "Expozice", "x"},
+                             Message{MessageKind::StandardInformation, "Information", "x"},
+                             Message{MessageKind::Fatal, "Application Error", "x"}}) {
+        const std::unique_ptr<QMessageBox> box = messageBox(m, nullptr);
+        box->show();
+        QApplication::processEvents();
+        EXPECT_GE(box->width(),
+                  metrics.horizontalAdvance(toQ(m.caption)) + 3 * 2 * metrics.height())
+            << m.caption;
+        EXPECT_EQ(box->windowTitle(), toQ(m.caption));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Captions, MessageBoxWidth,
-    ::testing::Values(BoxCase{MessageKind::Information, "Expozice", "Soubor byl ulozen."},
-                      BoxCase{MessageKind::Error, "Expozice", "x"},
-                      BoxCase{MessageKind::StandardInformation, "Information", "x"},
-                      BoxCase{MessageKind::Fatal, "Application Error", "x"}));
 
 }  // namespace
 }  // namespace expo::ui

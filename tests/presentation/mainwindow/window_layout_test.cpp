@@ -46,7 +46,7 @@ Lines overlaps(const QWidget& window) {
     return found;
 }
 
-class SmallWindow : public WindowTest {};
+using SmallWindow = WindowTest;
 
 TEST_F(SmallWindow, NothingOverlapsAtTheLeastSize) {
     TFormExpozice& w = open();

@@ -163,15 +163,13 @@ TEST(DemoDiscPages, SitePlanTilesWithoutATargetDoNotLookLikeLinks) {
 // desktop has only xmessage, which draws the X server's fonts, in plain ASCII letters; a dialog
 // tool of the desktop goes first.
 TEST(DemoDiscPages, GuideSpeaksThePagesLanguageReadablyWithTheToolsAtHand) {
-    struct Language {
-        const char* code;
-        const char* ascii;  // the guide's title as xmessage shows it
-    };
-    const Language languages[kLanguages] = {{"cs", "Pruvodce vystavistem LIPOVA 2025"},
-                                            {"en", "Fairground guide LIPOVA 2025"},
-                                            {"de", "Gelaendefuehrer LIPOVA 2025"},
-                                            {"pl", "Przewodnik po terenach targowych LIPOVA 2025"},
-                                            {"sk", "Sprievodca vystaviskom LIPOVA 2025"}};
+    // Each language's code and the guide's title as xmessage shows it.
+    const std::pair<const char*, const char*> languages[kLanguages] = {
+        {"cs", "Pruvodce vystavistem LIPOVA 2025"},
+        {"en", "Fairground guide LIPOVA 2025"},
+        {"de", "Gelaendefuehrer LIPOVA 2025"},
+        {"pl", "Przewodnik po terenach targowych LIPOVA 2025"},
+        {"sk", "Sprievodca vystaviskom LIPOVA 2025"}};
     const expo::testing::TempFolder tools;
     const fs::path log = tools.path() / "log";
     // A stand-in for a desktop tool: it writes its name and its arguments, one a line.
@@ -190,13 +188,13 @@ TEST(DemoDiscPages, GuideSpeaksThePagesLanguageReadablyWithTheToolsAtHand) {
     };
     install("xmessage");
     for (int l = 0; l < kLanguages; ++l) {
+        const auto [code, ascii] = languages[l];
         const std::string page =
             readDiscFile(resolve("stranky/stazeni" + std::to_string(l) + ".html"));
-        EXPECT_NE(page.find(std::string("pruvodce.exe%20") + languages[l].code), std::string::npos)
-            << l;
-        const std::string shown = run(languages[l].code);
+        EXPECT_NE(page.find(std::string("pruvodce.exe%20") + code), std::string::npos) << l;
+        const std::string shown = run(code);
         EXPECT_TRUE(shown.starts_with("xmessage\n")) << shown;
-        EXPECT_NE(shown.find(languages[l].ascii), std::string::npos) << shown;
+        EXPECT_NE(shown.find(ascii), std::string::npos) << shown;
         EXPECT_TRUE(std::all_of(shown.begin(), shown.end(), [](char c) {
             return static_cast<unsigned char>(c) < 0x80;
         })) << shown;
