@@ -12,7 +12,6 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "platform/ui/focus_return.h"
 #include "platform/ui/guard.h"
 #include "platform/ui/text_room.h"
 #include "presentation/mainwindow/expozice.h"
@@ -323,7 +322,6 @@ void TDlgHledani::SpeedButtonZrusitPodminkuClick(CriterionBand& band, QFrame* ro
 // The picker writes the chosen code into the row's edit itself.
 void TDlgHledani::SpeedButtonVyberNomClick(QLineEdit* edit) {
     TDlgVyberNom picker(this, FMainForm, *edit);
-    const ui::FocusReturn focus(*this);
     picker.exec();
 }
 

@@ -114,14 +114,14 @@ WebBrowser::WebBrowser(QWidget* parent)
         QPrintDialog dialog(&printer, this);
         return dialog.exec() == QDialog::Accepted;
     };
-    connect(view_, &QWebEngineView::printFinished, this, [this](bool ok) {
+    // A print ends for a printer or, for a PDF file, as the engine's own PDF.
+    const auto printEnded = [this](bool ok) {
         printer_.reset();
         emit printFinished(ok);
-    });
-    connect(page_, &QWebEnginePage::pdfPrintingFinished, this, [this](const QString&, bool ok) {
-        printer_.reset();
-        emit printFinished(ok);
-    });
+    };
+    connect(view_, &QWebEngineView::printFinished, this, printEnded);
+    connect(page_, &QWebEnginePage::pdfPrintingFinished, this,
+            [printEnded](const QString&, bool ok) { printEnded(ok); });
     // window.print() arrives inside the engine's own callback; the modal dialog waits for the
     // event loop.
     connect(view_, &QWebEngineView::printRequested, this, &WebBrowser::print, Qt::QueuedConnection);

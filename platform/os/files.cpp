@@ -16,6 +16,7 @@
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <string_view>
 #include <thread>
 #include <utility>
 
@@ -27,15 +28,15 @@ extern char** environ;
 namespace expo::os {
 namespace {
 
-// The system's reason for `error`, in the language of the user's locale, in the program's code
-// page (the locale gives it in UTF-8).
-std::string reasonOf(int error) {
-    return text::utf8ToCp1250(std::strerror(error));
+// `what` (UTF-8), the file's path and the system's reason for `error` in brackets, in the
+// program's code page (the locale gives the reason in UTF-8, in the user's language).
+std::string fileFailure(std::string_view what, const std::string& path, int error) {
+    return text::cp(what) + text::utf8ToCp1250(path) + " (" +
+           text::utf8ToCp1250(std::strerror(error)) + ")";
 }
 
 [[noreturn]] void refuseRead(const std::string& path, int error) {
-    throw Error(text::cp("Soubor nelze přečíst: ") + text::utf8ToCp1250(path) + " (" +
-                reasonOf(error) + ")");
+    throw Error(fileFailure("Soubor nelze přečíst: ", path, error));
 }
 
 [[noreturn]] void refuseWrite(const std::string& path, int error) {
@@ -43,8 +44,7 @@ std::string reasonOf(int error) {
 }
 
 [[noreturn]] void failWriting(const std::string& path, int error) {
-    throw Error(text::cp("Chyba při zápisu do souboru: ") + text::utf8ToCp1250(path) + " (" +
-                reasonOf(error) + ")");
+    throw Error(fileFailure("Chyba při zápisu do souboru: ", path, error));
 }
 
 }  // namespace
@@ -269,8 +269,7 @@ void OutputFile::close() {
 }
 
 std::string cannotCreateMessage(const std::string& path, int error) {
-    return text::cp("Soubor nelze vytvořit: ") + text::utf8ToCp1250(path) + " (" + reasonOf(error) +
-           ")";
+    return fileFailure("Soubor nelze vytvořit: ", path, error);
 }
 
 void copyFile(const std::string& from, const std::string& to) {
@@ -280,8 +279,7 @@ void copyFile(const std::string& from, const std::string& to) {
     }
     std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
     if (error) {
-        throw Error(text::cp("Soubor nelze zkopírovat do ") + text::utf8ToCp1250(to) + " (" +
-                    reasonOf(error.value()) + ")");
+        throw Error(fileFailure("Soubor nelze zkopírovat do ", to, error.value()));
     }
 }
 

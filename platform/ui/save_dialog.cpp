@@ -60,11 +60,6 @@ ScopedSaveDialog::ScopedSaveDialog(SaveDialogFunction dialog)
     : previous_(std::exchange(intercepted(), std::move(dialog))),
       previousFolder_(std::exchange(lastFolder(), std::string())) {}
 
-ScopedSaveDialog::ScopedSaveDialog(
-    const std::function<std::optional<std::string>(std::string_view fileName)>& dialog)
-    : ScopedSaveDialog(
-          [dialog](std::string_view, std::string_view fileName) { return dialog(fileName); }) {}
-
 ScopedSaveDialog::~ScopedSaveDialog() {
     intercepted() = std::move(previous_);
     lastFolder() = std::move(previousFolder_);

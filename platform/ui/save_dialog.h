@@ -32,9 +32,6 @@ void savedTo(const std::string& file);
 class ScopedSaveDialog {
   public:
     explicit ScopedSaveDialog(SaveDialogFunction dialog);
-    // For answers that do not look at the folder.
-    explicit ScopedSaveDialog(
-        const std::function<std::optional<std::string>(std::string_view fileName)>& dialog);
     ~ScopedSaveDialog();
     ScopedSaveDialog(const ScopedSaveDialog&) = delete;
     ScopedSaveDialog& operator=(const ScopedSaveDialog&) = delete;

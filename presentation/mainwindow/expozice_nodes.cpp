@@ -95,12 +95,11 @@ void TFormExpozice::TreeViewNavigaceChange(QTreeWidgetItem* node) {
 }
 
 bool TFormExpozice::selectTreeNode(QTreeWidgetItem* node) {
-    if (node->isSelected() && TreeViewNavigace->currentItem() == node) {
-        return false;
-    }
     const bool changes = !node->isSelected();
-    TreeViewNavigace->scrollToItem(node);
-    TreeViewNavigace->setCurrentItem(node);  // selecting it runs the change handling
+    if (changes || TreeViewNavigace->currentItem() != node) {
+        TreeViewNavigace->scrollToItem(node);
+        TreeViewNavigace->setCurrentItem(node);  // selecting it runs the change handling
+    }
     return changes;
 }
 

@@ -15,7 +15,6 @@
 #include "platform/os/files.h"
 #include "platform/os/paths.h"
 #include "platform/text/text.h"
-#include "platform/ui/focus_return.h"
 #include "platform/ui/guard.h"
 #include "platform/ui/messages.h"
 #include "platform/ui/pump.h"
@@ -152,7 +151,6 @@ void TFormExpozice::ShowSimpleExport() {
             });
         dialog.setExportText(exportBoxText(lines));
     }
-    const ui::FocusReturn focus(*this);
     dialog.exec();
 }
 
