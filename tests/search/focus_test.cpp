@@ -32,7 +32,7 @@ class FocusTest : public WindowTest {
         act();
         settle();
         control->window()->activateWindow();
-        waitFor([&] { return control->window()->isActiveWindow(); });
+        EXPECT_TRUE(waitFor([&] { return control->window()->isActiveWindow(); }));
         settle();
         const QWidget* focus = QApplication::focusWidget();
         if (focus == control) {
@@ -59,7 +59,7 @@ class FocusReturns : public FocusTest, public ::testing::WithParamInterface<Case
 TEST_P(FocusReturns, ToTheControlThatHadIt) {
     TFormExpozice& w = open();
     w.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w, kPatienceMs));
+    ASSERT_TRUE(waitFor([&] { return w.isActiveWindow(); }));
     QWidget* control = GetParam().prepare(*this, w);
     EXPECT_TRUE(focusComesBack(control, [&] { GetParam().act(*this, w); }));
 }

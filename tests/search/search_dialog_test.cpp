@@ -29,13 +29,14 @@ class SearchTest : public WindowTest {
     }
     // The search command with its dialog worked by `act`, then OK unless `act` closed it.
     void search(const std::function<void(TDlgHledani&)>& act) {
-        EXPECT_TRUE(withModal<TDlgHledani>([this] { form().ActHledani->trigger(); },
-                                           [&](TDlgHledani& d) {
-                                               act(d);
-                                               if (d.isVisible()) {
-                                                   d.BtnSelVyber->click();
-                                               }
-                                           }));
+        EXPECT_EQ(withModal<TDlgHledani>([this] { form().ActHledani->trigger(); },
+                                         [&](TDlgHledani& d) {
+                                             act(d);
+                                             if (d.isVisible()) {
+                                                 d.BtnSelVyber->click();
+                                             }
+                                         }),
+                  1);
     }
     static QLineEdit* edit(const TDlgHledani::ConditionRowWidgets& row) {
         return qobject_cast<QLineEdit*>(row.valueControl);
@@ -84,8 +85,9 @@ TEST_F(SearchTest, AnAdvancedSearchShowsItsFirstEntryOrBlanksThePage) {
         lastFilter(),
         "KAT_ID=" + std::to_string(*presentation::exhibitorKeyOf(w.ListBoxSeznamFirem->item(0))));
     const Lines found = listNames();
-    EXPECT_TRUE(withModal<TDlgHledani>([&] { w.ActHledani->trigger(); },
-                                       [](TDlgHledani& d) { d.reject(); }));
+    EXPECT_EQ(withModal<TDlgHledani>([&] { w.ActHledani->trigger(); },
+                                     [](TDlgHledani& d) { d.reject(); }),
+              1);
     EXPECT_TRUE(w.ToolButtonVyber->isChecked());
     EXPECT_EQ(listNames(), found);
     EXPECT_EQ(statusBar(), status);

@@ -1,5 +1,6 @@
 #pragma once
 // A click in the page a browser control shows, as the user's would be.
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QWebEnginePage>
@@ -32,9 +33,11 @@ inline bool runUntilTrue(browser::WebBrowser& browser, const QString& script) {
 // Clicks the element with this id in the page the browser shows, once the page has it (a page
 // that the engine reported loaded may still be on its way in).
 inline void click(browser::WebBrowser& browser, const char* id) {
-    runUntilTrue(browser, QStringLiteral("(function(){var e=document.getElementById('%1');"
-                                         "if(e){e.click();}return !!e;})()")
-                              .arg(QLatin1String(id)));
+    if (!runUntilTrue(browser, QStringLiteral("(function(){var e=document.getElementById('%1');"
+                                              "if(e){e.click();}return !!e;})()")
+                                   .arg(QLatin1String(id)))) {
+        ADD_FAILURE() << "no element " << id << " to click";
+    }
 }
 
 // Mouse clicks on the middle of the element with this id, in the page or in its first frame, as
@@ -50,6 +53,7 @@ inline void mouseClicks(browser::WebBrowser& browser, const char* id,
                                      "requestAnimationFrame(function(){requestAnimationFrame("
                                      "function(){window.expoFrames=2;});});}"
                                      "return window.expoFrames===2;})()"))) {
+        ADD_FAILURE() << "the page was never drawn";
         return;
     }
     QVariant centre;
@@ -61,7 +65,8 @@ inline void mouseClicks(browser::WebBrowser& browser, const char* id,
                        "return [f.left+r.left+r.width/2,f.top+r.top+r.height/2];})()")
             .arg(QLatin1String(id)),
         [&](const QVariant& result) { centre = result; });
-    if (!waitFor([&] { return centre.isValid(); })) {
+    if (!waitFor([&] { return centre.isValid() && centre.toList().size() == 2; })) {
+        ADD_FAILURE() << "no element " << id << " to click with the mouse";
         return;
     }
     const QPointF at(centre.toList().value(0).toDouble(), centre.toList().value(1).toDouble());

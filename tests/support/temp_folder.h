@@ -33,6 +33,13 @@ class TempFolder {
         std::ofstream(file, std::ios::binary) << bytes;
         return file.string();
     }
+    // Writes a script (a stand-in for a program) that its owner may run, and returns its path.
+    std::string writeExecutable(const std::string& relative, std::string_view script) const {
+        const std::string file = write(relative, script);
+        std::filesystem::permissions(file, std::filesystem::perms::owner_exec,
+                                     std::filesystem::perm_options::add);
+        return file;
+    }
 
   private:
     std::filesystem::path path_;

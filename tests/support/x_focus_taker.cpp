@@ -5,7 +5,6 @@
 #include <xcb/xcb.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <string>

@@ -2,10 +2,6 @@
 // A private X server for the tests that need a real one (focus going to another program's
 // window): Xvfb started on a free display before the application object exists, and ended with
 // the test program. A machine without Xvfb runs those tests as skipped.
-#include <sys/types.h>
-
-#include <string>
-
 namespace expo::testing {
 
 class XServer {

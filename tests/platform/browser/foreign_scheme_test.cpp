@@ -60,11 +60,8 @@ class DesktopStandIn {
   public:
     explicit DesktopStandIn(std::optional<int> exitCode = 0) : path_(std::getenv("PATH")) {
         if (exitCode) {
-            const std::string script =
-                folder_.write("xdg-open", "#!/bin/sh\necho \"$1\" >> " + log_ + "\nexit " +
-                                              std::to_string(*exitCode));
-            std::filesystem::permissions(script, std::filesystem::perms::owner_exec,
-                                         std::filesystem::perm_options::add);
+            folder_.writeExecutable("xdg-open", "#!/bin/sh\necho \"$1\" >> " + log_ + "\nexit " +
+                                                    std::to_string(*exitCode));
         }
         ::setenv("PATH", folder_.path().c_str(), 1);
     }

@@ -5,7 +5,6 @@
 // encoding keeps it. Targets and the text of URLs as the handlers read them.
 #include <gtest/gtest.h>
 #include <QDir>
-#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPointer>

@@ -109,7 +109,7 @@ TEST_F(NotebookTest, TheExportWindowShowsTheNotebooksTextAndSavesItAsTyped) {
     Lines saved;
     std::vector<int> rows;
     w.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&w, kPatienceMs));
+    ASSERT_TRUE(waitFor([&] { return w.isActiveWindow(); }));
     EXPECT_TRUE(withModal<TDlgJednoduchyExport>(
         [&] { QTest::keyClick(&w, Qt::Key_Q, Qt::ControlModifier | Qt::ShiftModifier); },
         [&](TDlgJednoduchyExport& d) {

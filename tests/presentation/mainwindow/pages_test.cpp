@@ -58,8 +58,7 @@ TEST_F(PagesTest, ASectionListsItsExhibitorsTheViewsNarrowItAndTheListShowsAnEnt
     for (const Qt::Key key : {Qt::Key_Home, Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Up, Qt::Key_End,
                               Qt::Key_PageUp, Qt::Key_Right}) {
         QTest::keyClick(&list, key);
-        QTest::qWait(20);  // the list's handlers show the entry once the event loop runs them
-        settle();
+        settle();  // the list's handlers show the entry once the event loop runs them
         EXPECT_EQ(lastFilter(), key != Qt::Key_Right ? keyOfRow(list.currentRow()) : "") << key;
         w.catalogue().CDSZaznamy.setFilter("");  // forgotten before the next key
     }
@@ -86,10 +85,7 @@ TEST_F(PagesTest, ASectionListsItsExhibitorsTheViewsNarrowItAndTheListShowsAnEnt
         QTest::mouseClick(list.viewport(), button, {},
                           row < 0 ? QPoint(5, list.viewport()->height() - 3)  // below the entries
                                   : list.visualItemRect(list.item(row)).center());
-        QTest::qWait(20);  // as long as an entry's page takes to be asked for
-        if (row >= 0) {
-            waitFor([&] { return lastFilter() == keyOfRow(row); });
-        }
+        settle();  // an entry's page is asked for once the event loop runs the queued showing
         EXPECT_EQ(lastFilter(), row < 0 ? "" : keyOfRow(row)) << button;
     }
     w.ActNovinky->trigger();
@@ -204,10 +200,9 @@ TEST_F(WindowTest, LinksSteerTheWindowStartProgramsAndCopyFiles) {
          {"soubory/ceny.zip", "PK ceny"}}));
     waitShown(*w.WebBrowser, discFile("stranky/uvod.html"));
     const std::string program =
-        temp.write("disc/prog/spust.exe",
-                   "#!/bin/sh\nprintf '%s|' \"$@\" > \"$0.tmp\" && mv \"$0.tmp\" \"$0.txt\"\n");
-    std::filesystem::permissions(program, std::filesystem::perms::owner_exec,
-                                 std::filesystem::perm_options::add);
+        temp.writeExecutable("disc/prog/spust.exe",
+                             "#!/bin/sh\nprintf '%s|' \"$@\" > \"$0.tmp\" && "
+                             "mv \"$0.tmp\" \"$0.txt\"\n");
     EXPECT_TRUE(follow(discFile("PROG/Spust.EXE") + " prvni \"druhy treti\" ;$(false)"));
     ASSERT_TRUE(waitFor([&] { return std::filesystem::exists(program + ".txt"); }));
     EXPECT_EQ(read(program + ".txt"), "prvni|druhy treti|;$(false)|");

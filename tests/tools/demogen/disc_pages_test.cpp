@@ -174,10 +174,9 @@ TEST(DemoDiscPages, GuideSpeaksThePagesLanguageReadablyWithTheToolsAtHand) {
     const fs::path log = tools.path() / "log";
     // A stand-in for a desktop tool: it writes its name and its arguments, one a line.
     const auto install = [&](const char* tool) {
-        const std::string path =
-            tools.write(std::string("bin/") + tool,
-                        "#!/bin/sh\nprintf '%s\\n' \"${0##*/}\" \"$@\" > " + log.string() + "\n");
-        fs::permissions(path, fs::perms::owner_exec, fs::perm_options::add);
+        tools.writeExecutable(
+            std::string("bin/") + tool,
+            "#!/bin/sh\nprintf '%s\\n' \"${0##*/}\" \"$@\" > " + log.string() + "\n");
     };
     const auto run = [&](const std::string& argument) {
         fs::remove(log);
