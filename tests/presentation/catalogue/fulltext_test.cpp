@@ -43,6 +43,7 @@ struct RecordingHost final : FulltextHost {
     std::map<std::string, std::string> pages;
     std::string unreadable;  // the one name whose read fails
     Events reads, events;    // events: "node <caption>" and "hit <text>", in order
+    std::vector<FulltextHit> hits;
 
     std::optional<std::string> readPage(std::string_view name) override {
         reads.emplace_back(name);
@@ -53,7 +54,10 @@ struct RecordingHost final : FulltextHost {
         return page == pages.end() ? std::nullopt : std::optional(cp(page->second));
     }
     void searchingNode(const NavNode& node) override { events.push_back("node " + node.caption); }
-    void found(FulltextHit hit) override { events.push_back("hit " + hit.text); }
+    void found(FulltextHit hit) override {
+        events.push_back("hit " + hit.text);
+        hits.push_back(std::move(hit));
+    }
 };
 
 TNodeData page(std::string url, std::vector<std::string> files = {},
@@ -72,6 +76,29 @@ struct SearchPages : ::testing::Test {
     NavigationTree tree;
     RecordingHost host;
 };
+
+// Each node before its children and those before its next sibling; a node's sub-pages follow its
+// page, listed by title or caption and each naming its own file; names are read trimmed.
+TEST_F(SearchPages, NodesDepthFirstSubPagesAfterTheirPage) {
+    NavNode& a = tree.add(nullptr, "A", page(" a.html ", {" sub/b.html  "}, {"B"}));
+    tree.add(&tree.add(&a, "C", page("c.html")), "D", page("d.html"));
+    tree.add(&a, "E", page("e.html"));
+    NavNode& u = tree.add(nullptr, cp("Úvod"),  // the titles run out
+                          page("u.html", {"1.html", "2.html", "3.html"}, {"Jedna", ""}));
+    tree.add(nullptr, "F", page("f.html"));
+    // clang-format off
+    host.pages = {{"a.html", "Lipová\r\nLIPOVÁ <b>lipová</b>"}, {"sub/b.html", "lipová"},
+                  {"c.html", "-"}, {"d.html", "lipová"}, {"e.html", "lipová"}, {"u.html", "x"},
+                  {"1.html", "lipová"}, {"2.html", "lipová"}, {"3.html", "lipová"}, {"f.html", "lipová"}};
+    // clang-format on
+    EXPECT_EQ(search("lipová"),
+              (Events{"node A", "hit A", "hit B=sub/b.html", "node C", "node D", "hit D", "node E",
+                      "hit E", cp("node Úvod"), "hit Jedna=1.html", cp("hit Úvod=2.html"),
+                      cp("hit Úvod=3.html"), "node F", "hit F"}));
+    ASSERT_EQ(host.hits.size(), 8u);
+    EXPECT_EQ(host.hits[0], (FulltextHit{"A", &a, ""}));
+    EXPECT_EQ(host.hits[5], (FulltextHit{cp("Úvod=2.html"), &u, "2.html"}));
+}
 
 TEST_F(SearchPages,
        OnlyPageItemsWithAPageAreSearchedTheirSubPagesOnlyThenAndEveryNodeForgetsItsSubPage) {

@@ -127,13 +127,16 @@ TEST(LogicPathBar, NamesTheNodeAndItsAncestorsFromTheRoot) {
                 ::testing::HasSubstr(
                     ">- <a href=\"link_0_2\">Root</a> - <a href=\"link_0_1\">Child</a> - "
                     "<a href=\"link_0_0\">Leaf</a> - <a href=\"link_1_0\">Second</a></td>"));
-    EXPECT_EQ(buildPathBar(&child, 0, false, {}).caption, "- Root - Child");
+    const PathBar up = buildPathBar(&child, 0, false, {});
+    EXPECT_EQ(up.caption, "- Root - Child");
+    EXPECT_THAT(up.page, ::testing::HasSubstr(">- <a href=\"link_0_1\">Root</a> - "
+                                              "<a href=\"link_0_0\">Child</a></td>"));
     EXPECT_EQ(bar.nodes, (std::vector<const NavNode*>{&leaf, &child, &root}));
     leaf.data.CurrentSubPageTitle = "   ";
     EXPECT_EQ(buildPathBar(&leaf, 0, true, {}).caption, "- Root - Child - Leaf");
 }
 
-// The bar's colours and font size come from the path-bar settings of the look.
+// The bar's colours, font and font size come from the path-bar settings of the look.
 TEST(LogicPathBar, StyleFollowsTheLook) {
     Look look;
     readPanelLook(settings("[menu - graficka podoba]\ninfPruhPismoBarva=$00563412\n"
@@ -144,7 +147,7 @@ TEST(LogicPathBar, StyleFollowsTheLook) {
     const std::string page =
         buildPathBar(&tree.add(nullptr, "R", {}), 0, false, pathBarStyleOf(look)).page;
     for (const char* part : {"link=\"#123456\" vlink=\"#123456\" alink=\"#FF0000\"",
-                             "bgcolor=\"#0000FF\"", "font-size: 11pt"}) {
+                             "bgcolor=\"#0000FF\"", "font-family: Verdana; font-size: 11pt"}) {
         EXPECT_THAT(page, ::testing::HasSubstr(part));
     }
 }
@@ -193,7 +196,7 @@ struct RecordingHost : PageLinkHost {
     void showSubPageInPathBar(NavNode& node) override {
         call("sub-page " + node.caption + " " + node.data.CurrentSubPageFile + " " + node.data.CurrentSubPageTitle);
     }
-    void startProgram(const CommandLine& c) override { call("start " + c.program + " [" + c.arguments.back()); }
+    void startProgram(const CommandLine& c) override { call("start " + c.program + (c.arguments.empty() ? "" : " [" + c.arguments.back())); }
     void offerCopy(std::string_view url) override { call("copy " + std::string(url), copyFails); }
     void switchLanguage(int language) override { call("language " + std::to_string(language), switchFails); }
 };
@@ -220,6 +223,7 @@ TEST(LogicLinkWords, ActionsAndCancel) {
         {"file:///disc/pages/index.htm", "pass"}, {"file:///disc/ZPET:1", "cancel / show entry"},
         {"zpet:", "pass / no entry", &RecordingHost::noEntry},
         {"file:///disc/go_polozka_polozka deep", "cancel / select Deep / sub-page Deep _polozka deep D"},
+        {"GO_POLOZKA_polozka Pages", "cancel / select Pages"},
         {"go_polozka_polozka Deep", "pass"},  // the key respects case and is not decoded
         {"file:///disc/pages\\jedna.htm", "pass / sub-page Pages pages/Jedna.htm Jedna"},
         {"file:///disc/pages/dva.htm", "pass"},  // a sub-page without title
@@ -232,6 +236,7 @@ TEST(LogicLinkWords, ActionsAndCancel) {
         {"a.zip?nastav_jaz1", "cancel / copy a.zip?nastav_jaz1 / error", &RecordingHost::copyFails},
         {"NASTAV_JAZ3", "cancel / language 3"},
         {"nastav_jaz-1", "cancel / language -1", &RecordingHost::switchFails},  // any integer
+        {"file:///disc/nastav_jaz1.html", "cancel"},  // no integer: cancelled, no switch
         // Several words: each acts, in a fixed order.
         {"zpet:pages/tri.htm.exe .mpg.zip nastav_jaz2",
          "cancel / show entry / sub-page Pages pages/tri.htm Tri / start zpet:pages/tri.htm.exe "
@@ -243,6 +248,12 @@ TEST(LogicLinkWords, ActionsAndCancel) {
         host.*c.failure = true;
         EXPECT_EQ(outcome(c.url, host), c.expected) << c.url;
     }
+    // The sub-page is the selected node's; the node selected before keeps none, also when the
+    // link names one of its sub-pages.
+    RecordingHost host;
+    EXPECT_EQ(outcome("pages/tri.htm?go_polozka_polozka deep", host),
+              "cancel / select Deep / sub-page Deep _polozka deep D");
+    EXPECT_EQ(host.tree.roots()[0]->data.CurrentSubPageFile, "");
 }
 
 std::string split(std::string_view line) {  // the program and each argument after a "|"
