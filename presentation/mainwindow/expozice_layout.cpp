@@ -70,6 +70,7 @@ constexpr int kCloseBoxHeight = 15;
 constexpr int kCloseBoxGap = 2;  // between the close box and the strip's right end
 constexpr int kFulltextHeight = 28;
 constexpr int kSearchBoxWidth = 155;
+constexpr int kTreeStretch = 1000;  // against the exhibitor list's 1
 
 // The print button's picture: the desktop's printer icon, or where the desktop has no icon
 // theme a small printer drawn here, a sheet going in at the top and one coming out below.
@@ -131,9 +132,9 @@ void TFormExpozice::createComponents() {
     setObjectName("FormExpozice");
     setWindowTitle(czech("Expozice na CD-ROM"));
     setFont(QFont("MS Sans Serif", 8));
-    // No least size is set here: the layout's own (the tree's kept height over the exhibitor
-    // list included) keeps the window from going smaller than its panels need, whatever the
-    // settings ask, so no panel is drawn over another.
+    // No least size is set here: the layout's own keeps the window from going smaller than its
+    // panels need, whatever the settings ask, so no panel is drawn over another. The tree's kept
+    // height over the exhibitor list is not part of it: the tree gives way first.
     resize(kWindowWidth, kWindowHeight);
 
     createActions();
@@ -197,14 +198,17 @@ QWidget* TFormExpozice::createNavigationPanel() {
 
     QWidget* listPanel = createExhibitorListPanel();
     SplitterFirmy = new SplitterBar("SplitterFirmy", Qt::Horizontal, TreeViewNavigace,
-                                    SplitterBar::TargetSide::Before, PanelNavigace);
+                                    SplitterBar::TargetSide::Before, PanelNavigace,
+                                    SplitterBar::Sizing::AtMost);
     QWidget* hitsPanel = createSearchHitsPanel();
     SplitterHledani = new SplitterBar("SplitterHledani", Qt::Horizontal, PanelBackHledani,
                                       SplitterBar::TargetSide::After, PanelNavigace);
 
-    // The tree fills the panel while a page is shown; while a section is listed it takes a
-    // fixed height and the exhibitor list below the splitter takes the rest.
-    column->addWidget(TreeViewNavigace, 1);
+    // The tree fills the panel while a page is shown; while a section is listed it takes its
+    // kept height and the exhibitor list below the splitter takes the rest. The tree's stretch
+    // outweighs the list's so that it has its height before the list grows beyond its least
+    // size; a window too small for both takes the tree's height down first.
+    column->addWidget(TreeViewNavigace, kTreeStretch);
     column->addWidget(SplitterFirmy);
     column->addWidget(listPanel, 1);
     column->addWidget(SplitterHledani);

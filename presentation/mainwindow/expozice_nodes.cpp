@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTreeWidget>
+#include <algorithm>
 
 #include "platform/browser/webbrowser.h"
 #include "platform/text/text.h"
@@ -69,14 +70,18 @@ void TFormExpozice::showTreeAlone() {
     TreeViewNavigace->setMaximumHeight(QWIDGETSIZE_MAX);
 }
 
-// A catalogue section: the tree at its kept height, the exhibitor list under it.
+// A catalogue section: the tree at its kept height, the exhibitor list under it. A window too
+// low for that height and the list's least size takes the tree down to the splitter's least
+// size; the window's least size does not take in the kept height.
 void TFormExpozice::showTreeOverList() {
     PanelSeznamFirem->show();
     SplitterFirmy->show();
     PanelFulltext->hide();
     PanelBackHledani->hide();
     SplitterHledani->hide();
-    TreeViewNavigace->setFixedHeight(FTreeHeight);
+    const int height = std::max(0, FTreeHeight);
+    TreeViewNavigace->setMinimumHeight(std::min(height, SplitterFirmy->minimumTargetSize()));
+    TreeViewNavigace->setMaximumHeight(height);
 }
 
 // A node chosen in the tree ends the criteria search's selection.

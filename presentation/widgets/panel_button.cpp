@@ -25,9 +25,11 @@ PanelButton::PanelButton(const QString& panelName, const QString& labelName, con
     fitToLabel();
 }
 
+// The label is the layout's to place: it fills the panel inside the frame and draws its caption
+// in the middle, so the caption keeps 5 pixels to either side. Sizing the label here would
+// leave it at its caption's width against the left frame whenever the panel's width stays.
 void PanelButton::fitToLabel() {
-    label_->adjustSize();
-    setFixedWidth(label_->width() + 10);
+    setFixedWidth(label_->sizeHint().width() + 10);
 }
 
 void PanelButton::press(std::chrono::milliseconds duration) {

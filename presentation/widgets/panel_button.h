@@ -18,7 +18,7 @@ class PanelButton : public QFrame {
                 QWidget* parent);
 
     QLabel* label() const { return label_; }
-    // Sizes the label to its caption and the panel to the label plus 10 pixels.
+    // Makes the panel as wide as its label needs for its caption plus 10 pixels.
     void fitToLabel();
 
     // The press every panel-button plays before its command acts: the panel is lowered and

@@ -1,5 +1,6 @@
 // The main window made as small as it goes, in each of its layouts: no control laid out in a
 // panel overlaps another or sticks out of the panel, and the least size fits a screen of 800 x 600.
+// The panel-buttons' captions stand in the middle of their panels.
 
 #include "tests/support/window_fixture.h"
 
@@ -68,6 +69,44 @@ TEST_F(SmallWindow, NothingOverlapsAtTheLeastSize) {
     w.ActFulltext->trigger();
     ASSERT_TRUE(w.PanelBackHledani->isVisible());
     expectLaidOut("full-text hits");
+}
+
+// In each view, at the first loading and after each language switch, every panel-button under the
+// exhibitor list shows its caption in the middle, 5 pixels from either side.
+TEST_F(WindowTest, PanelButtonCaptionsStandInTheMiddle) {
+    const std::pair<int, const char*> languages[] = {{0, "Provést výběr"}, {1, "Search"},
+                                                     {2, "Suchen"},        {3, "Wyszukaj"},
+                                                     {4, "Vykonať výber"}, {0, "Provést výběr"}};
+    TFormExpozice& w = open();
+    QTreeWidgetItem* listed = section("Strojírenství");
+    const int catalogue = w.TreeViewNavigace->indexOfTopLevelItem(listed->parent());
+    const int row = listed->parent()->indexOfChild(listed);
+    int shown = 0;
+    bool loaded = true;  // the first language comes with the window
+    for (const auto& [language, search] : languages) {
+        if (!std::exchange(loaded, false)) {
+            EXPECT_TRUE(follow("nastav_jaz" + std::to_string(language)));
+        }
+        select(w.TreeViewNavigace->topLevelItem(catalogue)->child(row));
+        EXPECT_EQ(w.LblNovyVyber->text().toStdString(), search);
+        for (QAction* view : {w.ActVse, w.ActZapisnik, w.ActVyber}) {
+            view->trigger();
+            settle();
+            for (const auto* button : w.PanelTlacitka->findChildren<presentation::PanelButton*>()) {
+                if (!button->isVisibleTo(&w)) {
+                    continue;
+                }
+                ++shown;
+                const QLabel& label = *button->label();
+                const QRect caption = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter,
+                                                          label.sizeHint(), label.geometry());
+                EXPECT_EQ(std::pair(caption.left(), button->width() - 1 - caption.right()),
+                          std::pair(5, 5))
+                    << label.text().toStdString() << ", language " << language;
+            }
+        }
+    }
+    EXPECT_EQ(shown, 6 * 5);
 }
 
 }  // namespace
