@@ -251,9 +251,10 @@ TEST_F(WindowTest, LinksSteerTheWindowStartProgramsAndCopyFiles) {
     ASSERT_TRUE(waitFor([&] { return w.language() == 1; }));
     EXPECT_EQ(w.TreeViewNavigace->topLevelItem(0)->text(0), "Welcome");
 
-    int dialogs = 0;  // the print button opens the page's print dialog under the hourglass
+    // The print button opens the page's print dialog, which shows the normal pointer.
+    int dialogs = 0;
     w.WebBrowser->setPrintDialog([&](QPrinter&) {
-        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         return bool(++dialogs) && false;
     });
     w.SpeedButtonTisk->click();
