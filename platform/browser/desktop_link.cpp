@@ -21,8 +21,7 @@ void report(const std::string& link, const std::string& reason) {
 }  // namespace
 
 std::string desktopLinkError(std::string_view link, std::string_view reason) {
-    return text::cp("Odkaz \"") + std::string(link) + text::cp("\" nelze otevřít.\n") +
-           std::string(reason);
+    return std::string(link) + "\n" + kUrlHandler + ": " + std::string(reason);
 }
 
 void openOnDesktop(const QUrl& url, const std::string& link) {
@@ -38,8 +37,11 @@ void openOnDesktop(const QUrl& url, const std::string& link) {
             if (error != QProcess::FailedToStart) {
                 return;  // the end of a started handler is told by finished()
             }
-            report(link, text::cp("Program ") + kUrlHandler + text::cp(" nelze spustit: ") +
-                             text::utf8ToCp1250(process->errorString().toStdString()));
+            // The system's reason comes last, after the call that failed ("execvp: ...").
+            const QString why = process->errorString();
+            report(link,
+                   text::utf8ToCp1250(
+                       why.mid(why.lastIndexOf(QStringLiteral(": ")) + 1).trimmed().toStdString()));
             process->deleteLater();
         });
     QObject::connect(process, &QProcess::finished, process,
@@ -49,9 +51,7 @@ void openOnDesktop(const QUrl& url, const std::string& link) {
                          // opened.
                          if (status == QProcess::NormalExit && exitCode >= kFirstOwnFailure &&
                              exitCode <= kLastOwnFailure) {
-                             report(link, text::cp("Program ") + kUrlHandler +
-                                              text::cp(" skončil s chybou ") +
-                                              std::to_string(exitCode) + ".");
+                             report(link, std::to_string(exitCode));
                          }
                          process->deleteLater();
                      });

@@ -12,8 +12,9 @@ namespace expo::browser {
 // `link`: the URL as the handlers read it (code page 1250), for the error box.
 void openOnDesktop(const QUrl& url, const std::string& link);
 
-// The error box's text for a link the desktop could not open: the link, then the reason on a
-// line of its own.
+// The error box's text for a link the desktop could not open, the same in every language: the
+// link, then the handler's name and the reason on a line of their own: the system's words for
+// a handler that does not start, the number a handler that fails ends with.
 std::string desktopLinkError(std::string_view link, std::string_view reason);
 
 }  // namespace expo::browser

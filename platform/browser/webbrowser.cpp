@@ -18,6 +18,7 @@
 #include "platform/browser/desktop_link.h"
 #include "platform/browser/url_text.h"
 #include "platform/ui/guard.h"
+#include "platform/ui/pump.h"
 
 namespace expo::browser {
 namespace {
@@ -184,7 +185,12 @@ void WebBrowser::print() {
         return;  // the engine prints one page at a time
     }
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (!printDialog_(*printer)) {
+    bool chosen = false;
+    {
+        const ui::NormalCursor pointer;  // the user's dialog, not the program's work
+        chosen = printDialog_(*printer);
+    }
+    if (!chosen) {
         return;
     }
     printer_ = std::move(printer);

@@ -28,23 +28,8 @@ extern char** environ;
 namespace expo::os {
 namespace {
 
-// `what` (UTF-8), the file's path and the system's reason for `error` in brackets, in the
-// program's code page (the locale gives the reason in UTF-8, in the user's language).
-std::string fileFailure(std::string_view what, const std::string& path, int error) {
-    return text::cp(what) + text::utf8ToCp1250(path) + " (" +
-           text::utf8ToCp1250(std::strerror(error)) + ")";
-}
-
-[[noreturn]] void refuseRead(const std::string& path, int error) {
-    throw Error(fileFailure("Soubor nelze přečíst: ", path, error));
-}
-
-[[noreturn]] void refuseWrite(const std::string& path, int error) {
-    throw Error(cannotCreateMessage(path, error));
-}
-
-[[noreturn]] void failWriting(const std::string& path, int error) {
-    throw Error(fileFailure("Chyba při zápisu do souboru: ", path, error));
+[[noreturn]] void fail(const std::string& path, int error) {
+    throw Error(fileFailure(path, error));
 }
 
 }  // namespace
@@ -157,20 +142,20 @@ std::optional<std::string> readFileIfExists(const std::string& path) {
         if (errno == ENOENT || errno == ENOTDIR) {
             return std::nullopt;
         }
-        refuseRead(path, errno);
+        fail(path, errno);
     }
     if (S_ISDIR(info.st_mode)) {
-        refuseRead(path, EISDIR);
+        fail(path, EISDIR);
     }
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        refuseRead(path, errno);
+        fail(path, errno);
     }
     std::string bytes;
     const int error = readAll(fd, bytes);
     ::close(fd);
     if (error != 0) {
-        refuseRead(path, error);
+        fail(path, error);
     }
     return bytes;
 }
@@ -179,13 +164,13 @@ std::string readFile(const std::string& path) {
     if (auto bytes = readFileIfExists(path)) {
         return std::move(*bytes);
     }
-    refuseRead(path, ENOENT);
+    fail(path, ENOENT);
 }
 
 void writeFile(const std::string& path, std::string_view bytes) {
     OutputFile file;
     if (const int error = file.create(path)) {
-        refuseWrite(path, error);
+        fail(path, error);
     }
     file.write(bytes);
     file.close();
@@ -198,7 +183,7 @@ void writePrivateFile(const std::string& path, std::string_view bytes) {
             throw Error(text::cp("Soubor nelze vytvořit: ") + text::utf8ToCp1250(path) +
                         text::cp(" (není to obyčejný soubor tohoto uživatele)"));
         }
-        refuseWrite(path, error);
+        fail(path, error);
     }
     file.write(bytes);
     file.close();
@@ -255,7 +240,7 @@ void OutputFile::write(std::string_view bytes) {
             continue;
         }
         if (written <= 0) {
-            failWriting(path_, written < 0 ? errno : EIO);
+            fail(path_, written < 0 ? errno : EIO);
         }
         bytes.remove_prefix(static_cast<size_t>(written));
     }
@@ -264,22 +249,22 @@ void OutputFile::write(std::string_view bytes) {
 void OutputFile::close() {
     const int fd = std::exchange(fd_, -1);
     if (::close(fd) != 0) {
-        failWriting(path_, errno);
+        fail(path_, errno);
     }
 }
 
-std::string cannotCreateMessage(const std::string& path, int error) {
-    return fileFailure("Soubor nelze vytvořit: ", path, error);
+// The form of the system's own tools (a shell, cp), the same in every language of the program:
+// the path, then the reason, which the locale words in UTF-8 in the user's language.
+std::string fileFailure(const std::string& path, int error) {
+    return text::utf8ToCp1250(path) + ": " + text::utf8ToCp1250(std::strerror(error));
 }
 
+// The copy refuses a target that is the source itself before it opens anything.
 void copyFile(const std::string& from, const std::string& to) {
     std::error_code error;
-    if (std::filesystem::equivalent(from, to, error)) {
-        throw Error(text::cp("Soubor nelze zkopírovat sám na sebe: ") + text::utf8ToCp1250(to));
-    }
     std::filesystem::copy_file(from, to, std::filesystem::copy_options::overwrite_existing, error);
     if (error) {
-        throw Error(fileFailure("Soubor nelze zkopírovat do ", to, error.value()));
+        throw Error(fileFailure(to, error.value()));
     }
 }
 

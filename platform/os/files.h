@@ -53,12 +53,12 @@ class OutputFile {
     int fd_ = -1;
 };
 
-// The message of a file that cannot be created: its path and the system's reason for `error`.
-std::string cannotCreateMessage(const std::string& path, int error);
+// The message of a file the system refuses: its path and the system's reason for `error`.
+std::string fileFailure(const std::string& path, int error);
 
 // Copies a file, replacing an existing target. Throws expo::Error naming the target and the
 // system's reason when the copy fails; a target that is the source itself (under any of its
-// names) is refused so, and left untouched.
+// names) is refused so (it exists), and left untouched.
 void copyFile(const std::string& from, const std::string& to);
 
 // The folder exists and this process may create files in it.

@@ -43,4 +43,17 @@ BusyCursor::~BusyCursor() {
     QGuiApplication::restoreOverrideCursor();
 }
 
+NormalCursor::NormalCursor() {
+    while (const QCursor* cursor = QGuiApplication::overrideCursor()) {
+        lifted_.push_back(*cursor);
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+NormalCursor::~NormalCursor() {
+    for (auto cursor = lifted_.rbegin(); cursor != lifted_.rend(); ++cursor) {
+        QGuiApplication::setOverrideCursor(*cursor);
+    }
+}
+
 }  // namespace expo::ui

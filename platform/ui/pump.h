@@ -1,9 +1,11 @@
 #pragma once
 // While the program is busy: message pumping on the GUI thread, the hourglass, and the short
 // pauses of the button presses.
+#include <QCursor>
 #include <chrono>
 #include <functional>
 #include <optional>
+#include <vector>
 
 namespace expo::ui {
 
@@ -26,6 +28,19 @@ class BusyCursor {
     ~BusyCursor();
     BusyCursor(const BusyCursor&) = delete;
     BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// Lifts the hourglass for the scope's lifetime, for a dialog where the user has the say and the
+// pointers are the dialog's own; the hourglass comes back at the end.
+class NormalCursor {
+  public:
+    NormalCursor();
+    ~NormalCursor();
+    NormalCursor(const NormalCursor&) = delete;
+    NormalCursor& operator=(const NormalCursor&) = delete;
+
+  private:
+    std::vector<QCursor> lifted_;  // the innermost first
 };
 
 }  // namespace expo::ui

@@ -136,9 +136,9 @@ void TDlgJednoduchyExport::BtnUlozitClick() {
             ui::savedTo(*fileName);
         }
     }
-    ui::showInformation(error == 0 ? texts.FTextFileSaved + "."
-                                   : texts.FTextSaveError + ".\n" +
-                                         os::cannotCreateMessage(*fileName, error));
+    ui::showInformation(error == 0
+                            ? texts.FTextFileSaved + "."
+                            : texts.FTextSaveError + ".\n" + os::fileFailure(*fileName, error));
 }
 
 }  // namespace expo::presentation

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QProcess>
 #include <QSignalSpy>
@@ -21,6 +22,7 @@
 #include "platform/browser/url_text.h"
 #include "platform/browser/webbrowser.h"
 #include "platform/text/text.h"
+#include "platform/ui/pump.h"
 #include "platform/ui/qtext.h"
 #include "tests/platform/browser/browser_fixture.h"
 
@@ -200,12 +202,14 @@ class PrintTest : public BrowserTest {
                   "výstaviště</body></html>"));
         // The user cancels the first dialog and prints to a PDF file in the others.
         browser().setPrintDialog([this](QPrinter& printer) {
+            normalPointers += QGuiApplication::overrideCursor() == nullptr;
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setOutputFileName(ui::toQ(pathOf("tiskarna.pdf")));
             return ++dialogs > 1;
         });
     }
     int dialogs = 0;
+    int normalPointers = 0;  // dialogs shown without the hourglass
 };
 
 // The text of a PDF file as poppler's pdftotext reads it, in UTF-8.
@@ -219,12 +223,24 @@ std::string pdfText(const std::string& path) {
 
 // A cancelled dialog prints nothing: the next job's end is the first one reported. A PDF file
 // holds the page's text, and is far smaller than the picture a printer's print makes of it.
+// The dialog shows the normal pointer; the hourglass of the work around it, however deep, is
+// back when the dialog closes.
 TEST_F(PrintTest, ThePrintDialogChoosesWhereThePagePrintsOrCancels) {
     QSignalSpy finished(&browser(), &WebBrowser::printFinished);
-    browser().print();
-    EXPECT_EQ(dialogs, 1);
-    browser().print();
-    EXPECT_EQ(dialogs, 2);
+    {
+        const ui::BusyCursor work;
+        {
+            const ui::BusyCursor step;
+            browser().print();
+            EXPECT_EQ(dialogs, 1);
+            browser().print();
+            EXPECT_EQ(dialogs, 2);
+        }
+        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(normalPointers, 2);
     ASSERT_TRUE(waitFor([&] { return finished.count() >= 1; }));
     EXPECT_EQ(finished.count(), 1);
     EXPECT_TRUE(finished.at(0).at(0).toBool());

@@ -125,9 +125,8 @@ TEST_F(NotebookTest, TheExportWindowShowsTheNotebooksTextAndSavesItAsTyped) {
             EXPECT_EQ(takeMessages(), Lines{"Error: Nepodařilo se vytvořit soubor."});
             answer = (temp.path() / "chybi" / "firmy.txt").string();
             d.BtnUlozit->click();
-            EXPECT_EQ(takeMessages(), Lines{"Information: Chyba při ukládání souboru.\nSoubor "
-                                            "nelze vytvořit: " +
-                                            *answer + " (" + std::strerror(ENOENT) + ")"});
+            EXPECT_EQ(takeMessages(), Lines{"Information: Chyba při ukládání souboru.\n" + *answer +
+                                            ": " + std::strerror(ENOENT)});
             answer = target();
             d.MemoExport->setPlainText(QString(kLong) + "\nŽ");
             d.MemoExport->moveCursor(QTextCursor::End);

@@ -224,14 +224,12 @@ TEST_F(WindowTest, LinksSteerTheWindowStartProgramsAndCopyFiles) {
                     "Zdrojový soubor \"" + discFile("soubory/chybi.zip") + "\" neexistuje."))));
     // The file itself is refused untouched; a failed copy tells the system's reason.
     const std::string missing = (temp.path() / "chybi" / "ceny.zip").string();
-    for (const auto& [to, reason] :
-         {std::pair{source, "Soubor nelze zkopírovat sám na sebe: " + source},
-          {missing,
-           "Soubor nelze zkopírovat do " + missing + " (" + std::strerror(ENOENT) + ")"}}) {
+    for (const auto& [to, error] : {std::pair{source, EEXIST}, {missing, ENOENT}}) {
         target = to;
-        EXPECT_THAT([&] { follow(source); },
-                    ::testing::ThrowsMessage<Error>(::testing::StrEq(
-                        text::cp("Nastala chyba při kopírování souboru.\n" + reason))));
+        EXPECT_THAT(
+            [&] { follow(source); },
+            ::testing::ThrowsMessage<Error>(::testing::StrEq(text::cp(
+                "Nastala chyba při kopírování souboru.\n" + to + ": " + std::strerror(error)))));
     }
     EXPECT_EQ(read(source), "PK ceny");
     const std::string home = QDir::homePath().toStdString(), saved = temp.path().string();
@@ -253,9 +251,10 @@ TEST_F(WindowTest, LinksSteerTheWindowStartProgramsAndCopyFiles) {
     ASSERT_TRUE(waitFor([&] { return w.language() == 1; }));
     EXPECT_EQ(w.TreeViewNavigace->topLevelItem(0)->text(0), "Welcome");
 
-    int dialogs = 0;  // the print button opens the page's print dialog under the hourglass
+    // The print button opens the page's print dialog, which shows the normal pointer.
+    int dialogs = 0;
     w.WebBrowser->setPrintDialog([&](QPrinter&) {
-        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
         return bool(++dialogs) && false;
     });
     w.SpeedButtonTisk->click();
