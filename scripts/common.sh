@@ -3,7 +3,7 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 PACKAGES=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-webengine-dev libqt6webenginecore6-bin
     qt6-translations-l10n
-    libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev libsqlite3-dev xvfb xauth libxcb1-dev libxcb-xtest0-dev poppler-utils
+    libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev libsqlite3-dev xvfb xauth libxcb1-dev libxcb-xtest0-dev poppler-utils x11-utils
     clang libclang-rt-14-dev)
 
 install_missing() {
