@@ -1,12 +1,13 @@
 // The main window's activation on a real X server, where another program's window can take the
-// focus: coming back from a message box of the program, the window takes its configured size
-// and place again; coming back from another program, it keeps what the user gave it.
+// focus: coming back from a message box of the program, and after the work of a progress notice,
+// the window takes its configured size and place again (or, without a language, ends the
+// program); coming back from another program or from a window that a page opened, it keeps what
+// the user gave it.
 #include <QMessageBox>
 #include <QProcess>
 
 #include "presentation/mainwindow/main_form.h"
 #include "presentation/mainwindow/start.h"
-
 #include "tests/support/window_fixture.h"
 #include "tests/support/x_server.h"
 
@@ -63,6 +64,20 @@ QRect configuredPlace() {
                  int(text::roundHalfEven((screen.height() - 601) / 2.0)), 701, 601);
 }
 
+class ActivationTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        if (!onXServer()) {
+            GTEST_SKIP() << "no Xvfb on this machine";
+        }
+    }
+    // The window is made the active one, as the user's click makes it.
+    static bool activate(QWidget& window) {
+        window.activateWindow();
+        return waitFor([&] { return window.isActiveWindow(); });
+    }
+};
+
 const char* const kDisc =
     "[aplikace]\nSkrytData=\nsirka=701\nvyska=601\n"
     "[polozka_a]\ntext0=Alfa\nurl0=a.html\ntext1=Alfa\nurl1=a.html\n";
@@ -70,13 +85,9 @@ const char* const kDisc =
 // The main window's work under the progress notice hands the focus back to the window when it
 // ends: with no window manager the focus never leaves the window at all, and the work may be
 // shorter than any change of the focus. The window moved by the user is back in its place.
-TEST_F(WindowTest, AfterTheWorkOfAProgressNoticeTheWindowTakesItsPlaceAgain) {
-    if (!onXServer()) {
-        GTEST_SKIP() << "no Xvfb on this machine";
-    }
+TEST_F(ActivationTest, AfterTheWorkOfAProgressNoticeTheWindowTakesItsPlaceAgain) {
     TFormExpozice& w = open(writeDisc(kDisc, {{"a.html", "Veletrh Lipová"}}));
-    w.activateWindow();
-    ASSERT_TRUE(waitFor([&] { return w.isActiveWindow(); }));
+    ASSERT_TRUE(activate(w));
     const struct {
         const char* work;
         std::function<void()> run;
@@ -104,17 +115,13 @@ TEST_F(WindowTest, AfterTheWorkOfAProgressNoticeTheWindowTakesItsPlaceAgain) {
 
 // A window that a page opens is the browser's, not the program's: coming back from it, the
 // window keeps the place and size the user gave it.
-TEST_F(WindowTest, BackFromAPagesPopUpWindowTheWindowKeepsTheUsersPlace) {
-    if (!onXServer()) {
-        GTEST_SKIP() << "no Xvfb on this machine";
-    }
+TEST_F(ActivationTest, BackFromAPagesPopUpWindowTheWindowKeepsTheUsersPlace) {
     TFormExpozice& w =
         open(writeDisc(kDisc, {{"a.html",
                                 "<a href='b.html' target='_blank'>b</a>"
                                 "<button onclick=\"window.open('b.html')\">c</button>"},
                                {"b.html", "Bé"}}));
-    w.activateWindow();
-    ASSERT_TRUE(waitFor([&] { return w.isActiveWindow(); }));
+    ASSERT_TRUE(activate(w));
     waitShown(*w.WebBrowser, discFile("a.html"));
     const QRect usersOwn(5, 5, 400, 300);
     for (const char* link : {"a[target]", "button"}) {
@@ -130,10 +137,8 @@ TEST_F(WindowTest, BackFromAPagesPopUpWindowTheWindowKeepsTheUsersPlace) {
             }
             return popUp != nullptr;
         }));
-        popUp->activateWindow();
-        ASSERT_TRUE(waitFor([&] { return popUp->isActiveWindow(); }));
-        w.activateWindow();
-        ASSERT_TRUE(waitFor([&] { return w.isActiveWindow(); }));
+        ASSERT_TRUE(activate(*popUp));
+        ASSERT_TRUE(activate(w));
         settle();
         EXPECT_EQ(w.frameGeometry(), usersOwn);
         delete popUp;
@@ -142,10 +147,7 @@ TEST_F(WindowTest, BackFromAPagesPopUpWindowTheWindowKeepsTheUsersPlace) {
 
 // A language switch to a language outside 0..4 ends the program once its loading ends, with
 // exit code 0; the user's window is active when the link is followed.
-TEST_F(WindowTest, ALanguageSwitchOutsideTheFiveLanguagesEndsTheProgram) {
-    if (!onXServer()) {
-        GTEST_SKIP() << "no Xvfb on this machine";
-    }
+TEST_F(ActivationTest, ALanguageSwitchOutsideTheFiveLanguagesEndsTheProgram) {
     const std::string disc = writeDisc(kDisc, {{"a.html", "A"}});
     os::setProgramFolder(disc);
     ASSERT_TRUE(os::setCurrentDirectory(disc));
@@ -159,8 +161,7 @@ TEST_F(WindowTest, ALanguageSwitchOutsideTheFiveLanguagesEndsTheProgram) {
             return;
         }
         followed = true;
-        w->activateWindow();
-        ASSERT_TRUE(waitFor([&] { return w->isActiveWindow(); }));
+        ASSERT_TRUE(activate(*w));
         bool cancel = false;
         w->WebBrowserBeforeNavigate2("nastav_jaz7", cancel);
         // Ends the run should the program go on.
