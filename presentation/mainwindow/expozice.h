@@ -67,7 +67,8 @@ class TFormExpozice : public QMainWindow {
     // is set, under the progress notice. Throws expo::Error; what was loaded before stays.
     void LoadLanguage(std::string_view languageText, bool loadData);
     // The progress notice of a long operation, in the colour of config.ini; the main window is
-    // disabled while it exists.
+    // disabled while it exists. Once this is the application's main window, the notice's end
+    // runs the activation handler as the focus comes back here.
     std::unique_ptr<TFormDlgHlaseni> showNotice(std::string_view title);
 
     // Makes `button` the one view button down and shows the panel-buttons of its view.
@@ -253,6 +254,7 @@ class TFormExpozice : public QMainWindow {
     std::string introPagePath() const;
     void runIntro(const std::string& introPage);
     void followFocus();
+    void noticeEnded();
     void FormActivate();
     void applyWindowSize();
     void applyNavigationSize();
@@ -373,7 +375,8 @@ class TFormExpozice : public QMainWindow {
     int FNavigationGeneration = 0;         // counts the trees TreeViewNavigace has held
     std::optional<int> FPendingExhibitor;  // the last exhibitor asked for meanwhile
     bool FPathBarRebuildQueued = false;
-    bool FFocusLastHere = false;  // of the program's windows, this one had the focus last
+    bool FFocusLastHere = false;   // of the program's windows, this one had the focus last
+    bool FActivationOwed = false;  // a notice ended while the window was not active
 };
 
 }  // namespace expo::presentation

@@ -16,6 +16,7 @@
 #include "platform/browser/webbrowser.h"
 #include "platform/ui/qtext.h"
 #include "presentation/mainwindow/expozice.h"
+#include "presentation/mainwindow/main_form.h"
 #include "presentation/widgets/panel_button.h"
 #include "presentation/windows/dlg_hlaseni.h"
 
@@ -66,6 +67,10 @@ void applyListLook(QWidget* list, const Look& look) {
 
 std::unique_ptr<TFormDlgHlaseni> TFormExpozice::showNotice(std::string_view title) {
     auto notice = std::make_unique<TFormDlgHlaseni>(this, title);
+    // The focus comes back from it to the main window; the first loading runs before there is one.
+    if (applicationMainForm() == this) {
+        connect(notice.get(), &QObject::destroyed, this, [this] { noticeEnded(); });
+    }
     readNoticeLook(FConfig, FLook);
     notice->setPanelColor(FLook.noticeBackground);
     return notice;

@@ -2,7 +2,9 @@
 // shows the intro window (the first loading runs inside it); the activation handler ends the
 // program when no language was chosen and otherwise sizes and centres the window and the
 // navigation panel from config.ini at the first showing and whenever the focus comes back from
-// another window of the program; the destructor closes the datasets.
+// another window of the program (a progress notice of its work included); the destructor closes
+// the datasets.
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QFrame>
@@ -137,30 +139,65 @@ void TFormExpozice::runIntro(const std::string& introPage) {
     intro.exec();
 }
 
+namespace {
+
+// Windows that pages open (a link to a new window, window.open) are the browser's own, as are the
+// boxes those pages show: for the program they are like another program's windows.
+bool isPagesWindow(const QWindow* window) {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->windowHandle() != window) {
+            continue;
+        }
+        for (QWidget* widget = top; widget; widget = widget->parentWidget()) {
+            if (widget->isWindow() && qobject_cast<browser::WebBrowser*>(widget)) {
+                return true;
+            }
+        }
+        return false;
+    }
+    return false;
+}
+
+}  // namespace
+
 // Qt reports the window that has the focus once each window of the program has been told that
 // it became active or inactive; until then this window's activation still sees the window that
 // had the focus before it. None means that no window of the program has it (another program
-// has), which leaves the last one of the program as it was.
+// has), which leaves the last one of the program as it was; so does a window of a page.
 void TFormExpozice::followFocus() {
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focus) {
-        if (focus) {
+        if (focus && !isPagesWindow(focus)) {
             FFocusLastHere = focus == windowHandle();
         }
     });
 }
 
 // The activation handler runs when the program shows the window (the showing covers a window
-// manager that does not activate the new window) and whenever the window becomes active again
-// after another window of the program had the focus. When the focus comes back from another
-// program, this window was the last of the program to have it, and the handler does not run:
-// the user's size and place stay.
+// manager that does not activate the new window), whenever the window becomes active again
+// after another window of the program had the focus, and once after each progress notice of its
+// own work. When the focus comes back from another program, this window was the last of the
+// program to have it, and the handler does not run: the user's size and place stay.
 bool TFormExpozice::event(QEvent* event) {
     const bool shownByProgram = event->type() == QEvent::Show && !event->spontaneous();
-    const bool backFromOwnWindow = event->type() == QEvent::WindowActivate && !FFocusLastHere;
+    const bool backFromOwnWindow =
+        event->type() == QEvent::WindowActivate && (!FFocusLastHere || FActivationOwed);
     if (shownByProgram || backFromOwnWindow) {
+        FActivationOwed = false;
         ui::guard([this] { FormActivate(); });
     }
     return QMainWindow::event(event);
+}
+
+// The progress notice may never have had the focus: without a window manager, or with work
+// shorter than the window manager's answer, the focus stays with this window all along. Its end
+// gives the focus back all the same, at once when this window is active, else as it becomes so.
+void TFormExpozice::noticeEnded() {
+    if (isActiveWindow()) {
+        FActivationOwed = false;
+        ui::guard([this] { FormActivate(); });
+    } else {
+        FActivationOwed = true;
+    }
 }
 
 void TFormExpozice::closeEvent(QCloseEvent* event) {

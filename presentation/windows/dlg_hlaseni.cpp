@@ -43,8 +43,8 @@ TFormDlgHlaseni::TFormDlgHlaseni(QWidget* owner, std::string_view title)
 
 TFormDlgHlaseni::~TFormDlgHlaseni() {
     raise();
-    // The main window comes back before the notice goes; focus returning to it runs its
-    // activation handler, as after any other window of the program.
+    // The main window comes back before the notice goes, and gets the focus back (its
+    // activation handler then runs, as after any other window of the program).
     if (QWidget* mainForm = applicationMainForm()) {
         mainForm->setEnabled(true);
         if (mainForm->isVisible()) {
