@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <QPoint>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -270,12 +271,15 @@ class TFormExpozice : public QMainWindow {
     void connectPageHandlers();
     void showTreeAlone();
     void showTreeOverList();
+    // Shows the node as chosen in the tree: its content and its path bar. While another node or
+    // exhibitor page is being shown, the node is kept and shown once that showing has ended.
     void showChosenNode(QTreeWidgetItem* node);
+    // Shows the node from the event loop, once no other showing runs.
+    void showNodeLater(QTreeWidgetItem* node);
     void TreeViewNavigaceChange(QTreeWidgetItem* node);
-    // Selects `node` in the tree as the user would, scrolled into view and current; a change of
-    // the selection runs the tree's change handling, also for the node that the loading showed
-    // first, current without being selected. False when the node was selected already (nothing
-    // changed).
+    // Selects `node` in the tree as the user would, scrolled into view and current, and shows
+    // it when the selection changed, also for the node that the loading showed first, current
+    // without being selected. False when the node was selected already (nothing changed).
     bool selectTreeNode(QTreeWidgetItem* node);
     void TreeViewNavigaceClick();
     void TreeViewNavigaceExpandedOrCollapsed();
@@ -295,6 +299,7 @@ class TFormExpozice : public QMainWindow {
     void ActVyberExecute();
     void showSelectionButtons();
     // expozice_page.cpp
+    void runShowing(const std::function<void()>& show);
     void showOneExhibitorPage(int katId);
     ExhibitorPageSettings exhibitorPageSettings() const;
     void keepLanguageSuffixes(const LanguageSuffixes& suffixes);
@@ -370,10 +375,12 @@ class TFormExpozice : public QMainWindow {
     Look FLook;
     Catalogue FCatalogue;  // the twelve datasets
 
-    bool FExhibitorPageBusy = false;       // an exhibitor page is being shown
-    bool FFulltextRunning = false;         // a full-text search is reading the pages
-    int FNavigationGeneration = 0;         // counts the trees TreeViewNavigace has held
-    std::optional<int> FPendingExhibitor;  // the last exhibitor asked for meanwhile
+    bool FShowing = false;                    // a node or an exhibitor page is being shown
+    bool FFulltextRunning = false;            // a full-text search is reading the pages
+    int FNavigationGeneration = 0;            // counts the trees TreeViewNavigace has held
+    std::optional<int> FPendingExhibitor;     // the last exhibitor asked for meanwhile
+    QTreeWidgetItem* FPendingNode = nullptr;  // the last node asked for meanwhile or by the tree
+    bool FPendingNodeQueued = false;          // it is to be shown from the event loop
     bool FPathBarRebuildQueued = false;
     bool FFocusLastHere = false;   // of the program's windows, this one had the focus last
     bool FActivationOwed = false;  // a notice ended while the window was not active

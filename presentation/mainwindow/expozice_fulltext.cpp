@@ -240,8 +240,8 @@ void TFormExpozice::ListBoxNalezeneMouseDown(QPoint position) {
         Qt::QueuedConnection);
 }
 
-// Selecting the node shows it through the tree's change handling. A page hit of the node already
-// selected shows its page again, as the page may have been left through its links since.
+// Selecting the node shows it. A page hit of the node already selected shows its page again, as
+// the page may have been left through its links since.
 void TFormExpozice::openHit(const QListWidgetItem& entry) {
     QTreeWidgetItem* node = entryItem(entry, *TreeViewNavigace, FNavigationGeneration);
     if (!node) {

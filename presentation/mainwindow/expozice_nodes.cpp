@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMetaObject>
 #include <QMouseEvent>
 #include <QTreeWidget>
 #include <algorithm>
@@ -84,26 +85,60 @@ void TFormExpozice::showTreeOverList() {
     TreeViewNavigace->setMaximumHeight(height);
 }
 
-// A node chosen in the tree ends the criteria search's selection.
+// A node chosen in the tree ends the criteria search's selection. A section's first exhibitor is
+// shown after its list and path bar, by the showing of the node (expozice_page.cpp).
 void TFormExpozice::showChosenNode(QTreeWidgetItem* node) {
-    FSelectionList.clear();
-    ShowNodeContent(node);
-    BuildPathBar(node, false);
+    FPendingExhibitor.reset();  // asked for from the list that the node replaces
+    if (FShowing) {
+        FPendingNode = node;
+        return;
+    }
+    FPendingNode = nullptr;  // passed over
+    runShowing([&] {
+        FSelectionList.clear();
+        ShowNodeContent(node);
+        BuildPathBar(node, false);
+    });
+}
+
+// Showing a node pumps messages, which must not happen inside the tree's handling of a key or a
+// click: the tree would handle the keys that come meanwhile inside its own handling, and then
+// select its own node again over theirs, leaving the current node unselected. So the tree's
+// changes are shown from the event loop, only the last of those that came meanwhile.
+void TFormExpozice::showNodeLater(QTreeWidgetItem* node) {
+    FPendingNode = node;
+    if (std::exchange(FPendingNodeQueued, true)) {
+        return;
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            FPendingNodeQueued = false;
+            if (QTreeWidgetItem* node = FPendingNode) {
+                ui::guard([&] { showChosenNode(node); });
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void TFormExpozice::TreeViewNavigaceChange(QTreeWidgetItem* node) {
     if (!node) {
         return;
     }
-    showChosenNode(node);
     FTreeClickArmed = false;
+    showNodeLater(node);
 }
 
+// The node selected by the program is shown at once, so that what the caller does next (a
+// sub-page, the path bar) follows it.
 bool TFormExpozice::selectTreeNode(QTreeWidgetItem* node) {
     const bool changes = !node->isSelected();
     if (changes || TreeViewNavigace->currentItem() != node) {
         TreeViewNavigace->scrollToItem(node);
-        TreeViewNavigace->setCurrentItem(node);  // selecting it runs the change handling
+        TreeViewNavigace->setCurrentItem(node);
+    }
+    if (changes) {
+        showChosenNode(node);
     }
     return changes;
 }
@@ -137,11 +172,15 @@ void TFormExpozice::connectPageHandlers() {
     connect(TreeViewNavigace, &QTreeWidget::itemCollapsed, this,
             [this] { TreeViewNavigaceExpandedOrCollapsed(); });
     // The path bar never names a node of a tree that is gone: emptying the tree, or taking
-    // nodes out of it, empties the bar, which stays so until a node is shown again.
-    connect(TreeViewNavigace->model(), &QAbstractItemModel::modelAboutToBeReset, this,
-            [this] { ClearPathBar(); });
+    // nodes out of it, empties the bar, which stays so until a node is shown again. A node kept
+    // to be shown goes with them.
+    const auto forgetNodes = [this] {
+        ClearPathBar();
+        FPendingNode = nullptr;
+    };
+    connect(TreeViewNavigace->model(), &QAbstractItemModel::modelAboutToBeReset, this, forgetNodes);
     connect(TreeViewNavigace->model(), &QAbstractItemModel::rowsAboutToBeRemoved, this,
-            [this] { ClearPathBar(); });
+            forgetNodes);
 
     new EventTap(ListBoxSeznamFirem->viewport(), QEvent::MouseButtonPress, [this](QEvent& e) {
         ListBoxSeznamFiremMouseDown(static_cast<QMouseEvent&>(e).position().toPoint());

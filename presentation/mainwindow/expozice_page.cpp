@@ -3,9 +3,12 @@
 // "temp.html" in the program's private temporary folder and shown from there.
 //
 // The wait for the blank page lets other events run, among them clicks and keys that ask for
-// another exhibitor. Such a request is not started inside the wait, where its filters and
-// language columns would mix with this page's: it is kept, and once this page is shown the last
-// request kept is shown the same way.
+// another exhibitor or another navigation node. Such a request is not started inside the wait,
+// where its filters and language columns would mix with this page's and the showing in progress
+// would then overwrite what it showed: one showing runs at a time, and the last exhibitor and the
+// last node asked for meanwhile are kept. The exhibitor kept is shown once this page is; a node
+// kept replaces the list and the page, so this page is then not shown at all, and the node is
+// shown from the event loop once the command that showed this page has ended.
 #include <QTimer>
 #include <chrono>
 #include <utility>
@@ -31,20 +34,28 @@ constexpr std::chrono::seconds kBlankPageWait{5};
 }  // namespace
 
 void TFormExpozice::ShowExhibitorPage(int katId) {
-    if (FExhibitorPageBusy) {
-        FPendingExhibitor = katId;
-        return;
+    FPendingExhibitor = katId;
+    if (!FShowing) {
+        runShowing([] {});
     }
-    FExhibitorPageBusy = true;
-    // An error ends the showing; a request kept meanwhile goes with it.
+}
+
+// Runs `show` as the one showing in progress, then the exhibitors asked for meanwhile.
+void TFormExpozice::runShowing(const std::function<void()>& show) {
+    FShowing = true;
+    // An error ends the showing; an exhibitor kept meanwhile goes with it, a node kept does not.
     struct Done {
         TFormExpozice& form;
         ~Done() {
-            form.FExhibitorPageBusy = false;
+            form.FShowing = false;
             form.FPendingExhibitor.reset();
+            if (form.FPendingNode) {
+                form.showNodeLater(form.FPendingNode);
+            }
         }
     } done{*this};
-    for (std::optional<int> next = katId; next; next = std::exchange(FPendingExhibitor, {})) {
+    show();
+    while (std::optional<int> next = std::exchange(FPendingExhibitor, {})) {
         showOneExhibitorPage(*next);
     }
 }
@@ -71,6 +82,9 @@ void TFormExpozice::showOneExhibitorPage(int katId) {
     WebBrowser->navigate("about:blank");
     ui::pumpUntil([this] { return WebBrowser->readyState() == browser::ReadyState::Complete; },
                   kBlankPageWait);
+    if (FPendingNode) {
+        return;  // a node asked for meanwhile replaces the page
+    }
 
     const std::string path = privatePagePath("temp.html");
     reportPrivateFolderChange();
