@@ -5,7 +5,14 @@
 #include <functional>
 #include <optional>
 
+class QObject;
+
 namespace expo::ui {
+
+// Runs `action` from the event loop once the event being handled has ended, inside guard();
+// not at all when `context` is gone by then. For what a handler may not do where it runs (pump
+// messages, show a dialog), such as a browser's before-navigate handler.
+void runLater(QObject* context, std::function<void()> action);
 
 // Handles every pending event, then returns.
 void pumpMessages();
