@@ -269,6 +269,9 @@ void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info) {
     }
     readyState_ = ReadyState::Loading;
     started_ = info.url();
+    if (started_ != refused_) {
+        refused_.clear();  // a later load has taken its place
+    }
     // Links to schemes the engine does not know start and stop without being asked about; the
     // program's own "about:" pages were announced by navigate(). Those go to the desktop in a
     // window with no handler too.
@@ -304,8 +307,8 @@ bool WebBrowser::beforeNavigate(const std::string& url) {
     return cancel;
 }
 
-// The handler is told of a link of a foreign scheme from the event loop, as it is told outside
-// the engine's question or the engine does not wait for the answer.
+// A link of a foreign scheme is dropped whatever the handler says; the handler is told of it from
+// the event loop and decides only whether the desktop gets it.
 void WebBrowser::tellForeignLink(const QUrl& url) {
     QMetaObject::invokeMethod(
         this,

@@ -1,6 +1,6 @@
 #pragma once
-// While the program is busy: message pumping on the GUI thread, the hourglass, and the short
-// pauses of the button presses.
+// While the program is busy: message pumping on the GUI thread, the hourglass, the short pauses
+// of the button presses, and work put off until the event loop runs again.
 #include <chrono>
 #include <functional>
 #include <optional>

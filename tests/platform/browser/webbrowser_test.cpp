@@ -207,7 +207,7 @@ TEST_F(WebBrowserTest, DocumentCompleteComesOnceThePageEndsAndAllowsTheNextNavig
     QObject::disconnect(connection);
 }
 
-// The failure of a load that another one replaced (a turned-down link's) may come late, after
+// The failure of a load that another one replaced (a cancelled link's) may come late, after
 // the next load was handed to the engine: it leaves that one loading.
 TEST_F(WebBrowserTest, ALateFailureOfAReplacedLoadLeavesTheNextOneLoading) {
     std::optional<QWebEngineLoadingInfo> turnedDown;
