@@ -53,7 +53,8 @@ class Host final : public PageLinkHost {
     explicit Host(const NavigationTree& tree, bool hasCurrentExhibitor)
         : tree_(tree), hasCurrentExhibitor_(hasCurrentExhibitor), selected_(tree.first()) {}
 
-    bool showCurrentExhibitor() override { return hasCurrentExhibitor_; }
+    bool hasCurrentExhibitor() const override { return hasCurrentExhibitor_; }
+    void showCurrentExhibitor() override {}
     const NavigationTree& navigationTree() const override { return tree_; }
     void selectNavigationNode(NavNode& node) override { selected_ = &node; }
     NavNode* selectedNavigationNode() override { return selected_; }
@@ -76,11 +77,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view url(reinterpret_cast<const char*>(data), size);
 
     Host host(w.tree, size % 2 == 0);
-    bool cancel = false;
+    pageLinkCancels(url, host);
     try {
-        handlePageLink(url, host, cancel);
+        followPageLink(url, host);
     } catch (const expo::Error&) {
     }
+    isLanguageLink(url);
     followLanguageLink(url, [](int) {});
     splitCommandLine(url);
     localPathFromUrl(url);

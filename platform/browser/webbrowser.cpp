@@ -17,7 +17,6 @@
 
 #include "platform/browser/desktop_link.h"
 #include "platform/browser/url_text.h"
-#include "platform/ui/guard.h"
 #include "platform/ui/pump.h"
 
 namespace expo::browser {
@@ -26,10 +25,10 @@ namespace {
 // Requests whose loads never start (a frame replaced before it loaded, say) must not pile up.
 constexpr size_t kRememberedRequests = 16;
 constexpr QSize kNewWindowSize(800, 600);
-// A load waiting for the one in progress looks again this often; a turned-down link that has not
-// wound down after so long is stopped.
+// A load waiting for the one in progress looks again this often; a cancelled navigation that has
+// not wound down after so long is stopped.
 constexpr int kPendingRecheckMs = 50;
-constexpr qint64 kTurnDownPatienceMs = 3000;
+constexpr qint64 kRefusedPatienceMs = 3000;
 
 // The engine guesses the encoding of a page that names none, and for local files it takes its own
 // language as the hint; the discs are written in Czech, in code page 1250. Chromium reads its
@@ -211,11 +210,11 @@ void WebBrowser::setPrintDialog(PrintDialog dialog) {
 bool WebBrowser::acceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type,
                                   bool isMainFrame) {
     // Never let through: the engine would hand it to the desktop by itself, beside the
-    // handler's own decision (see raiseLater). The main frame's is told once its (failing) load
-    // starts (see loadingChanged); a frame's load is not reported, so it is told here.
+    // handler's own decision (see tellForeignLink). The main frame's is told once its (failing)
+    // load starts (see loadingChanged); a frame's load is not reported, so it is told here.
     if (isForeignScheme(url)) {
         if (!isMainFrame) {
-            raiseLater(url, false);
+            tellForeignLink(url);
         }
         return false;
     }
@@ -229,20 +228,26 @@ bool WebBrowser::acceptNavigation(const QUrl& url, QWebEnginePage::NavigationTyp
     if (type == QWebEnginePage::NavigationTypeTyped || !beforeNavigate_) {
         return true;
     }
-    // The engine waits for this answer and runs none of its own work meanwhile, so a handler
-    // that pumped messages here could wait for a page forever. The main frame's navigation is
-    // turned down and started again once the handler has let it go.
-    raiseLater(url, isMainFrame);
-    return !isMainFrame;
+    // The engine waits for this answer, so the handler decides here and now (it pumps no
+    // messages). A navigation let through goes on as the engine started it: a move in the
+    // history stays a move, a replacement replaces.
+    const bool cancel = beforeNavigate(urlText(url));
+    if (cancel && isMainFrame) {
+        refused_ = url;
+    }
+    return !cancel;
 }
 
 void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info) {
     if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus) {
-        // Succeeded, failed or stopped (a turned-down navigation stops too).
+        // Succeeded, failed or stopped (a cancelled navigation stops too).
+        if (info.url() == refused_) {
+            refused_.clear();
+        }
         if (!pending_ && info.status() == QWebEngineLoadingInfo::LoadFailedStatus &&
             info.errorCode() == 0 && lastLoad_ == info.url() && !retried_) {
-            // On a busy machine the engine now and then fails a load that follows a
-            // turned-down navigation, giving no reason: that load is tried once more.
+            // On a busy machine the engine now and then fails a load that follows a cancelled
+            // navigation, giving no reason: that load is tried once more.
             retried_ = true;
             pending_ = info.url();
         }
@@ -252,7 +257,7 @@ void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info) {
         } else if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus ||
                    info.url() == started_) {
             // A page is shown, or the load in progress failed. The failure of a load that it
-            // replaced (a turned-down link's, say) may still come after it was handed to the
+            // replaced (a cancelled link's, say) may still come after it was handed to the
             // engine; the engine now and then names an earlier page in a success.
             readyState_ = ReadyState::Complete;
             const bool ok = info.status() == QWebEngineLoadingInfo::LoadSucceededStatus;
@@ -269,12 +274,15 @@ void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info) {
     }
     readyState_ = ReadyState::Loading;
     started_ = info.url();
+    if (started_ != refused_) {
+        refused_.clear();  // a later load has taken its place
+    }
     // Links to schemes the engine does not know start and stop without being asked about; the
     // program's own "about:" pages were announced by navigate(). Those go to the desktop in a
     // window with no handler too.
     if (!forgetRequest(info.url()) && info.url().scheme() != QLatin1String("about") &&
         (beforeNavigate_ || isForeignScheme(info.url()))) {
-        raiseLater(info.url(), false);
+        tellForeignLink(info.url());
     }
 }
 
@@ -292,38 +300,40 @@ bool WebBrowser::beforeNavigate(const std::string& url) {
     if (beforeNavigate_) {
         // A copy: the handler may replace itself.
         const BeforeNavigate handler = beforeNavigate_;
-        ui::guard([&] { handler(url, cancel); });
+        try {
+            handler(url, cancel);
+        } catch (...) {
+            // The error box is a modal loop of its own: it waits until the engine has its
+            // answer.
+            ui::runLater(this,
+                         [error = std::current_exception()] { std::rethrow_exception(error); });
+        }
     }
     return cancel;
 }
 
-void WebBrowser::raiseLater(const QUrl& url, bool resumeUnlessCancelled) {
+// A link of a foreign scheme is dropped whatever the handler says; the handler is told of it from
+// the event loop and decides only whether the desktop gets it.
+void WebBrowser::tellForeignLink(const QUrl& url) {
     QMetaObject::invokeMethod(
         this,
-        [this, url, resumeUnlessCancelled] {
+        [this, url] {
             const QPointer<WebBrowser> alive(this);
             const std::string text = urlText(url);
             const bool cancelled = beforeNavigate(text);
-            if (!alive || cancelled) {
-                return;
-            }
-            if (isForeignScheme(url)) {
-                if (!keepLink_ || !keepLink_(text)) {
-                    openOnDesktop(url, text);
-                }
-            } else if (resumeUnlessCancelled) {
-                load(url, /*afterTurnDown=*/true);
+            if (alive && !cancelled && isForeignScheme(url) && (!keepLink_ || !keepLink_(text))) {
+                openOnDesktop(url, text);
             }
         },
         Qt::QueuedConnection);
 }
 
-void WebBrowser::load(const QUrl& url, bool afterTurnDown) {
+void WebBrowser::load(const QUrl& url) {
     readyState_ = ReadyState::Loading;
     pending_ = url;
-    // A link that was turned down winds down by itself, and stopping it then can abort the load
-    // that follows: that one waits. Any other load in progress is stopped at once.
-    stopPatienceMs_ = afterTurnDown ? kTurnDownPatienceMs : 0;
+    // A navigation that was cancelled winds down by itself, and stopping it then can abort the
+    // load that follows: that one waits. Any other load in progress is stopped at once.
+    stopPatienceMs_ = refused_.isEmpty() ? 0 : kRefusedPatienceMs;
     pendingWait_.start();
     loadPending();
 }

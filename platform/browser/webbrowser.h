@@ -3,16 +3,18 @@
 // lets the program see, and stop, every navigation before it happens.
 //
 // Every navigation of the control raises the before-navigate handler exactly once with the target
-// URL as text: the program's own navigate() calls (with the target as given), links, scripts,
-// frames. The handler always runs from the Qt event loop, never from inside the web engine's own
-// callbacks, so it may pump messages, show dialogs and navigate this or any other control:
-//  - a main-frame navigation is held back, the handler runs, and unless it set `cancel` the
-//    navigation is started again;
-//  - a frame inside the page cannot be held back: the handler is told, but `cancel` has no effect;
+// URL as text, before it goes on: the program's own navigate() calls (with the target as given),
+// links, scripts, moves in the history, frames. The handler decides there and then, while the web
+// engine waits for its answer: it must not pump messages, show a dialog or navigate a control;
+// what it does beyond deciding runs later from the event loop (ui::runLater).
+//  - a navigation it lets through goes on as the engine started it: a move in the history stays
+//    a move, location.replace() replaces the page's entry;
+//  - one it cancels, of the page or of a frame inside it, leaves the page and its frames as they
+//    were;
 //  - links to schemes the engine does not know ("zpet:", "mailto:") are dropped by the engine;
-//    the handler is told of them all the same, and unless it cancels them (or the keep-link
-//    test keeps them) they are handed to the desktop's URL handler, as the system opens them
-//    (desktop_link.h);
+//    the handler is told of them from the event loop all the same, and unless it cancels them
+//    (or the keep-link test keeps them) they are handed to the desktop's URL handler, as the
+//    system opens them (desktop_link.h);
 //  - a double click on a link follows it once, as on the system the discs are made for: its
 //    second click is no click for the page.
 // Links that ask for a new window (target="_blank", window.open) open a new top-level window of
@@ -51,8 +53,8 @@ class WebBrowser : public QWidget {
     explicit WebBrowser(QWidget* parent = nullptr);
     ~WebBrowser() override;
 
-    // The handler runs inside the error guard: an exception is shown in the error box and leaves
-    // `cancel` as the handler had set it.
+    // An exception from the handler leaves `cancel` as the handler had set it; the error box
+    // shows it from the event loop.
     void setBeforeNavigate(BeforeNavigate handler);
     void setKeepLink(KeepLink keep);
 
@@ -92,8 +94,8 @@ class WebBrowser : public QWidget {
     bool forgetRequest(const QUrl& url);
     // Raises the before-navigate handler; returns the cancel flag.
     bool beforeNavigate(const std::string& url);
-    void raiseLater(const QUrl& url, bool resumeUnlessCancelled);
-    void load(const QUrl& url, bool afterTurnDown = false);
+    void tellForeignLink(const QUrl& url);
+    void load(const QUrl& url);
     void loadPending();
     WebBrowser* openWindow();
 
@@ -110,6 +112,7 @@ class WebBrowser : public QWidget {
     QUrl lastLoad_;              // the page last handed to the engine
     bool retried_ = false;       // and whether it was tried again after a failure
     QUrl started_;               // the load in progress, as the engine reported its start
+    QUrl refused_;               // a cancelled main-frame navigation that has not wound down
     // Main-frame URLs the engine asked about whose loads have not started yet.
     std::deque<QUrl> requests_;
     std::unique_ptr<QPrinter> printer_;

@@ -6,8 +6,16 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QTimer>
+#include <utility>
+
+#include "platform/ui/guard.h"
 
 namespace expo::ui {
+
+void runLater(QObject* context, std::function<void()> action) {
+    QMetaObject::invokeMethod(
+        context, [action = std::move(action)] { guard(action); }, Qt::QueuedConnection);
+}
 
 void pumpMessages() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);

@@ -1,13 +1,20 @@
 #pragma once
-// While the program is busy: message pumping on the GUI thread, the hourglass, and the short
-// pauses of the button presses.
+// While the program is busy: message pumping on the GUI thread, the hourglass, the short pauses
+// of the button presses, and work put off until the event loop runs again.
 #include <QCursor>
 #include <chrono>
 #include <functional>
 #include <optional>
 #include <vector>
 
+class QObject;
+
 namespace expo::ui {
+
+// Runs `action` from the event loop once the event being handled has ended, inside guard();
+// not at all when `context` is gone by then. For what a handler may not do where it runs (pump
+// messages, show a dialog), such as a browser's before-navigate handler.
+void runLater(QObject* context, std::function<void()> action);
 
 // Handles every pending event, then returns.
 void pumpMessages();

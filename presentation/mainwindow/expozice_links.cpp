@@ -3,7 +3,8 @@
 //
 // Every navigation of the page browser passes through WebBrowserBeforeNavigate2, the program's
 // own as much as the user's links; the decisions are those of link_words.h, the actions are
-// the window's.
+// the window's. The handlers decide while the browser waits for the answer; what the words do
+// runs afterwards from the event loop, as it shows pages, dialogs and the progress notice.
 #include <QListWidget>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -37,15 +38,16 @@ class TFormExpozice::PageLinks final : public PageLinkHost {
   public:
     explicit PageLinks(TFormExpozice& form) : form_(form) {}
 
-    bool showCurrentExhibitor() override {
+    bool hasCurrentExhibitor() const override {
+        return exhibitorKeyOf(form_.ListBoxSeznamFirem->currentItem()).has_value();
+    }
+
+    void showCurrentExhibitor() override {
         QListWidgetItem* entry = form_.ListBoxSeznamFirem->currentItem();
-        const std::optional<int32_t> key = exhibitorKeyOf(entry);
-        if (!key) {
-            return false;
+        if (const std::optional<int32_t> key = exhibitorKeyOf(entry)) {
+            entry->setSelected(true);  // the other selected entries stay selected
+            form_.ShowExhibitorPage(*key);
         }
-        entry->setSelected(true);  // the other selected entries stay selected
-        form_.ShowExhibitorPage(*key);
-        return true;
     }
 
     const NavigationTree& navigationTree() const override { return form_.FNavigation; }
@@ -95,14 +97,23 @@ void TFormExpozice::connectLinkHandlers() {
 }
 
 void TFormExpozice::WebBrowserBeforeNavigate2(const std::string& url, bool& cancel) {
-    PageLinks links(*this);
-    handlePageLink(url, links, cancel);
+    if (pageLinkCancels(url, PageLinks(*this))) {
+        cancel = true;
+    }
+    ui::runLater(this, [this, url] {
+        PageLinks links(*this);
+        followPageLink(url, links);
+    });
 }
 
 void TFormExpozice::WebBrowserLogoBeforeNavigate2(const std::string& url, bool& cancel) {
-    if (followLanguageLink(url, [this](int language) { switchLanguage(language); })) {
-        cancel = true;
+    if (!isLanguageLink(url)) {
+        return;
     }
+    cancel = true;
+    ui::runLater(this, [this, url] {
+        followLanguageLink(url, [this](int language) { switchLanguage(language); });
+    });
 }
 
 // The page browser's own print dialog for the page it shows.

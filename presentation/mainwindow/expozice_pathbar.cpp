@@ -12,6 +12,7 @@
 #include "platform/browser/webbrowser.h"
 #include "platform/os/files.h"
 #include "platform/text/text.h"
+#include "platform/ui/pump.h"
 #include "platform/ui/qtext.h"
 #include "presentation/mainwindow/expozice.h"
 #include "presentation/navigation/navigation_items.h"
@@ -88,16 +89,19 @@ int TFormExpozice::layOutPathBar() {
     return barHeight - chrome;
 }
 
+// A bar link is cancelled at once and followed from the event loop.
 void TFormExpozice::WebBrowserInfoBeforeNavigate2(const std::string& url, bool& cancel) {
     if (!isPathBarLink(url) || isPathBarPage(url)) {
         return;  // the bar's own page loading
     }
     cancel = true;
-    try {
-        followPathBarLink(url);
-    } catch (...) {
-        // A link that points nowhere does nothing.
-    }
+    ui::runLater(this, [this, url] {
+        try {
+            followPathBarLink(url);
+        } catch (...) {
+            // A link that points nowhere does nothing.
+        }
+    });
 }
 
 bool TFormExpozice::isPathBarPage(const std::string& url) const {

@@ -70,18 +70,14 @@ std::optional<std::string> navigationKeyOfLink(std::string_view url) {
     return text::trim(url.substr(at + kNavigationPrefixLength));
 }
 
-// A "nastav_jaz" link: the text after the word, to the end of the URL, read as an integer (none
-// when it is no integer). None at all when the URL lacks the word.
-struct LanguageLink {
-    std::optional<int> language;
-};
-
-std::optional<LanguageLink> languageLinkOf(std::string_view url) {
+// The language of a "nastav_jaz" link: the text after the word, to the end of the URL, read as an
+// integer; none when the URL lacks the word or the text is no integer.
+std::optional<int> languageOfLink(std::string_view url) {
     const size_t at = text::asciiLower(url).find(kLanguageWord);
     if (at == std::string::npos) {
         return std::nullopt;
     }
-    return LanguageLink{text::tryStrToInt(url.substr(at + kLanguageWord.size()))};
+    return text::tryStrToInt(url.substr(at + kLanguageWord.size()));
 }
 
 // Records the sub-page of `node` that `url` opens: the first sub-page file whose lower-case
@@ -164,17 +160,31 @@ std::string missingSourceMessage(const LanguageTexts& texts, std::string_view ur
     return texts.FTextSourceFile + " \"" + text::trim(url) + "\" " + texts.FTextDoesNotExist + ".";
 }
 
-void handlePageLink(std::string_view url, PageLinkHost& host, bool& cancel) {
+bool pageLinkCancels(std::string_view url, const PageLinkState& state) {
+    const std::string lower = text::asciiLower(url);
+    const auto has = [&lower](std::string_view word) { return contains(lower, word); };
+    if (has(kBackWord) && state.hasCurrentExhibitor()) {
+        return true;
+    }
+    if (const auto key = navigationKeyOfLink(url);
+        key && state.navigationTree().findByItemKey(*key)) {
+        return true;
+    }
+    // Programs, video files and copies are never followed by the browser.
+    return has(".exe") || has(".mpg") || has(".mpeg") || has(".avi") || has(".zip") ||
+           isLanguageLink(url);
+}
+
+void followPageLink(std::string_view url, PageLinkHost& host) {
     const std::string lower = text::asciiLower(url);
     const auto has = [&lower](std::string_view word) { return contains(lower, word); };
 
-    if (has(kBackWord) && host.showCurrentExhibitor()) {
-        cancel = true;
+    if (has(kBackWord)) {
+        host.showCurrentExhibitor();
     }
     if (const auto key = navigationKeyOfLink(url)) {
         if (NavNode* node = host.navigationTree().findByItemKey(*key)) {
             host.selectNavigationNode(*node);
-            cancel = true;
         }
     }
     // The selected node after the links above: selecting a node may have changed it.
@@ -183,7 +193,6 @@ void handlePageLink(std::string_view url, PageLinkHost& host, bool& cancel) {
         host.showSubPageInPathBar(*selected);
     }
     if (has(".exe")) {
-        cancel = true;
         // Only the program the link names is started, never another one of the system (a shell
         // with the rest of the link as its commands) that the link puts first.
         const CommandLine commandLine = splitCommandLine(localPathFromUrl(url));
@@ -191,16 +200,10 @@ void handlePageLink(std::string_view url, PageLinkHost& host, bool& cancel) {
             host.startProgram(commandLine);
         }
     }
-    if (has(".mpg") || has(".mpeg") || has(".avi")) {
-        cancel = true;  // video files are not followed
-    }
     if (has(".zip")) {
-        cancel = true;  // also when the copy fails
         host.offerCopy(url);
     }
-    if (followLanguageLink(url, [&host](int language) { host.switchLanguage(language); })) {
-        cancel = true;
-    }
+    followLanguageLink(url, [&host](int language) { host.switchLanguage(language); });
 }
 
 bool holdsLinkWord(std::string_view url) {
@@ -211,19 +214,20 @@ bool holdsLinkWord(std::string_view url) {
                        [&lower](std::string_view word) { return contains(lower, word); });
 }
 
-bool followLanguageLink(std::string_view url, const std::function<void(int)>& switchLanguage) {
-    const std::optional<LanguageLink> link = languageLinkOf(url);
-    if (!link) {
-        return false;
+bool isLanguageLink(std::string_view url) {
+    return contains(text::asciiLower(url), kLanguageWord);
+}
+
+void followLanguageLink(std::string_view url, const std::function<void(int)>& switchLanguage) {
+    const std::optional<int> language = languageOfLink(url);
+    if (!language) {
+        return;
     }
-    if (link->language) {
-        try {
-            switchLanguage(*link->language);
-        } catch (const std::exception&) {
-            // A failed switch is not reported; the tree may stay empty or partly built.
-        }
+    try {
+        switchLanguage(*language);
+    } catch (const std::exception&) {
+        // A failed switch is not reported; the tree may stay empty or partly built.
     }
-    return true;
 }
 
 }  // namespace expo::presentation

@@ -118,15 +118,18 @@ void TFormUvod::WebBrowserUvodBeforeNavigate2(const std::string& url, bool& /*ca
         return;
     }
     closing_ = true;
-    // The window closes when the handler ends, also when the loading fails; its error then
-    // goes on to the browser's error box.
-    struct CloseOnExit {
-        TFormUvod& form;
-        ~CloseOnExit() { form.done(QDialog::Rejected); }
-    } closeOnExit{*this};
-    if (FLanguage != -1) {
-        runFirstLoading();
-    }
+    // The loading and the closing run once the browser has its answer.
+    ui::runLater(this, [this] {
+        // The window closes also when the loading fails; its error then goes on to the error
+        // box.
+        struct CloseOnExit {
+            TFormUvod& form;
+            ~CloseOnExit() { form.done(QDialog::Rejected); }
+        } closeOnExit{*this};
+        if (FLanguage != -1) {
+            runFirstLoading();
+        }
+    });
 }
 
 // The first loading, with the data files; no clicks reach the intro page meanwhile.

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
@@ -36,6 +37,14 @@ constexpr std::string_view kLinks = R"(<html><head><meta charset="windows-1250">
 <a id="b" href="b.html">b</a>
 <iframe src="ramec.html"></iframe>
 </body></html>)";
+
+// What a script run in the page a browser shows gives back.
+QVariant evaluate(WebBrowser& browser, const QString& script) {
+    auto result = std::make_shared<std::optional<QVariant>>();
+    browser.view()->page()->runJavaScript(script, [result](const QVariant& v) { *result = v; });
+    EXPECT_TRUE(waitFor([&] { return result->has_value(); })) << script.toStdString();
+    return result->value_or(QVariant(-1));
+}
 
 class WebBrowserTest : public BrowserTest {
   protected:
@@ -80,11 +89,7 @@ TEST_F(WebBrowserTest, LinksAreAnnouncedOnceAndCancelledOnesLeaveThePage) {
 // face the program sets; a right click over the page opens no menu.
 TEST_F(WebBrowserTest, ScrollBarsFacesAndNoMenu) {
     const auto evaluate = [](const char* script) {
-        auto result = std::make_shared<std::optional<int>>();
-        browser().view()->page()->runJavaScript(
-            script, [result](const QVariant& v) { *result = v.toInt(); });
-        EXPECT_TRUE(waitFor([&] { return result->has_value(); })) << script;
-        return result->value_or(-1);
+        return testing::evaluate(browser(), script).toInt();
     };
     const QString fixed = QFontInfo(QFontDatabase::systemFont(QFontDatabase::FixedFont)).family();
     const QString standard =
@@ -135,6 +140,40 @@ TEST_F(WebBrowserTest, OwnNavigationsAreAnnouncedAndCancelledOnesLoadNothing) {
     EXPECT_EQ(loadsStarted, 1);
 }
 
+// A move in the page's history stays a move and a replacement replaces: the history keeps its
+// length. The handler sees each of them first.
+TEST_F(WebBrowserTest, HistoryMovesAndReplacementsAddNoEntry) {
+    const auto linked = [](const char* title, const char* next) {
+        return std::string("<html><head><title>") + title + "</title></head><body><a id=\"dal\" " +
+               "href=\"" + next + "\">dál</a></body></html>";
+    };
+    page("h3.html", linked("C", "h1.html"));
+    page("h2.html", linked("B", "h3.html"));
+    page("nahrada.html", linked("D", "h1.html"));
+    show(page("h1.html", linked("A", "h2.html")));
+    browser().view()->history()->clear();
+    for (const char* next : {"B", "C"}) {
+        click("dal");
+        ASSERT_TRUE(waitFor([&] { return title() == QLatin1String(next) && complete(); }));
+    }
+    const int length = evaluate(browser(), "history.length").toInt();
+    const std::pair<const char*, const char*> steps[] = {
+        {"history.back()", "h2.html"},
+        {"history.back()", "h1.html"},
+        {"history.forward()", "h2.html"},
+        {"location.replace('nahrada.html')", "nahrada.html"}};
+    for (const auto& [script, shown] : steps) {
+        seen.clear();
+        const QUrl before = browser().view()->url();
+        evaluate(browser(), script);
+        ASSERT_TRUE(waitFor([&] { return browser().view()->url() != before && complete(); }))
+            << script;
+        ASSERT_EQ(browser().view()->url().fileName(), QLatin1String(shown)) << script;
+        EXPECT_EQ(evaluate(browser(), "history.length").toInt(), length) << script;
+        EXPECT_EQ(seen, std::vector<std::string>{pathOf(shown)}) << script;
+    }
+}
+
 TEST_F(WebBrowserTest, NavigationsWhileAPageLoadsEndCompleteOnTheLastOne) {
     // A page whose script holds its load up for a while.
     const std::string slow = page("pomala.html", R"(<html><head><title>pomalá</title>
@@ -170,7 +209,7 @@ TEST_F(WebBrowserTest, DocumentCompleteComesOnceThePageEndsAndAllowsTheNextNavig
     QObject::disconnect(connection);
 }
 
-// The failure of a load that another one replaced (a turned-down link's) may come late, after
+// The failure of a load that another one replaced (a cancelled link's) may come late, after
 // the next load was handed to the engine: it leaves that one loading.
 TEST_F(WebBrowserTest, ALateFailureOfAReplacedLoadLeavesTheNextOneLoading) {
     std::optional<QWebEngineLoadingInfo> turnedDown;

@@ -189,7 +189,8 @@ struct RecordingHost : PageLinkHost {
         calls += " / " + what;
         if (fails) throw Error("failed");
     }
-    bool showCurrentExhibitor() override { call(noEntry ? "no entry" : "show entry"); return !noEntry; }
+    bool hasCurrentExhibitor() const override { return !noEntry; }
+    void showCurrentExhibitor() override { call(noEntry ? "no entry" : "show entry"); }
     const NavigationTree& navigationTree() const override { return tree; }
     void selectNavigationNode(NavNode& node) override { call("select " + node.caption); selected = &node; }
     NavNode* selectedNavigationNode() override { return selected; }
@@ -202,11 +203,12 @@ struct RecordingHost : PageLinkHost {
 };
 // clang-format on
 
-// "cancel" or "pass", the window's calls, and " / error" when the handler threw.
+// "cancel" or "pass" as decided first, then the window's calls when the link is followed, and
+// " / error" when following it threw.
 std::string outcome(std::string_view url, RecordingHost& host) {
-    bool cancel = false;
+    const bool cancel = pageLinkCancels(url, host);
     try {
-        handlePageLink(url, host, cancel);
+        followPageLink(url, host);
     } catch (const Error&) {
         host.calls += " / error";
     }
