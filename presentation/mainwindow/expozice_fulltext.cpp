@@ -258,8 +258,9 @@ void TFormExpozice::openHit(const QListWidgetItem& entry) {
     if (subPage.empty()) {
         return;
     }
-    // The page browser's link handling takes the sub-page as the node's current one when the
-    // navigation starts, which names it in the path bar when it has a title.
+    // The path bar names the node at once; the page browser's link handling then takes the
+    // sub-page as the node's current one, from the event loop, and names it in the bar when it
+    // has a title.
     WebBrowser->navigate(discPageTarget(subPage));
     BuildPathBar(node, true);
 }
