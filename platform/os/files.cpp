@@ -179,10 +179,6 @@ void writeFile(const std::string& path, std::string_view bytes) {
 void writePrivateFile(const std::string& path, std::string_view bytes) {
     OutputFile file;
     if (const int error = file.createPrivate(path)) {
-        if (error == EPERM) {
-            throw Error(text::cp("Soubor nelze vytvořit: ") + text::utf8ToCp1250(path) +
-                        text::cp(" (není to obyčejný soubor tohoto uživatele)"));
-        }
         fail(path, error);
     }
     file.write(bytes);

@@ -26,7 +26,8 @@ void writeFile(const std::string& path, std::string_view bytes);
 
 // The same for a file of the program's private folder: a symbolic link at the path is never
 // followed, and anything there but a regular file of this user with no other name (a link, a
-// folder, a pipe, a device, another user's file, a hard link) is refused and left unchanged.
+// folder, a pipe, a device, another user's file, a hard link) is refused and left unchanged,
+// named as a file the system does not permit (EPERM).
 void writePrivateFile(const std::string& path, std::string_view bytes);
 
 // A file written in steps, for callers that tell a file that cannot be created from one that
