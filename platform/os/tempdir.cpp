@@ -130,7 +130,7 @@ std::string SessionTempFolder::path(const std::string& sharedParent,
     if (::mkdtemp(pattern.data()) == nullptr) {
         const int error = errno;
         throw Error(refusal + text::cp("\nNáhradní složku v \"") + text::utf8ToCp1250(freshParent) +
-                    text::cp("\" nelze vytvořit: ") + std::strerror(error));
+                    text::cp("\" nelze vytvořit: ") + text::utf8ToCp1250(std::strerror(error)));
     }
     fresh_ = pattern;
     restrictNewFolder(fresh_);
