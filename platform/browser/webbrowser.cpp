@@ -128,6 +128,15 @@ WebBrowser::WebBrowser(QWidget* parent)
     auto* printKey = new QShortcut(QKeySequence::Print, this);
     printKey->setContext(Qt::WidgetWithChildrenShortcut);
     connect(printKey, &QShortcut::activated, this, &WebBrowser::print);
+    // Alt+Left and Alt+Right move in the page's history, as the back and forward links of the
+    // discs' pages do; the engine has no keys of its own for that.
+    for (const auto& [keys, action] : {std::pair{QKeySequence::Back, QWebEnginePage::Back},
+                                       {QKeySequence::Forward, QWebEnginePage::Forward}}) {
+        auto* historyKey = new QShortcut(keys, this);
+        historyKey->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(historyKey, &QShortcut::activated, page_,
+                [this, action = action] { page_->triggerAction(action); });
+    }
 }
 
 WebBrowser::~WebBrowser() {
