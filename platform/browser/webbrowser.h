@@ -16,7 +16,8 @@
 //    (or the keep-link test keeps them) they are handed to the desktop's URL handler, as the
 //    system opens them (desktop_link.h);
 //  - a double click on a link follows it once, as on the system the discs are made for: its
-//    second click is no click for the page.
+//    second click is no click for the page;
+//  - Alt+Left and Alt+Right move back and forward in the page's history, as there.
 // Links that ask for a new window (target="_blank", window.open) open a new top-level window of
 // the program that shows the page; its own links are not watched, but those of schemes the engine
 // does not know still go to the desktop.
