@@ -84,12 +84,19 @@ void TFormExpozice::ListBoxSeznamFiremKeyUp(int key) {
     }
 }
 
+// Shown only while the entry is still the list's current one: a node chosen meanwhile may have
+// put another list in its place.
 void TFormExpozice::showExhibitorLater(std::optional<int32_t> key) {
     if (!key) {
         return;  // no entry, or the empty-section entry
     }
     QMetaObject::invokeMethod(
-        this, [this, katId = *key] { ui::guard([&] { ShowExhibitorPage(katId); }); },
+        this,
+        [this, katId = *key] {
+            if (exhibitorKeyOf(ListBoxSeznamFirem->currentItem()) == katId) {
+                ui::guard([&] { ShowExhibitorPage(katId); });
+            }
+        },
         Qt::QueuedConnection);
 }
 

@@ -139,5 +139,22 @@ TEST_F(QuickKeysTest, TheListShowsTheEntryTheKeysReach) {
     }
 }
 
+// A key that chooses the next section and a click on an entry of the list it replaces, handled in
+// one go: the new section's first exhibitor is shown, not the one clicked in the old list.
+TEST_F(QuickKeysTest, AClickInTheListAKeyReplacedShowsTheNewSection) {
+    select(section("Strojírenství"));
+    QListWidget& list = *form().ListBoxSeznamFirem;
+    form().TreeViewNavigace->setFocus();
+    x.send({XStep::key(XKey::Down),
+            XStep::moveTo(list.viewport()->mapToGlobal(list.visualItemRect(list.item(5)).center())),
+            XStep::click()});
+    const std::string expected =
+        "Elektrotechnika a automatizace | Elektrotechnika a automatizace | exhibitor KAT_ID=1357 | "
+        "- Katalog vystavovatelů - Elektrotechnika a automatizace | 55 entries, BETOPAR S.R.O. "
+        "selected, Vše | " +
+        statusLine(0, 55);
+    EXPECT_EQ(settledState(expected), expected);
+}
+
 }  // namespace
 }  // namespace expo::testing
