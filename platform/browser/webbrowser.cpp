@@ -12,7 +12,6 @@
 #include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
-#include <algorithm>
 #include <utility>
 
 #include "platform/browser/desktop_link.h"
@@ -22,8 +21,6 @@
 namespace expo::browser {
 namespace {
 
-// Requests whose loads never start (a frame replaced before it loaded, say) must not pile up.
-constexpr size_t kRememberedRequests = 16;
 constexpr QSize kNewWindowSize(800, 600);
 // A load waiting for the one in progress looks again this often; a cancelled navigation that has
 // not wound down after so long is stopped.
@@ -227,12 +224,6 @@ bool WebBrowser::acceptNavigation(const QUrl& url, QWebEnginePage::NavigationTyp
         }
         return false;
     }
-    if (isMainFrame) {
-        requests_.push_back(url);
-        if (requests_.size() > kRememberedRequests) {
-            requests_.pop_front();
-        }
-    }
     // Typed navigations are the program's own loads: navigate() has asked the handler already.
     if (type == QWebEnginePage::NavigationTypeTyped || !beforeNavigate_) {
         return true;
@@ -286,22 +277,11 @@ void WebBrowser::loadingChanged(const QWebEngineLoadingInfo& info) {
     if (started_ != refused_) {
         refused_.clear();  // a later load has taken its place
     }
-    // Links to schemes the engine does not know start and stop without being asked about; the
-    // program's own "about:" pages were announced by navigate(). Those go to the desktop in a
-    // window with no handler too.
-    if (!forgetRequest(info.url()) && info.url().scheme() != QLatin1String("about") &&
-        (beforeNavigate_ || isForeignScheme(info.url()))) {
+    // Every other main-frame load was asked about before it started; a link to a scheme the
+    // engine does not know is told here, once, also in a window with no handler.
+    if (isForeignScheme(info.url())) {
         tellForeignLink(info.url());
     }
-}
-
-bool WebBrowser::forgetRequest(const QUrl& url) {
-    const auto it = std::find(requests_.begin(), requests_.end(), url);
-    if (it == requests_.end()) {
-        return false;
-    }
-    requests_.erase(it);
-    return true;
 }
 
 bool WebBrowser::beforeNavigate(const std::string& url) {
@@ -324,17 +304,14 @@ bool WebBrowser::beforeNavigate(const std::string& url) {
 // A link of a foreign scheme is dropped whatever the handler says; the handler is told of it from
 // the event loop and decides only whether the desktop gets it.
 void WebBrowser::tellForeignLink(const QUrl& url) {
-    QMetaObject::invokeMethod(
-        this,
-        [this, url] {
-            const QPointer<WebBrowser> alive(this);
-            const std::string text = urlText(url);
-            const bool cancelled = beforeNavigate(text);
-            if (alive && !cancelled && isForeignScheme(url) && (!keepLink_ || !keepLink_(text))) {
-                openOnDesktop(url, text);
-            }
-        },
-        Qt::QueuedConnection);
+    ui::runLater(this, [this, url] {
+        const QPointer<WebBrowser> alive(this);
+        const std::string text = urlText(url);
+        const bool cancelled = beforeNavigate(text);
+        if (alive && !cancelled && (!keepLink_ || !keepLink_(text))) {
+            openOnDesktop(url, text);
+        }
+    });
 }
 
 void WebBrowser::load(const QUrl& url) {

@@ -25,7 +25,6 @@
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWidget>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -92,7 +91,6 @@ class WebBrowser : public QWidget {
     bool acceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame);
     void ignoreSecondClicks();
     void loadingChanged(const QWebEngineLoadingInfo& info);
-    bool forgetRequest(const QUrl& url);
     // Raises the before-navigate handler; returns the cancel flag.
     bool beforeNavigate(const std::string& url);
     void tellForeignLink(const QUrl& url);
@@ -114,8 +112,6 @@ class WebBrowser : public QWidget {
     bool retried_ = false;       // and whether it was tried again after a failure
     QUrl started_;               // the load in progress, as the engine reported its start
     QUrl refused_;               // a cancelled main-frame navigation that has not wound down
-    // Main-frame URLs the engine asked about whose loads have not started yet.
-    std::deque<QUrl> requests_;
     std::unique_ptr<QPrinter> printer_;
 };
 

@@ -380,7 +380,6 @@ class TFormExpozice : public QMainWindow {
     int FNavigationGeneration = 0;            // counts the trees TreeViewNavigace has held
     std::optional<int> FPendingExhibitor;     // the last exhibitor asked for meanwhile
     QTreeWidgetItem* FPendingNode = nullptr;  // the last node asked for meanwhile or by the tree
-    bool FPendingNodeQueued = false;          // it is to be shown from the event loop
     bool FPathBarRebuildQueued = false;
     bool FFocusLastHere = false;   // of the program's windows, this one had the focus last
     bool FActivationOwed = false;  // a notice ended while the window was not active

@@ -12,7 +12,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMetaObject>
 #include <QMouseEvent>
 #include <QPersistentModelIndex>
 #include <QStyledItemDelegate>
@@ -28,6 +27,7 @@
 #include "platform/text/text.h"
 #include "platform/ui/guard.h"
 #include "platform/ui/messages.h"
+#include "platform/ui/pump.h"
 #include "platform/ui/qtext.h"
 #include "presentation/catalogue/fulltext.h"
 #include "presentation/mainwindow/expozice.h"
@@ -229,15 +229,12 @@ void TFormExpozice::ListBoxNalezeneMouseDown(QPoint position) {
     if (!pressed.isValid()) {
         return;
     }
-    QMetaObject::invokeMethod(
-        this,
-        [this, pressed] {
-            // The entry may have gone meanwhile.
-            if (pressed.isValid()) {
-                ui::guard([&] { openHit(*ListBoxNalezene->item(pressed.row())); });
-            }
-        },
-        Qt::QueuedConnection);
+    ui::runLater(this, [this, pressed] {
+        // The entry may have gone meanwhile.
+        if (pressed.isValid()) {
+            openHit(*ListBoxNalezene->item(pressed.row()));
+        }
+    });
 }
 
 // Selecting the node shows it. A page hit of the node already selected shows its page again, as

@@ -2,11 +2,9 @@
 // list's mouse and key handling, and the status bar line that every view writes.
 #include <QLabel>
 #include <QListWidget>
-#include <QMetaObject>
 #include <QToolButton>
 
 #include "platform/browser/webbrowser.h"
-#include "platform/ui/guard.h"
 #include "platform/ui/pump.h"
 #include "platform/ui/qtext.h"
 #include "presentation/mainwindow/expozice.h"
@@ -90,14 +88,11 @@ void TFormExpozice::showExhibitorLater(std::optional<int32_t> key) {
     if (!key) {
         return;  // no entry, or the empty-section entry
     }
-    QMetaObject::invokeMethod(
-        this,
-        [this, katId = *key] {
-            if (exhibitorKeyOf(ListBoxSeznamFirem->currentItem()) == katId) {
-                ui::guard([&] { ShowExhibitorPage(katId); });
-            }
-        },
-        Qt::QueuedConnection);
+    ui::runLater(this, [this, katId = *key] {
+        if (exhibitorKeyOf(ListBoxSeznamFirem->currentItem()) == katId) {
+            ShowExhibitorPage(katId);
+        }
+    });
 }
 
 void TFormExpozice::ShowStatusLine() {

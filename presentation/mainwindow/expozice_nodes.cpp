@@ -8,10 +8,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QMetaObject>
 #include <QMouseEvent>
 #include <QTreeWidget>
 #include <algorithm>
+#include <utility>
 
 #include "platform/browser/webbrowser.h"
 #include "platform/text/text.h"
@@ -104,21 +104,15 @@ void TFormExpozice::showChosenNode(QTreeWidgetItem* node) {
 // Showing a node pumps messages, which must not happen inside the tree's handling of a key or a
 // click: the tree would handle the keys that come meanwhile inside its own handling, and then
 // select its own node again over theirs, leaving the current node unselected. So the tree's
-// changes are shown from the event loop, only the last of those that came meanwhile.
+// changes are shown from the event loop, only the last of those that came meanwhile: the first
+// call that runs takes it, the others find none.
 void TFormExpozice::showNodeLater(QTreeWidgetItem* node) {
     FPendingNode = node;
-    if (std::exchange(FPendingNodeQueued, true)) {
-        return;
-    }
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            FPendingNodeQueued = false;
-            if (QTreeWidgetItem* node = FPendingNode) {
-                ui::guard([&] { showChosenNode(node); });
-            }
-        },
-        Qt::QueuedConnection);
+    ui::runLater(this, [this] {
+        if (QTreeWidgetItem* last = std::exchange(FPendingNode, nullptr)) {
+            showChosenNode(last);
+        }
+    });
 }
 
 void TFormExpozice::TreeViewNavigaceChange(QTreeWidgetItem* node) {
