@@ -8,28 +8,22 @@
 
 #include "presentation/mainwindow/main_form.h"
 #include "presentation/mainwindow/start.h"
-#include "tests/support/window_fixture.h"
-#include "tests/support/x_server.h"
+#include "tests/support/x_window_test.h"
 
 namespace expo::testing {
 namespace {
 
-TEST_F(WindowTest, TheFocusBackFromAMessageBoxSizesTheWindowAgainFromAnotherProgramNot) {
-    if (!onXServer()) {
-        GTEST_SKIP() << "no Xvfb on this machine";
-    }
+using ActivationTest = XServerWindowTest;
+
+TEST_F(ActivationTest, TheFocusBackFromAMessageBoxSizesTheWindowAgainFromAnotherProgramNot) {
     TFormExpozice& w = open(writeDisc("[aplikace]\nSkrytData=\nsirka=501\nvyska=301\n"));
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     // 501 × 301 centred, halves to the even neighbour.
     const QRect configured(int(text::roundHalfEven((screen.width() - 501) / 2.0)),
                            int(text::roundHalfEven((screen.height() - 301) / 2.0)), 501, 301);
     const QRect usersOwn(5, 5, 400, 300);
-    const auto activate = [&] {
-        w.activateWindow();
-        EXPECT_TRUE(waitFor([&] { return w.isActiveWindow(); }));
-        settle();
-    };
-    activate();
+    ASSERT_TRUE(activate(w));
+    settle();
     EXPECT_EQ(w.frameGeometry(), configured);
 
     w.setGeometry(usersOwn);
@@ -39,7 +33,8 @@ TEST_F(WindowTest, TheFocusBackFromAMessageBoxSizesTheWindowAgainFromAnotherProg
         box.activateWindow();
         ASSERT_TRUE(waitFor([&] { return box.isActiveWindow(); }));
     }
-    activate();
+    ASSERT_TRUE(activate(w));
+    settle();
     EXPECT_EQ(w.frameGeometry(), configured);
 
     w.setGeometry(usersOwn);
@@ -63,20 +58,6 @@ QRect configuredPlace() {
     return QRect(int(text::roundHalfEven((screen.width() - 701) / 2.0)),
                  int(text::roundHalfEven((screen.height() - 601) / 2.0)), 701, 601);
 }
-
-class ActivationTest : public WindowTest {
-  protected:
-    void SetUp() override {
-        if (!onXServer()) {
-            GTEST_SKIP() << "no Xvfb on this machine";
-        }
-    }
-    // The window is made the active one, as the user's click makes it.
-    static bool activate(QWidget& window) {
-        window.activateWindow();
-        return waitFor([&] { return window.isActiveWindow(); });
-    }
-};
 
 const char* const kDisc =
     "[aplikace]\nSkrytData=\nsirka=701\nvyska=601\n"

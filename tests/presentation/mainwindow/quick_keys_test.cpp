@@ -3,9 +3,8 @@
 // one and everything shown is that node's; in the exhibitor list, the entry's page.
 #include "presentation/widgets/event_tap.h"
 #include "presentation/widgets/exhibitor_list_view.h"
-#include "tests/support/window_fixture.h"
 #include "tests/support/x_input.h"
-#include "tests/support/x_server.h"
+#include "tests/support/x_window_test.h"
 
 namespace expo::testing {
 namespace {
@@ -13,14 +12,13 @@ namespace {
 using namespace std::chrono_literals;
 constexpr auto kHeldKeyGap = 35ms;
 
-class QuickKeysTest : public WindowTest {
+class QuickKeysTest : public XServerWindowTest {
   protected:
     void SetUp() override {
-        if (!onXServer()) {
-            GTEST_SKIP() << "no Xvfb on this machine";
+        XServerWindowTest::SetUp();
+        if (!IsSkipped()) {
+            ASSERT_TRUE(activate(open()));
         }
-        open().activateWindow();
-        ASSERT_TRUE(waitFor([&] { return form().isActiveWindow(); }));
     }
     static std::string caption(const QTreeWidgetItem* item) {
         return item ? item->text(0).toStdString() : "none";

@@ -1,9 +1,8 @@
 // The splitters dragged with the real mouse on a real X server: they move within the window as
 // it is, however far the mouse goes, and back.
 #include "presentation/widgets/splitter_bar.h"
-#include "tests/support/window_fixture.h"
 #include "tests/support/x_input.h"
-#include "tests/support/x_server.h"
+#include "tests/support/x_window_test.h"
 
 namespace expo::testing {
 namespace {
@@ -14,14 +13,10 @@ using presentation::SplitterBar;
 // and is released there: the window keeps its size and its least size, the list keeps its view
 // bar and panel-button row in the window; dragged back up, the splitter follows the mouse. The
 // splitter beside the page area, dragged past the right edge, leaves the window's size too.
-TEST_F(WindowTest, TheSplittersMoveWithinTheWindow) {
-    if (!onXServer()) {
-        GTEST_SKIP() << "no Xvfb on this machine";
-    }
+TEST_F(XServerWindowTest, TheSplittersMoveWithinTheWindow) {
     TFormExpozice& w = open();
     select(section("Strojírenství"));
-    w.activateWindow();
-    ASSERT_TRUE(waitFor([&] { return w.isActiveWindow(); }));
+    ASSERT_TRUE(activate(w));
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     const QRect window = w.frameGeometry();
     const QSize least = w.minimumSize();
